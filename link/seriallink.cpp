@@ -1,0 +1,186 @@
+#include "seriallink.h"
+
+#include "portresolver.h"
+
+#include <QTimer>
+
+namespace {
+
+struct LineSettings
+{
+    QSerialPort::BaudRate baud;
+    QSerialPort::Parity parity;
+    QSerialPort::DataBits dataBits;
+    QSerialPort::StopBits stopBits;
+};
+
+std::optional<LineSettings> parseSettings(const QString &text)
+{
+    const QStringList fields = text.trimmed().toLower().split(QLatin1Char(','));
+    if (fields.size() != 4)
+        return std::nullopt;
+    bool ok = false;
+    const int baud = fields[0].trimmed().toInt(&ok);
+    if (!ok || baud <= 0)
+        return std::nullopt;
+
+    LineSettings line{QSerialPort::BaudRate(baud), QSerialPort::NoParity, QSerialPort::Data8,
+                      QSerialPort::OneStop};
+    const QString parity = fields[1].trimmed();
+    if (parity == QLatin1String("n"))
+        line.parity = QSerialPort::NoParity;
+    else if (parity == QLatin1String("e"))
+        line.parity = QSerialPort::EvenParity;
+    else if (parity == QLatin1String("o"))
+        line.parity = QSerialPort::OddParity;
+    else if (parity == QLatin1String("m"))
+        line.parity = QSerialPort::MarkParity;
+    else if (parity == QLatin1String("s"))
+        line.parity = QSerialPort::SpaceParity;
+    else
+        return std::nullopt;
+
+    const int bits = fields[2].trimmed().toInt(&ok);
+    if (!ok || bits < 5 || bits > 8)
+        return std::nullopt;
+    line.dataBits = QSerialPort::DataBits(bits);
+
+    const QString stop = fields[3].trimmed();
+    if (stop == QLatin1String("1"))
+        line.stopBits = QSerialPort::OneStop;
+    else if (stop == QLatin1String("1.5"))
+        line.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stop == QLatin1String("2"))
+        line.stopBits = QSerialPort::TwoStop;
+    else
+        return std::nullopt;
+    return line;
+}
+
+} // namespace
+
+SerialLink::SerialLink(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
+}
+
+SerialLink::~SerialLink() = default;
+
+bool SerialLink::setSettings(const QString &settings)
+{
+    if (!parseSettings(settings))
+        return false;
+    m_settings = settings;
+    return true;
+}
+
+void SerialLink::setCommPort(int port)
+{
+    Q_ASSERT(!isOpen());
+    m_commPort = port;
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+bool SerialLink::open()
+{
+    if (m_port.isOpen())
+        close();
+    m_gone = false;
+    const auto device = PortResolver::devicePath(m_commPort);
+    if (!device || device->isEmpty()) {
+        m_port.setPortName(QString());
+        m_errorString = tr("COM%1 stands for no serial device").arg(m_commPort);
+        return false;
+    }
+    m_port.setPortName(*device);
+    if (const auto line = parseSettings(m_settings)) {
+        m_port.setBaudRate(line->baud);
+        m_port.setParity(line->parity);
+        m_port.setDataBits(line->dataBits);
+        m_port.setStopBits(line->stopBits);
+    }
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_errorString = m_port.errorString();
+        return false;
+    }
+    m_errorString.clear();
+    return true;
+}
+
+void SerialLink::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_port.clearError();
+}
+
+bool SerialLink::output(const QByteArray &bytes)
+{
+    if (!m_port.isOpen() || m_gone)
+        return false;
+    m_writing = true;
+    const qint64 written = m_port.write(bytes);
+    // Hand the bytes to the driver now rather than at the next pass of the event loop; what the
+    // driver cannot take yet stays queued in order and goes out as soon as it can.
+    if (written == bytes.size())
+        m_port.flush();
+    m_writing = false;
+    if (written != bytes.size() || m_gone) {
+        markGone(false);
+        return false;
+    }
+    return true;
+}
+
+qsizetype SerialLink::inBufferCount() const
+{
+    return m_port.isOpen() ? m_port.bytesAvailable() : 0;
+}
+
+QByteArray SerialLink::input()
+{
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+void SerialLink::discardInput()
+{
+    if (!m_port.isOpen())
+        return;
+    m_port.readAll();
+    m_port.clear(QSerialPort::Input);
+}
+
+void SerialLink::handleError(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ResourceError:
+        if (m_port.isOpen())
+            markGone(!m_writing);
+        break;
+    default:
+        break;
+    }
+}
+
+void SerialLink::markGone(bool notify)
+{
+    if (m_gone)
+        return;
+    m_gone = true;
+    m_errorString = m_port.errorString();
+    QTimer::singleShot(0, this, [this, notify] {
+        if (!m_gone)
+            return; // opened again in the meantime
+        close();
+        if (notify)
+            emit portLost();
+    });
+}

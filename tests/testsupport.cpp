@@ -1,0 +1,147 @@
+#include "testsupport.h"
+
+#include "appsettings.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace TestSupport {
+
+void useTemporarySettings()
+{
+    static QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+}
+
+void clearSettings()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.clear();
+    settings.sync();
+}
+
+void setStoredCommPort(const QString &text)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.setValue(QStringLiteral("Properties/CommPort"), text);
+    settings.sync();
+}
+
+QString storedCommPort()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    return settings.value(QStringLiteral("Properties/CommPort")).toString();
+}
+
+void mapPort(int port, const QString &path)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.setValue(QStringLiteral("Ports/COM%1").arg(port), path);
+    settings.sync();
+}
+
+QString missingDevicePath(int port)
+{
+    return QStringLiteral("/nonexistent/glyphsmith-test/COM%1").arg(port);
+}
+
+void mapAllPortsToMissing()
+{
+    for (int port = AppSettings::FirstPort; port <= AppSettings::LastPort; ++port)
+        mapPort(port, missingDevicePath(port));
+}
+
+QByteArray hex(const char *text)
+{
+    QByteArray digits(text);
+    digits.replace(' ', "");
+    const QByteArray bytes = QByteArray::fromHex(digits);
+    if (bytes.toHex().toUpper() != digits.toUpper())
+        qFatal("malformed hex in test data: %s", text);
+    return bytes;
+}
+
+Pty::Pty()
+{
+    char name[256] = {};
+    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
+        m_master = m_slave = -1;
+        return;
+    }
+    m_slavePath = QString::fromLocal8Bit(name);
+    termios raw{};
+    tcgetattr(m_slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(m_slave, TCSANOW, &raw);
+    fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+}
+
+Pty::~Pty()
+{
+    closeMaster();
+    if (m_slave >= 0)
+        ::close(m_slave);
+}
+
+QByteArray Pty::read(int count, int timeoutMs)
+{
+    QByteArray got;
+    QDeadlineTimer deadline(timeoutMs);
+    while (got.size() < count && !deadline.hasExpired() && m_master >= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        pollfd pfd{m_master, POLLIN, 0};
+        if (poll(&pfd, 1, 5) > 0 && (pfd.revents & POLLIN)) {
+            char buffer[512];
+            const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, n);
+        }
+    }
+    return got;
+}
+
+QByteArray Pty::readAll(int quietMs)
+{
+    QByteArray got;
+    for (;;) {
+        const QByteArray more = read(1 << 16, quietMs);
+        if (more.isEmpty())
+            return got;
+        got += more;
+    }
+}
+
+void Pty::write(const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size() && m_master >= 0) {
+        const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else
+            QTest::qWait(1);
+    }
+}
+
+void Pty::closeMaster()
+{
+    if (m_master >= 0)
+        ::close(m_master);
+    m_master = -1;
+}
+
+} // namespace TestSupport

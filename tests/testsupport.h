@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Helpers shared by the tests: a private settings folder, COM numbers mapped to ptys or to
+// missing paths, and the far end of a pseudo-terminal.
+namespace TestSupport {
+
+// Points XDG_CONFIG_HOME at a fresh temporary folder. Call before the first QSettings use.
+void useTemporarySettings();
+// Removes every stored entry.
+void clearSettings();
+void setStoredCommPort(const QString &text);
+QString storedCommPort();
+// Maps COMn to a device path in the settings store.
+void mapPort(int port, const QString &path);
+// Maps COM1..COM6 to paths that do not exist, so no test ever opens a real device.
+void mapAllPortsToMissing();
+QString missingDevicePath(int port);
+
+// Hex pairs ("FC 10 00") to bytes; fails the current test on malformed input.
+QByteArray hex(const char *text);
+
+// A pseudo-terminal: the program opens slavePath() as its serial port, the test reads and
+// writes the master side. The slave side is set raw and held open, so that the master never
+// sees a hang-up while the program has the port closed.
+class Pty
+{
+public:
+    Pty();
+    ~Pty();
+    Pty(const Pty &) = delete;
+    Pty &operator=(const Pty &) = delete;
+
+    bool isValid() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+    int masterFd() const { return m_master; }
+
+    // Reads from the master until `count` bytes arrived or `timeoutMs` passed, dispatching Qt
+    // events meanwhile (so the program's writes go out). Returns what arrived.
+    QByteArray read(int count, int timeoutMs = 2000);
+    // Everything that arrives within `quietMs` of silence.
+    QByteArray readAll(int quietMs = 100);
+    void write(const QByteArray &bytes);
+    // Hangs up: the program's side then sees the device vanish.
+    void closeMaster();
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+};
+
+} // namespace TestSupport
