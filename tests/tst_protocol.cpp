@@ -7,8 +7,7 @@
 using namespace Protocol;
 using TestSupport::hex;
 
-class TestProtocol : public QObject
-{
+class TestProtocol : public QObject {
     Q_OBJECT
 
 private slots:
@@ -23,8 +22,7 @@ private slots:
     void latin1();
 };
 
-void TestProtocol::messageBytes_data()
-{
+void TestProtocol::messageBytes_data() {
     QTest::addColumn<Message>("message");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -48,7 +46,8 @@ void TestProtocol::messageBytes_data()
     QTest::newRow("scroll empty") << scroll("") << hex("FD");
     QTest::newRow("animate HELLO") << animate("HELLO") << hex("FB 48 45 4C 4C 4F");
     QTest::newRow("scroll 20 chars") << scroll("ABCDEFGHIJKLMNOPQRST")
-                                     << QByteArray("\xFD" "ABCDEFGHIJKLMNOPQRST");
+                                     << QByteArray("\xFD"
+                                                   "ABCDEFGHIJKLMNOPQRST");
     QTest::newRow("set speed 1") << setSpeed(57) << hex("FA 39");
     QTest::newRow("set speed 3") << setSpeed(41) << hex("FA 29");
     QTest::newRow("set speed 4") << setSpeed(33) << hex("FA 21");
@@ -64,16 +63,14 @@ void TestProtocol::messageBytes_data()
     QTest::newRow("change mode 0") << changeStartupMode(0) << hex("F7 00");
 }
 
-void TestProtocol::messageBytes()
-{
+void TestProtocol::messageBytes() {
     QFETCH(Message, message);
     QFETCH(QByteArray, bytes);
     QCOMPARE(message.bytes(), bytes);
     QCOMPARE(quint8(bytes.at(0)), message.command);
 }
 
-void TestProtocol::speedCodes()
-{
+void TestProtocol::speedCodes() {
     const QList<int> codes = {57, 49, 41, 33};
     for (int index = 0; index < 4; ++index) {
         QCOMPARE(speedCodeForIndex(index), std::optional<quint8>(quint8(codes[index])));
@@ -90,8 +87,7 @@ void TestProtocol::speedCodes()
 using OptInt = std::optional<int>;
 using OptText = std::optional<QString>;
 
-void TestProtocol::decodeSettings_data()
-{
+void TestProtocol::decodeSettings_data() {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<Settings>("expected");
 
@@ -99,27 +95,30 @@ void TestProtocol::decodeSettings_data()
     QTest::newRow("nothing stored") << hex("FF FF FF") << Settings{0, 2, std::nullopt};
     QTest::newRow("mode 3 speed 2 HELLO")
         << (hex("03 31 05") + "HELLO") << Settings{3, 1, QStringLiteral("HELLO")};
-    QTest::newRow("message of 20") << (hex("00 39 14") + twenty.toLatin1()) << Settings{0, 0, twenty};
+    QTest::newRow("message of 20")
+        << (hex("00 39 14") + twenty.toLatin1()) << Settings{0, 0, twenty};
     QTest::newRow("length 21") << (hex("06 21 15") + twenty.toLatin1() + "U")
                                << Settings{6, 3, std::nullopt};
     QTest::newRow("length 0") << hex("01 29 00") << Settings{1, 2, QString()};
     QTest::newRow("speed 0") << hex("02 00 FF") << Settings{2, std::nullopt, std::nullopt};
     QTest::newRow("speed 50") << hex("02 32 FF") << Settings{2, std::nullopt, std::nullopt};
-    QTest::newRow("mode 7 selects nothing") << hex("07 29 FF") << Settings{std::nullopt, 2, std::nullopt};
-    QTest::newRow("mode 254 selects nothing") << hex("FE 29 FF") << Settings{std::nullopt, 2, std::nullopt};
-    QTest::newRow("ack as a record") << hex("AA") << Settings{std::nullopt, std::nullopt, std::nullopt};
+    QTest::newRow("mode 7 selects nothing")
+        << hex("07 29 FF") << Settings{std::nullopt, 2, std::nullopt};
+    QTest::newRow("mode 254 selects nothing")
+        << hex("FE 29 FF") << Settings{std::nullopt, 2, std::nullopt};
+    QTest::newRow("ack as a record")
+        << hex("AA") << Settings{std::nullopt, std::nullopt, std::nullopt};
     QTest::newRow("empty") << QByteArray() << Settings{};
     QTest::newRow("mode only") << hex("03") << Settings{3, std::nullopt, std::nullopt};
     QTest::newRow("mode and speed") << hex("03 31") << Settings{3, 1, std::nullopt};
     QTest::newRow("message cut short") << (hex("03 31 05") + "HEL") << Settings{3, 1, std::nullopt};
     QTest::newRow("extra bytes after message")
         << (hex("03 31 02") + "HIXYZ") << Settings{3, 1, QStringLiteral("HI")};
-    QTest::newRow("Latin-1 message") << hex("00 29 02 E9 FF")
-                                     << Settings{0, 2, QString::fromLatin1("\xE9\xFF")};
+    QTest::newRow("Latin-1 message")
+        << hex("00 29 02 E9 FF") << Settings{0, 2, QString::fromLatin1("\xE9\xFF")};
 }
 
-void TestProtocol::decodeSettings()
-{
+void TestProtocol::decodeSettings() {
     QFETCH(QByteArray, reply);
     QFETCH(Settings, expected);
     const Settings got = Protocol::decodeSettings(reply);
@@ -128,8 +127,7 @@ void TestProtocol::decodeSettings()
     QCOMPARE(got.message, expected.message);
 }
 
-void TestProtocol::decodeRandomReplies()
-{
+void TestProtocol::decodeRandomReplies() {
     QRandomGenerator random(20261207);
     for (int run = 0; run < 100000; ++run) {
         QByteArray reply(random.bounded(0, 30), Qt::Uninitialized);
@@ -152,8 +150,7 @@ void TestProtocol::decodeRandomReplies()
     }
 }
 
-void TestProtocol::acknowledge_data()
-{
+void TestProtocol::acknowledge_data() {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("AA") << hex("AA") << true;
@@ -163,15 +160,13 @@ void TestProtocol::acknowledge_data()
     QTest::newRow("nothing") << QByteArray() << false;
 }
 
-void TestProtocol::acknowledge()
-{
+void TestProtocol::acknowledge() {
     QFETCH(QByteArray, reply);
     QFETCH(bool, accepted);
     QCOMPARE(isAcknowledge(reply), accepted);
 }
 
-void TestProtocol::latin1()
-{
+void TestProtocol::latin1() {
     QVERIFY(isLatin1(QStringLiteral("HELLO")));
     QVERIFY(isLatin1(QString::fromLatin1("\xE9\xFF\x01")));
     QVERIFY(!isLatin1(QStringLiteral("\u20AC")));

@@ -1,0 +1,377 @@
+#include "frmmain.h"
+
+#include "appsettings.h"
+#include "commandbutton.h"
+#include "dotcell.h"
+#include "dotgrid.h"
+#include "frmconfig.h"
+#include "inputcontrols.h"
+#include "messagebox.h"
+#include "portresolver.h"
+#include "twips.h"
+#include "windowplacement.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace {
+
+const QColor WindowGrey(192, 192, 192); // &H00C0C0C0
+const QColor TextRed(255, 0, 0);        // &H000000FF
+constexpr int ClientWidth = 9105;
+constexpr int ClientHeight = 6240;
+constexpr char LineSettings[] = "9600,n,8,1";
+const char *const PortUnavailable = "Selected Comm Port Not Available";
+
+QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, QWidget *parent) {
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QLineEdit *makeTextBox(const char *name, int maxLength, const QFont &font, QRect geometry,
+                       QWidget *parent) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setMaxLength(maxLength);
+    box->setFont(font);
+    box->setValidator(new Latin1Validator(box));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, TextRed);
+    box->setPalette(palette);
+    return box;
+}
+
+QComboBox *makeList(const char *name, QRect geometry, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    makeEditableList(list);
+    return list;
+}
+
+} // namespace
+
+FrmMain::FrmMain(QWidget *parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("8x8 Glyphsmith"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith.png")));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, WindowGrey);
+    setPalette(grey);
+
+    buildMenus();
+    buildControls();
+    resize(Twips::toPixels(ClientWidth),
+           Twips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
+
+    connect(&MSComm1, &SerialLink::portLost, this, &FrmMain::handlePortLost);
+}
+
+FrmMain::~FrmMain() = default;
+
+FrmConfig *FrmMain::configDialog() const {
+    return m_config;
+}
+
+const GridModel &FrmMain::grid() const {
+    return m_grid->model();
+}
+
+void FrmMain::buildMenus() {
+    QMenu *mnuComm = menuBar()->addMenu(tr("Communication"));
+    mnuComm->setObjectName(QStringLiteral("mnuComm"));
+    mnuComm->setToolTipsVisible(true);
+    for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index) {
+        QAction *item = mnuComm->addAction(QStringLiteral("COM%1").arg(index));
+        item->setObjectName(QStringLiteral("mnuCOM"));
+        item->setProperty("Index", index);
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, index] { mnuCOM_Click(index); });
+        mnuCOM[size_t(index)] = item;
+    }
+    connect(mnuComm, &QMenu::aboutToShow, this, &FrmMain::updatePortTips);
+
+    mnuConfig = menuBar()->addAction(tr("Configure"));
+    mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
+    mnuConfig->setEnabled(false);
+    connect(mnuConfig, &QAction::triggered, this, &FrmMain::mnuConfig_Click);
+}
+
+// Controls are created in tab order, so the focus chain follows it.
+void FrmMain::buildControls() {
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    const auto button = [this](const char *name, const QString &caption, QRect geometry,
+                               QWidget *parent, void (FrmMain::*handler)()) {
+        auto *b = new CommandButton(caption, parent);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    using Twips::rect;
+
+    Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
+    m_grid = new DotGrid(Frame1, client, this);
+    using ColumnClick = void (FrmMain::*)(int);
+    static constexpr std::array<ColumnClick, 8> columnClicks = {
+        &FrmMain::col1_Click, &FrmMain::col2_Click, &FrmMain::col3_Click, &FrmMain::col4_Click,
+        &FrmMain::col5_Click, &FrmMain::col6_Click, &FrmMain::col7_Click, &FrmMain::col8_Click};
+    connect(m_grid, &DotGrid::cellClicked, this,
+            [this](int column, int index) { (this->*columnClicks[size_t(column - 1)])(index); });
+    connect(m_grid, &DotGrid::pictureUnreadable, this, [this](const QString &path) {
+        MessageBox::show(this, tr("Cannot read picture file ") + path);
+    });
+
+    auto *Frame2 =
+        makeFrame("Frame2", tr("Single ASCII Character"), rect(4560, 240, 4095, 1575), client);
+    txtSASC = makeTextBox("txtSASC", 1, QFont(QStringLiteral("MS Sans Serif"), 24),
+                          rect(360, 480, 735, 735), Frame2);
+    button("cmdSSA", tr("Show Single ASCII"), rect(1440, 600, 1815, 495), Frame2,
+           &FrmMain::cmdSSA_Click);
+    button("cmdCLR", tr("Clear ALL"), rect(480, 4560, 855, 375), client, &FrmMain::cmdCLR_Click);
+
+    auto *Frame3 =
+        makeFrame("Frame3", tr("Scrolling Message"), rect(4560, 2040, 4095, 2175), client);
+    QFont arialBold(QStringLiteral("Arial"), 12);
+    arialBold.setBold(true);
+    txtScroll = makeTextBox("txtScroll", Protocol::MaxTextLength, arialBold,
+                            rect(360, 360, 3375, 405), Frame3);
+    button("cmdScroll", tr("SCROLL"), rect(240, 960, 1455, 375), Frame3, &FrmMain::cmdScroll_Click);
+    button("cmdDotM", tr("Send Dot Matrix"), rect(1560, 4560, 2295, 375), client,
+           &FrmMain::cmdDotM_Click);
+    button("cmdAnimate", tr("ANIMATE"), rect(2400, 960, 1455, 375), Frame3,
+           &FrmMain::cmdAnimate_Click);
+    auto *Label1 = new QLabel(tr("SPEED"), Frame3);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(rect(240, 1440, 855, 255));
+    cboSpeed = makeList("cboSpeed", rect(240, 1680, 1215, 315), Frame3);
+    button("cmdSpeed", tr("Set Speed"), rect(1920, 1560, 1455, 375), Frame3,
+           &FrmMain::cmdSpeed_Click);
+
+    cboCustom = makeList("cboCustom", rect(1560, 5160, 735, 315), client);
+    button("cmdSave", tr("Save in Position"), rect(480, 5160, 855, 615), client,
+           &FrmMain::cmdSave_Click);
+    button("cmdLoadCustom", tr("Show Custom Character"), rect(2520, 5160, 1335, 615), client,
+           &FrmMain::cmdLoadCustom_Click);
+
+    auto *Frame4 =
+        makeFrame("Frame4", tr("Show Built-In Animation"), rect(4560, 4440, 4095, 1455), client);
+    button("cmdUpArrow", tr("UP ARROW"), rect(240, 360, 1455, 375), Frame4,
+           &FrmMain::cmdUpArrow_Click);
+    button("cmdDownArrow", tr("DOWN ARROW"), rect(2280, 360, 1455, 375), Frame4,
+           &FrmMain::cmdDownArrow_Click);
+    button("cmdRightArrow", tr("RIGHT ARROW"), rect(240, 840, 1455, 375), Frame4,
+           &FrmMain::cmdRightArrow_Click);
+    button("cmdLeftArrow", tr("LEFT ARROW"), rect(2280, 840, 1455, 375), Frame4,
+           &FrmMain::cmdLeftArrow_Click);
+
+    txtSASC->setFocus();
+}
+
+void FrmMain::Form_Load() {
+    QCoreApplication::setApplicationName(QLatin1String(MessageBox::Caption));
+    MSComm1.setSettings(QLatin1String(LineSettings));
+    const QString stored = AppSettings::storedCommPort();
+    MSComm1.setInputMode(SerialLink::InputMode::Binary);
+    // Anything but the text "1".."6" (a hand-edited or damaged store) counts as a first run.
+    const int port = AppSettings::parseCommPort(stored).value_or(AppSettings::FirstPort);
+    MSComm1.setCommPort(port);
+    mnuCOM[size_t(port)]->setChecked(true);
+    // The lists are filled before the port is tried, so that a port missing at start-up does
+    // not leave "Set Speed" and the custom-character buttons without a selection for the run.
+    fillLists();
+    updatePortTips();
+
+    if (!MSComm1.open()) {
+        reportPortUnavailable();
+        return;
+    }
+    mnuConfig->setEnabled(true);
+}
+
+void FrmMain::fillLists() {
+    cboSpeed->clear();
+    for (int entry = 1; entry <= int(Protocol::SpeedCode.size()); ++entry)
+        cboSpeed->addItem(QString::number(entry));
+    cboSpeed->setCurrentIndex(Protocol::DefaultSpeedIndex);
+
+    cboCustom->clear();
+    for (int position = 0; position < Protocol::CustomCharacterCount; ++position)
+        cboCustom->addItem(QString::number(position));
+    cboCustom->setCurrentIndex(0);
+}
+
+void FrmMain::updatePortTips() {
+    for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index) {
+        const auto device = PortResolver::devicePath(index);
+        const QString tip = device ? *device : tr("no serial device");
+        mnuCOM[size_t(index)]->setStatusTip(tip);
+        mnuCOM[size_t(index)]->setToolTip(tip);
+    }
+}
+
+void FrmMain::mnuCOM_Click(int Index) {
+    if (Index < AppSettings::FirstPort || Index > AppSettings::LastPort)
+        return;
+    for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index)
+        mnuCOM[size_t(index)]->setChecked(false);
+    mnuCOM[size_t(Index)]->setChecked(true);
+    if (MSComm1.isOpen())
+        MSComm1.close();
+    mnuConfig->setEnabled(false);
+    MSComm1.setCommPort(Index);
+
+    if (!MSComm1.open()) {
+        reportPortUnavailable();
+        return;
+    }
+    mnuConfig->setEnabled(true);
+    AppSettings::storeCommPort(Index);
+}
+
+void FrmMain::mnuConfig_Click() {
+    if (m_config) {
+        m_config->show();
+        m_config->raise();
+        m_config->activateWindow();
+        return;
+    }
+    m_config = new FrmConfig(MSComm1, this);
+    m_config->Form_Load();
+    if (m_config)
+        m_config->show();
+}
+
+void FrmMain::SendCommand(quint8 cmd) {
+    QByteArray message;
+    message.reserve(CommandData.size() + 1);
+    message.append(char(cmd));
+    message.append(CommandData);
+    if (!MSComm1.output(message)) {
+        mnuConfig->setEnabled(false);
+        reportPortUnavailable();
+    }
+}
+
+void FrmMain::send(const Protocol::Message &message) {
+    CommandData = message.payload;
+    SendCommand(message.command);
+}
+
+void FrmMain::reportPortUnavailable() {
+    MessageBox::show(this, tr(PortUnavailable));
+}
+
+void FrmMain::handlePortLost() {
+    mnuConfig->setEnabled(false);
+    reportPortUnavailable();
+}
+
+void FrmMain::closeEvent(QCloseEvent *event) {
+    // The dialog lives on this window's port; it goes when the window goes.
+    if (m_config)
+        m_config->close();
+    QMainWindow::closeEvent(event);
+}
+
+void FrmMain::col1_Click(int Index) {
+    m_grid->toggleCell(1, Index);
+}
+void FrmMain::col2_Click(int Index) {
+    m_grid->toggleCell(2, Index);
+}
+void FrmMain::col3_Click(int Index) {
+    m_grid->toggleCell(3, Index);
+}
+void FrmMain::col4_Click(int Index) {
+    m_grid->toggleCell(4, Index);
+}
+void FrmMain::col5_Click(int Index) {
+    m_grid->toggleCell(5, Index);
+}
+void FrmMain::col6_Click(int Index) {
+    m_grid->toggleCell(6, Index);
+}
+void FrmMain::col7_Click(int Index) {
+    m_grid->toggleCell(7, Index);
+}
+void FrmMain::col8_Click(int Index) {
+    m_grid->toggleCell(8, Index);
+}
+
+void FrmMain::cmdCLR_Click() {
+    m_grid->clearAll();
+}
+
+void FrmMain::cmdSSA_Click() {
+    send(Protocol::showChar(txtSASC->text()));
+}
+
+void FrmMain::cmdLoadCustom_Click() {
+    const int position = cboCustom->currentIndex();
+    if (position < 0 || position >= Protocol::CustomCharacterCount) {
+        MessageBox::show(this, tr("No Position Selected"));
+        return;
+    }
+    send(Protocol::showCustom(position));
+}
+
+void FrmMain::cmdSave_Click() {
+    const int position = cboCustom->currentIndex();
+    if (position < 0 || position >= Protocol::CustomCharacterCount) {
+        MessageBox::show(this, tr("No Position Selected"));
+        return;
+    }
+    send(Protocol::saveCustom(position));
+}
+
+void FrmMain::cmdDotM_Click() {
+    send(Protocol::dotMatrix(m_grid->model().columnValues()));
+}
+
+void FrmMain::cmdScroll_Click() {
+    send(Protocol::scroll(txtScroll->text()));
+}
+
+void FrmMain::cmdAnimate_Click() {
+    send(Protocol::animate(txtScroll->text()));
+}
+
+void FrmMain::cmdSpeed_Click() {
+    const auto code = Protocol::speedCodeForIndex(cboSpeed->currentIndex());
+    if (!code) {
+        MessageBox::show(this, tr("No Speed Selected"));
+        return;
+    }
+    send(Protocol::setSpeed(*code));
+}
+
+void FrmMain::cmdUpArrow_Click() {
+    send(Protocol::builtinAnimation(Protocol::DIR_UP));
+}
+
+void FrmMain::cmdDownArrow_Click() {
+    send(Protocol::builtinAnimation(Protocol::DIR_DOWN));
+}
+
+void FrmMain::cmdRightArrow_Click() {
+    send(Protocol::builtinAnimation(Protocol::DIR_RIGHT));
+}
+
+void FrmMain::cmdLeftArrow_Click() {
+    send(Protocol::builtinAnimation(Protocol::DIR_LEFT));
+}

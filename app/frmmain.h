@@ -1,0 +1,95 @@
+#pragma once
+
+#include "protocol.h"
+#include "seriallink.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class DotGrid;
+class FrmConfig;
+class GridModel;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The main window "8x8 Glyphsmith". It owns the serial port (MSComm1) with its port menu, the
+// pending payload CommandData, and the pattern editor (a DotGrid over a GridModel). The eleven
+// command buttons build their message through Protocol and send it with SendCommand; the
+// configuration dialog (FrmConfig) borrows MSComm1 for its own exchanges.
+class FrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit FrmMain(QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // The start-up sequence: runs once, before the window is first shown.
+    void Form_Load();
+
+    SerialLink &serialPort() { return MSComm1; }
+    const GridModel &grid() const;
+    DotGrid *dotGrid() const { return m_grid; }
+    QByteArray commandData() const { return CommandData; }
+    FrmConfig *configDialog() const;
+
+    // Writes `cmd` followed by CommandData in one write.
+    void SendCommand(quint8 cmd);
+
+    void mnuCOM_Click(int Index);
+    void mnuConfig_Click();
+
+    void col1_Click(int Index);
+    void col2_Click(int Index);
+    void col3_Click(int Index);
+    void col4_Click(int Index);
+    void col5_Click(int Index);
+    void col6_Click(int Index);
+    void col7_Click(int Index);
+    void col8_Click(int Index);
+    void cmdCLR_Click();
+
+    void cmdSSA_Click();
+    void cmdLoadCustom_Click();
+    void cmdSave_Click();
+    void cmdDotM_Click();
+    void cmdScroll_Click();
+    void cmdAnimate_Click();
+    void cmdSpeed_Click();
+    void cmdUpArrow_Click();
+    void cmdDownArrow_Click();
+    void cmdRightArrow_Click();
+    void cmdLeftArrow_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void fillLists();
+    void updatePortTips();
+    void send(const Protocol::Message &message);
+    void reportPortUnavailable();
+    void handlePortLost();
+
+    SerialLink MSComm1;
+    QByteArray CommandData;
+
+    std::array<QAction *, 7> mnuCOM{}; // Index 1..6
+    QAction *mnuConfig = nullptr;
+
+    QGroupBox *Frame1 = nullptr;
+    DotGrid *m_grid = nullptr;
+    QLineEdit *txtSASC = nullptr;
+    QLineEdit *txtScroll = nullptr;
+    QComboBox *cboSpeed = nullptr;
+    QComboBox *cboCustom = nullptr;
+
+    QPointer<FrmConfig> m_config;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Centres a top-level window on the screen it will appear on.
+void centreOnScreen(QWidget *window);
