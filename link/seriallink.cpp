@@ -85,12 +85,12 @@ bool SerialLink::open() {
         close();
     m_gone = false;
     const auto device = PortResolver::devicePath(m_commPort);
-    if (!device || device->isEmpty()) {
-        m_port.setPortName(QString());
+    m_device = device.value_or(QString());
+    if (m_device.isEmpty()) {
         m_errorString = tr("COM%1 stands for no serial device").arg(m_commPort);
         return false;
     }
-    m_port.setPortName(*device);
+    m_port.setPortName(m_device);
     if (const auto line = parseSettings(m_settings)) {
         m_port.setBaudRate(line->baud);
         m_port.setParity(line->parity);

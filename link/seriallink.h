@@ -38,7 +38,7 @@ public:
     void close();
     QString errorString() const { return m_errorString; }
     // The device path of the open port, or of the last attempt.
-    QString deviceName() const { return m_port.portName(); }
+    QString deviceName() const { return m_device; }
 
     // Hands all bytes to the driver in one write, in order, nothing added. False, and nothing
     // sent, when the port is closed or the write fails (the port then counts as gone).
@@ -63,6 +63,7 @@ private:
     InputMode m_inputMode = InputMode::Text;
     int m_commPort = 1;
     QString m_errorString;
+    QString m_device;
     bool m_gone = false;
     bool m_writing = false;
 };
