@@ -1,0 +1,226 @@
+#include "dotcell.h"
+#include "dotgrid.h"
+#include "dotpictures.h"
+#include "frmmain.h"
+#include "messagebox.h"
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+// Which picture a cell shows, told apart by a pixel at the centre of the dot.
+bool showsLit(const DotCell *cell) {
+    const QColor centre = cell->pixmap().toImage().pixelColor(9, 12);
+    return centre.red() > 200 && centre.green() < 120;
+}
+
+// The three views of one dot must agree: DotState, the column's bit, and the cell's picture.
+void verifyInvariant(const DotGrid &grid) {
+    for (int column = 1; column <= GridModel::Columns; ++column) {
+        for (int weight : GridModel::RowWeights) {
+            const bool lit = grid.model().isLit(column, weight);
+            QCOMPARE(bool(grid.model().columnValue(column) & weight), lit);
+            QCOMPARE(showsLit(grid.cell(column, weight)), lit);
+        }
+        QCOMPARE(grid.label(column)->text(), grid.model().columnText(column));
+    }
+}
+
+} // namespace
+
+// The pattern editor: clicks on cells, column bytes and labels, Clear ALL, missing pictures.
+class TestGrid : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void columnLabel_data();
+    void columnLabel();
+    void twoClicksRestore();
+    void clickTouchesOnlyItsColumn();
+    void cellGeometry();
+    void clearAll();
+    void missingLitPicture();
+    void missingDarkPicture();
+    void unreadablePicture();
+
+private:
+    void usePictures(bool lit, bool dark);
+    void click(int column, int weight);
+
+    FrmMain *m_window = nullptr;
+    QTemporaryDir m_pictures;
+    QStringList m_messages;
+};
+
+void TestGrid::initTestCase() {
+    useTemporarySettings();
+    mapAllPortsToMissing();
+}
+
+void TestGrid::init() {
+    m_messages.clear();
+    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    usePictures(true, true);
+    m_window = new FrmMain;
+    m_window->show();
+}
+
+void TestGrid::cleanup() {
+    delete m_window;
+    MessageBox::setHandler({});
+}
+
+void TestGrid::usePictures(bool lit, bool dark) {
+    const QString from = QCoreApplication::applicationDirPath();
+    for (const char *name : {"dotf.BMP", "dotb.JPG"}) {
+        const QString target = m_pictures.filePath(QLatin1String(name));
+        QFile::remove(target);
+        const bool wanted = QLatin1String(name) == QLatin1String("dotf.BMP") ? lit : dark;
+        if (wanted)
+            QVERIFY(QFile::copy(from + QLatin1Char('/') + QLatin1String(name), target));
+    }
+    DotPictures::setFolder(m_pictures.path());
+}
+
+void TestGrid::click(int column, int weight) {
+    QTest::mouseClick(m_window->dotGrid()->cell(column, weight), Qt::LeftButton);
+}
+
+void TestGrid::columnLabel_data() {
+    QTest::addColumn<QList<int>>("weights");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("top cell") << QList<int>{16} << "10";
+    QTest::newRow("bottom cell") << QList<int>{8} << "8";
+    QTest::newRow("fifth cell from the top") << QList<int>{1} << "1";
+    QTest::newRow("weight 4") << QList<int>{4} << "4";
+    QTest::newRow("1, 2 and 8") << QList<int>{1, 2, 8} << "B";
+    QTest::newRow("32 and 128") << QList<int>{32, 128} << "A0";
+    QTest::newRow("whole column") << QList<int>{16, 32, 64, 128, 1, 2, 4, 8} << "FF";
+    QTest::newRow("upper four, a command value") << QList<int>{16, 32, 64, 128} << "F0";
+}
+
+void TestGrid::columnLabel() {
+    QFETCH(QList<int>, weights);
+    QFETCH(QString, label);
+    for (int column : {1, 5, 8}) {
+        for (int weight : weights)
+            click(column, weight);
+        QCOMPARE(m_window->dotGrid()->label(column)->text(), label);
+        QCOMPARE(QString::number(m_window->grid().columnValue(column), 16).toUpper(), label);
+    }
+    verifyInvariant(*m_window->dotGrid());
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestGrid::twoClicksRestore() {
+    for (int column = 1; column <= 8; ++column) {
+        for (int weight : GridModel::RowWeights) {
+            click(column, weight);
+            QVERIFY(m_window->grid().isLit(column, weight));
+            QCOMPARE(m_window->grid().dotState(column, weight), qint16(-1));
+            click(column, weight);
+            QCOMPARE(m_window->grid().dotState(column, weight), qint16(0));
+            QCOMPARE(m_window->dotGrid()->label(column)->text(), QStringLiteral("0"));
+        }
+    }
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::clickTouchesOnlyItsColumn() {
+    for (int column = 1; column <= 8; ++column)
+        click(column, 1 << (column - 1));
+    const Protocol::ColumnPattern before = m_window->grid().columnValues();
+
+    click(4, 64);
+    Protocol::ColumnPattern expected = before;
+    expected[3] ^= 64;
+    QCOMPARE(m_window->grid().columnValues(), expected);
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::cellGeometry() {
+    // col1 is leftmost; rows from the top carry 16, 32, 64, 128, 1, 2, 4, 8; 24 px apart.
+    const DotGrid &grid = *m_window->dotGrid();
+    QCOMPARE(grid.cell(1, 16)->geometry(), QRect(24, 32, 18, 19));
+    QCOMPARE(grid.cell(8, 8)->geometry(), QRect(24 + 7 * 24, 32 + 7 * 24, 18, 19));
+    QCOMPARE(grid.cell(3, 1)->geometry().topLeft(), QPoint(24 + 2 * 24, 32 + 4 * 24));
+    QCOMPARE(grid.cell(1, 16)->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(grid.cell(2, 4)->objectName(), QStringLiteral("col2"));
+    QCOMPARE(grid.cell(2, 4)->property("Index").toInt(), 4);
+    QCOMPARE(grid.label(3)->geometry(), QRect(80, 264, 25, 17));
+}
+
+void TestGrid::clearAll() {
+    for (int column = 1; column <= 8; ++column) {
+        for (int weight : {16, 2, column == 3 ? 8 : 128})
+            click(column, weight);
+    }
+    m_window->cmdCLR_Click();
+    for (int column = 1; column <= 8; ++column)
+        QCOMPARE(m_window->grid().columnValue(column), quint8(0));
+    verifyInvariant(*m_window->dotGrid());
+
+    // Clearing a clear grid is harmless, and the next click lights its cell.
+    m_window->cmdCLR_Click();
+    click(6, 32);
+    QCOMPARE(m_window->dotGrid()->label(6)->text(), QStringLiteral("20"));
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::missingLitPicture() {
+    usePictures(false, true);
+    click(2, 16);
+    QCOMPARE(m_messages,
+             QStringList{QStringLiteral("Cannot read picture file ") + DotPictures::litPath()});
+    QCOMPARE(m_window->grid().columnValue(2), quint8(0));
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::missingDarkPicture() {
+    click(2, 16);
+    click(7, 8);
+    usePictures(true, false);
+    const QString expected = QStringLiteral("Cannot read picture file ") + DotPictures::darkPath();
+
+    click(2, 16); // a lit cell cannot go dark
+    QCOMPARE(m_messages, QStringList{expected});
+    QVERIFY(m_window->grid().isLit(2, 16));
+
+    m_window->cmdCLR_Click(); // nothing is cleared, not even DotState
+    QCOMPARE(m_messages, QStringList({expected, expected}));
+    QVERIFY(m_window->grid().isLit(2, 16));
+    QVERIFY(m_window->grid().isLit(7, 8));
+    QCOMPARE(m_window->dotGrid()->label(7)->text(), QStringLiteral("8"));
+    verifyInvariant(*m_window->dotGrid());
+
+    click(3, 1); // lighting still works
+    QVERIFY(m_window->grid().isLit(3, 1));
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::unreadablePicture() {
+    QFile lit(m_pictures.filePath(QStringLiteral("dotf.BMP")));
+    QVERIFY(lit.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lit.write("this is not a picture");
+    lit.close();
+
+    click(1, 1);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().startsWith(QStringLiteral("Cannot read picture file /")));
+    QCOMPARE(m_window->grid().columnValue(1), quint8(0));
+    verifyInvariant(*m_window->dotGrid());
+}
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"
