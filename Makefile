@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test clean
+.PHONY: all setup configure build run test package clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# A Debian package of the program and the simulator, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)
