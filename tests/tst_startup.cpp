@@ -1,9 +1,11 @@
 #include "appsettings.h"
 #include "frmmain.h"
 #include "messagebox.h"
+#include "portresolver.h"
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QSerialPort>
 #include <QTest>
@@ -74,6 +76,9 @@ private slots:
     void farEndHangsUp();
     void lineSettings_data();
     void lineSettings();
+    void deviceOrder_data();
+    void deviceOrder();
+    void tabOrder();
 
 private:
     QStringList m_messages;
@@ -324,6 +329,45 @@ void TestStartup::lineSettings() {
     SerialLink link;
     QCOMPARE(link.setSettings(settings), valid);
     QCOMPARE(link.settings(), valid ? settings : QString());
+}
+
+void TestStartup::deviceOrder_data() {
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QStringList>("ordered");
+    QTest::newRow("USB before ACM before the rest")
+        << QStringList{"ttyS0", "ttyACM0", "ttyUSB1", "ttyAMA0", "ttyUSB0"}
+        << QStringList{"ttyUSB0", "ttyUSB1", "ttyACM0", "ttyAMA0", "ttyS0"};
+    QTest::newRow("by number, not by text")
+        << QStringList{"ttyUSB10", "ttyUSB2", "ttyACM11", "ttyACM9"}
+        << QStringList{"ttyUSB2", "ttyUSB10", "ttyACM9", "ttyACM11"};
+    QTest::newRow("nothing") << QStringList{} << QStringList{};
+}
+
+void TestStartup::deviceOrder() {
+    QFETCH(QStringList, found);
+    QFETCH(QStringList, ordered);
+    QCOMPARE(PortResolver::orderedDevices(found), ordered);
+}
+
+void TestStartup::tabOrder() {
+    FrmMain window;
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList expected = {
+        "txtSASC",    "cmdSSA",       "cmdCLR",        "txtScroll",    "cmdScroll", "cmdDotM",
+        "cmdAnimate", "cboSpeed",     "cmdSpeed",      "cboCustom",    "cmdSave",   "cmdLoadCustom",
+        "cmdUpArrow", "cmdDownArrow", "cmdRightArrow", "cmdLeftArrow", "txtSASC"};
+    QStringList visited;
+    for (int step = 0; step < expected.size(); ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        // An editable list's line edit holds the focus for its list.
+        while (focus && focus->objectName().isEmpty())
+            focus = focus->parentWidget();
+        visited.append(focus ? focus->objectName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(TestStartup)
