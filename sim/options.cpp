@@ -1,0 +1,127 @@
+#include "options.h"
+
+#include "protocol.h"
+
+namespace {
+
+const char Description[] =
+    R"(Simulates the Kaldor8x8 8x8 LED dot-matrix module on a pseudo-terminal.
+
+At start the path to open as the serial port (the --link path, else the
+pseudo-terminal itself) is printed on a line of its own. Every message the
+program sends is framed, acted on and, for the configuration commands,
+answered: F0 reads the stored settings (mode, speed code, message length,
+message; FF for what is not stored), F5/F6/F7 store the message, speed code
+and start-up mode and answer AA. FE shows a character or a custom character
+0..9, F9 stores the shown pattern as a custom character, FC shows a dot
+pattern, FD scrolls a text, FB shows its characters one by one, FA sets
+their speed, F8 plays an arrow animation (0 up, 1 down, 2 right, 3 left).
+
+Log lines: the bytes of each message in hex ("FC 10 00 00 00 00 00 00 00"),
+"< " and the bytes of each reply or part of one as it is sent ("< AA"), and
+notes about junk, incomplete or refused messages starting with "# ".
+
+A bad argument ends the simulator with exit status 2.)";
+
+std::optional<int> milliseconds(const QString &text, int minimum) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < minimum || value > 60000)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
+                             Options &options, QString &error) {
+    parser.setApplicationDescription(QString::fromLatin1(Description));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption headless(QStringLiteral("headless"),
+                                      QStringLiteral("Run without a window."));
+    const QCommandLineOption link(QStringLiteral("link"),
+                                  QStringLiteral("Make <path> a symbolic link to the port "
+                                                 "(replacing an old link; removed on exit)."),
+                                  QStringLiteral("path"));
+    const QCommandLineOption log(QStringLiteral("log"),
+                                 QStringLiteral("Write every message and reply to <file>."),
+                                 QStringLiteral("file"));
+    const QCommandLineOption state(QStringLiteral("state"),
+                                   QStringLiteral("Keep the stored settings and custom "
+                                                  "characters in <file> across runs."),
+                                   QStringLiteral("file"));
+    const QCommandLineOption noReply(QStringLiteral("no-reply"),
+                                     QStringLiteral("Fault: never answer."));
+    const QCommandLineOption replyDelay(QStringLiteral("reply-delay"),
+                                        QStringLiteral("Fault: answer <ms> milliseconds late."),
+                                        QStringLiteral("ms"));
+    const QCommandLineOption nak(QStringLiteral("nak"),
+                                 QStringLiteral("Fault: answer 55 instead of AA and store "
+                                                "nothing."));
+    const QCommandLineOption settingsReply(
+        QStringLiteral("settings-reply"),
+        QStringLiteral("Fault: answer F0 with exactly these bytes, hex pairs, spaces "
+                       "allowed (\"03 31\")."),
+        QStringLiteral("hex"));
+    const QCommandLineOption split(QStringLiteral("split"),
+                                   QStringLiteral("Fault: send each reply of two bytes or more "
+                                                  "in two parts, <ms> milliseconds apart."),
+                                   QStringLiteral("ms"));
+    parser.addOptions({headless, link, log, state, noReply, replyDelay, nak, settingsReply, split});
+
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return CommandLine::Error;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return CommandLine::Help;
+    if (!parser.positionalArguments().isEmpty()) {
+        error =
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        return CommandLine::Error;
+    }
+
+    options.headless = parser.isSet(headless);
+    options.linkPath = parser.value(link);
+    options.logPath = parser.value(log);
+    options.statePath = parser.value(state);
+    if ((parser.isSet(link) && options.linkPath.isEmpty()) ||
+        (parser.isSet(log) && options.logPath.isEmpty()) ||
+        (parser.isSet(state) && options.statePath.isEmpty())) {
+        error = QStringLiteral("a path must not be empty");
+        return CommandLine::Error;
+    }
+
+    Faults &faults = options.faults;
+    faults.noReply = parser.isSet(noReply);
+    faults.nak = parser.isSet(nak);
+    if (parser.isSet(replyDelay)) {
+        const auto ms = milliseconds(parser.value(replyDelay), 0);
+        if (!ms) {
+            error = QStringLiteral("--reply-delay wants milliseconds from 0 to 60000, not '%1'")
+                        .arg(parser.value(replyDelay));
+            return CommandLine::Error;
+        }
+        faults.replyDelay = std::chrono::milliseconds(*ms);
+    }
+    if (parser.isSet(split)) {
+        const auto ms = milliseconds(parser.value(split), 1);
+        if (!ms) {
+            error = QStringLiteral("--split wants milliseconds from 1 to 60000, not '%1'")
+                        .arg(parser.value(split));
+            return CommandLine::Error;
+        }
+        faults.split = std::chrono::milliseconds(*ms);
+    }
+    if (parser.isSet(settingsReply)) {
+        const auto bytes = Protocol::parseHex(parser.value(settingsReply));
+        if (!bytes || bytes->isEmpty()) {
+            error = QStringLiteral("--settings-reply wants hex byte pairs such as \"03 31\", "
+                                   "not '%1'")
+                        .arg(parser.value(settingsReply));
+            return CommandLine::Error;
+        }
+        faults.settingsReply = *bytes;
+    }
+    return CommandLine::Run;
+}

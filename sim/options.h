@@ -1,0 +1,23 @@
+#pragma once
+
+#include "simulator.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+// The simulator's command line.
+struct Options {
+    bool headless = false;
+    QString linkPath;
+    QString logPath;
+    QString statePath;
+    Faults faults;
+};
+
+enum class CommandLine { Run, Help, Error };
+
+// Needs no application object, so that the choice between a windowed and a headless one can
+// follow from it. On Error, `error` says what is wrong.
+CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
+                             Options &options, QString &error);

@@ -1,0 +1,140 @@
+#include "ptyport.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+PtyPort::PtyPort(QObject *parent)
+    : QObject(parent) {}
+
+PtyPort::~PtyPort() {
+    removeLink();
+    if (m_slave >= 0)
+        ::close(m_slave);
+    if (m_master >= 0)
+        ::close(m_master);
+}
+
+bool PtyPort::fail(const QString &what) {
+    m_errorString = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+bool PtyPort::open(const QString &linkPath) {
+    Q_ASSERT(m_master < 0);
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (m_master < 0)
+        return fail(QStringLiteral("cannot open a pseudo-terminal"));
+    if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+        return fail(QStringLiteral("cannot unlock the pseudo-terminal"));
+    const char *name = ::ptsname(m_master);
+    if (!name)
+        return fail(QStringLiteral("pseudo-terminal has no slave name"));
+    m_slavePath = QString::fromLocal8Bit(name);
+
+    m_slave = ::open(name, O_RDWR | O_NOCTTY);
+    if (m_slave < 0)
+        return fail(QStringLiteral("cannot open ") + m_slavePath);
+    // No echo, no line editing, no newline translation: the line carries bytes, not text.
+    termios raw{};
+    if (::tcgetattr(m_slave, &raw) != 0)
+        return fail(QStringLiteral("cannot read the terminal settings"));
+    ::cfmakeraw(&raw);
+    ::cfsetspeed(&raw, B9600);
+    if (::tcsetattr(m_slave, TCSANOW, &raw) != 0)
+        return fail(QStringLiteral("cannot set the terminal raw"));
+    if (::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK) != 0)
+        return fail(QStringLiteral("cannot make the pseudo-terminal non-blocking"));
+
+    if (!linkPath.isEmpty()) {
+        const QByteArray link = QFile::encodeName(linkPath);
+        struct stat info {};
+        if (::lstat(link.constData(), &info) == 0) {
+            if (!S_ISLNK(info.st_mode)) {
+                errno = EEXIST;
+                return fail(linkPath + QStringLiteral(" exists and is no symbolic link"));
+            }
+            if (::unlink(link.constData()) != 0)
+                return fail(QStringLiteral("cannot remove the old link ") + linkPath);
+        }
+        if (::symlink(name, link.constData()) != 0)
+            return fail(QStringLiteral("cannot create the link ") + linkPath);
+        m_linkPath = linkPath;
+    }
+
+    m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &PtyPort::readAvailable);
+    m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
+    m_writeNotifier->setEnabled(false);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyPort::writePending);
+    return true;
+}
+
+void PtyPort::readAvailable() {
+    QByteArray bytes;
+    char buffer[512];
+    for (;;) {
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n > 0) {
+            bytes.append(buffer, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN) {
+            // Cannot happen while our own slave descriptor is open; stop rather than spin.
+            qWarning("glyphsmith-sim: reading the pseudo-terminal failed: %s",
+                     std::strerror(errno));
+            m_readNotifier->setEnabled(false);
+        }
+        break;
+    }
+    if (!bytes.isEmpty())
+        emit received(bytes);
+}
+
+void PtyPort::write(const QByteArray &bytes) {
+    if (m_master < 0)
+        return;
+    m_outgoing += bytes;
+    writePending();
+}
+
+void PtyPort::writePending() {
+    while (!m_outgoing.isEmpty()) {
+        const ssize_t n = ::write(m_master, m_outgoing.constData(), size_t(m_outgoing.size()));
+        if (n > 0) {
+            m_outgoing.remove(0, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN) {
+            qWarning("glyphsmith-sim: writing the pseudo-terminal failed: %s",
+                     std::strerror(errno));
+            m_outgoing.clear();
+        }
+        break;
+    }
+    // The program is not reading and the pty's buffer is full: go on when it has room.
+    m_writeNotifier->setEnabled(!m_outgoing.isEmpty());
+}
+
+void PtyPort::removeLink() {
+    if (m_linkPath.isEmpty())
+        return;
+    // Another simulator may have taken the path over since; its link is not ours to remove.
+    const QByteArray link = QFile::encodeName(m_linkPath);
+    char target[4096];
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    if (n >= 0 && QByteArray(target, n) == QFile::encodeName(m_slavePath))
+        ::unlink(link.constData());
+    m_linkPath.clear();
+}

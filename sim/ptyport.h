@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QSocketNotifier;
+
+// The module's end of the serial line: a pseudo-terminal whose slave side the program opens as
+// its serial port, found through a symbolic link when one is asked for.
+//
+// The simulator holds a slave descriptor of its own for as long as it runs: while any slave
+// descriptor is open the master never reads end-of-file or EIO, so the program may close and
+// reopen its port as often as it likes.
+class PtyPort : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PtyPort(QObject *parent = nullptr);
+    // Removes the link, if it still points at this port.
+    ~PtyPort() override;
+
+    // Opens the pseudo-terminal and, with a non-empty `linkPath`, points a symbolic link there
+    // at its slave, replacing an old link. False, with errorString() saying why, on failure.
+    bool open(const QString &linkPath);
+    QString errorString() const { return m_errorString; }
+
+    QString slavePath() const { return m_slavePath; }
+    // The path the program should open: the link when there is one.
+    QString portPath() const { return m_linkPath.isEmpty() ? m_slavePath : m_linkPath; }
+
+    // Queues bytes for the program; they go out in order as fast as the pty takes them.
+    void write(const QByteArray &bytes);
+
+signals:
+    void received(const QByteArray &bytes);
+
+private:
+    bool fail(const QString &what);
+    void readAvailable();
+    void writePending();
+    void removeLink();
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+    QString m_linkPath;
+    QString m_errorString;
+    QByteArray m_outgoing;
+    QSocketNotifier *m_readNotifier = nullptr;
+    QSocketNotifier *m_writeNotifier = nullptr;
+};
