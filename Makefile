@@ -1,8 +1,11 @@
 # Thin wrapper around CMake: `make run` and `make test` set everything up first.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+FUZZ_SECONDS ?= 60
 
-.PHONY: all setup configure build run test package clean
+.PHONY: all setup configure build run test test-unit test-sanitized fuzz bench package clean
 
 all: build
 
@@ -20,12 +23,25 @@ build: configure
 run: build
 	sh scripts/run-with-sim $(BUILD)/bin
 
-test: build
+# Every test in the normal build, then again under AddressSanitizer and UBSan, then the fuzzers.
+test: test-unit test-sanitized fuzz
+
+test-unit: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+test-sanitized: setup
+	sh scripts/test-sanitized $(ASAN_BUILD)
+
+fuzz: setup
+	sh scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The benchmarks against their floors, as one table.
+bench: build
+	sh bench/run $(BUILD)
 
 # A Debian package of the program and the simulator, in $(BUILD).
 package: build
 	cd $(BUILD) && cpack
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

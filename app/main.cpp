@@ -1,15 +1,11 @@
 #include "frmmain.h"
-#include "windowplacement.h"
+#include "startup.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith.png")));
-
-    FrmMain window;
-    window.Form_Load();
-    centreOnScreen(&window);
-    window.show();
+    const auto window = startMainWindow();
     return app.exec();
 }
