@@ -26,7 +26,6 @@ const QColor TextRed(255, 0, 0);        // &H000000FF
 constexpr int ClientWidth = 9105;
 constexpr int ClientHeight = 6240;
 constexpr char LineSettings[] = "9600,n,8,1";
-const char *const PortUnavailable = "Selected Comm Port Not Available";
 
 QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, QWidget *parent) {
     auto *frame = new QGroupBox(caption, parent);
@@ -273,7 +272,7 @@ void FrmMain::send(const Protocol::Message &message) {
 }
 
 void FrmMain::reportPortUnavailable() {
-    MessageBox::show(this, tr(PortUnavailable));
+    MessageBox::show(this, tr(MessageBox::PortUnavailable));
 }
 
 void FrmMain::handlePortLost() {

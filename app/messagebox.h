@@ -11,6 +11,8 @@ class QWidget;
 namespace MessageBox {
 
 inline constexpr char Caption[] = "Kaldor8x8";
+// What every path that finds the port closed, missing or gone tells the user.
+inline constexpr char PortUnavailable[] = "Selected Comm Port Not Available";
 
 void show(QWidget *parent, const QString &text);
 
