@@ -3,7 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-void CommandButton::paintEvent(QPaintEvent *event) {
+void CommandButton::paintEvent(QPaintEvent *event)
+{
     QStyleOptionButton option;
     initStyleOption(&option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);

@@ -27,7 +27,8 @@ constexpr int ClientWidth = 9105;
 constexpr int ClientHeight = 6240;
 constexpr char LineSettings[] = "9600,n,8,1";
 
-QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, QWidget *parent) {
+QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, QWidget *parent)
+{
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
@@ -35,7 +36,8 @@ QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, Q
 }
 
 QLineEdit *makeTextBox(const char *name, int maxLength, const QFont &font, QRect geometry,
-                       QWidget *parent) {
+                       QWidget *parent)
+{
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
@@ -48,7 +50,8 @@ QLineEdit *makeTextBox(const char *name, int maxLength, const QFont &font, QRect
     return box;
 }
 
-QComboBox *makeList(const char *name, QRect geometry, QWidget *parent) {
+QComboBox *makeList(const char *name, QRect geometry, QWidget *parent)
+{
     auto *list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(geometry);
@@ -59,7 +62,8 @@ QComboBox *makeList(const char *name, QRect geometry, QWidget *parent) {
 } // namespace
 
 FrmMain::FrmMain(QWidget *parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent)
+{
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("8x8 Glyphsmith"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith.png")));
@@ -77,15 +81,18 @@ FrmMain::FrmMain(QWidget *parent)
 
 FrmMain::~FrmMain() = default;
 
-FrmConfig *FrmMain::configDialog() const {
+FrmConfig *FrmMain::configDialog() const
+{
     return m_config;
 }
 
-const GridModel &FrmMain::grid() const {
+const GridModel &FrmMain::grid() const
+{
     return m_grid->model();
 }
 
-void FrmMain::buildMenus() {
+void FrmMain::buildMenus()
+{
     QMenu *mnuComm = menuBar()->addMenu(tr("Communication"));
     mnuComm->setObjectName(QStringLiteral("mnuComm"));
     mnuComm->setToolTipsVisible(true);
@@ -106,7 +113,8 @@ void FrmMain::buildMenus() {
 }
 
 // Controls are created in tab order, so the focus chain follows it.
-void FrmMain::buildControls() {
+void FrmMain::buildControls()
+{
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAutoFillBackground(true);
@@ -181,7 +189,8 @@ void FrmMain::buildControls() {
     txtSASC->setFocus();
 }
 
-void FrmMain::Form_Load() {
+void FrmMain::Form_Load()
+{
     QCoreApplication::setApplicationName(QLatin1String(MessageBox::Caption));
     MSComm1.setSettings(QLatin1String(LineSettings));
     const QString stored = AppSettings::storedCommPort();
@@ -202,7 +211,8 @@ void FrmMain::Form_Load() {
     mnuConfig->setEnabled(true);
 }
 
-void FrmMain::fillLists() {
+void FrmMain::fillLists()
+{
     cboSpeed->clear();
     for (int entry = 1; entry <= int(Protocol::SpeedCode.size()); ++entry)
         cboSpeed->addItem(QString::number(entry));
@@ -214,7 +224,8 @@ void FrmMain::fillLists() {
     cboCustom->setCurrentIndex(0);
 }
 
-void FrmMain::updatePortTips() {
+void FrmMain::updatePortTips()
+{
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index) {
         const auto device = PortResolver::devicePath(index);
         const QString tip = device ? *device : tr("no serial device");
@@ -223,7 +234,8 @@ void FrmMain::updatePortTips() {
     }
 }
 
-void FrmMain::mnuCOM_Click(int Index) {
+void FrmMain::mnuCOM_Click(int Index)
+{
     if (Index < AppSettings::FirstPort || Index > AppSettings::LastPort)
         return;
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index)
@@ -242,7 +254,8 @@ void FrmMain::mnuCOM_Click(int Index) {
     AppSettings::storeCommPort(Index);
 }
 
-void FrmMain::mnuConfig_Click() {
+void FrmMain::mnuConfig_Click()
+{
     if (m_config) {
         m_config->show();
         m_config->raise();
@@ -255,7 +268,8 @@ void FrmMain::mnuConfig_Click() {
         m_config->show();
 }
 
-void FrmMain::SendCommand(quint8 cmd) {
+void FrmMain::SendCommand(quint8 cmd)
+{
     QByteArray message;
     message.reserve(CommandData.size() + 1);
     message.append(char(cmd));
@@ -266,61 +280,76 @@ void FrmMain::SendCommand(quint8 cmd) {
     }
 }
 
-void FrmMain::send(const Protocol::Message &message) {
+void FrmMain::send(const Protocol::Message &message)
+{
     CommandData = message.payload;
     SendCommand(message.command);
 }
 
-void FrmMain::reportPortUnavailable() {
+void FrmMain::reportPortUnavailable()
+{
     MessageBox::show(this, tr(MessageBox::PortUnavailable));
 }
 
-void FrmMain::handlePortLost() {
+void FrmMain::handlePortLost()
+{
     mnuConfig->setEnabled(false);
     reportPortUnavailable();
 }
 
-void FrmMain::closeEvent(QCloseEvent *event) {
+void FrmMain::closeEvent(QCloseEvent *event)
+{
     // The dialog lives on this window's port; it goes when the window goes.
     if (m_config)
         m_config->close();
     QMainWindow::closeEvent(event);
 }
 
-void FrmMain::col1_Click(int Index) {
+void FrmMain::col1_Click(int Index)
+{
     m_grid->toggleCell(1, Index);
 }
-void FrmMain::col2_Click(int Index) {
+void FrmMain::col2_Click(int Index)
+{
     m_grid->toggleCell(2, Index);
 }
-void FrmMain::col3_Click(int Index) {
+void FrmMain::col3_Click(int Index)
+{
     m_grid->toggleCell(3, Index);
 }
-void FrmMain::col4_Click(int Index) {
+void FrmMain::col4_Click(int Index)
+{
     m_grid->toggleCell(4, Index);
 }
-void FrmMain::col5_Click(int Index) {
+void FrmMain::col5_Click(int Index)
+{
     m_grid->toggleCell(5, Index);
 }
-void FrmMain::col6_Click(int Index) {
+void FrmMain::col6_Click(int Index)
+{
     m_grid->toggleCell(6, Index);
 }
-void FrmMain::col7_Click(int Index) {
+void FrmMain::col7_Click(int Index)
+{
     m_grid->toggleCell(7, Index);
 }
-void FrmMain::col8_Click(int Index) {
+void FrmMain::col8_Click(int Index)
+{
     m_grid->toggleCell(8, Index);
 }
 
-void FrmMain::cmdCLR_Click() {
+void FrmMain::cmdCLR_Click()
+{
     m_grid->clearAll();
 }
 
-void FrmMain::cmdSSA_Click() {
+void FrmMain::cmdSSA_Click()
+{
     send(Protocol::showChar(txtSASC->text()));
 }
 
-void FrmMain::cmdLoadCustom_Click() {
+void FrmMain::cmdLoadCustom_Click()
+{
     const int position = cboCustom->currentIndex();
     if (position < 0 || position >= Protocol::CustomCharacterCount) {
         MessageBox::show(this, tr("No Position Selected"));
@@ -329,7 +358,8 @@ void FrmMain::cmdLoadCustom_Click() {
     send(Protocol::showCustom(position));
 }
 
-void FrmMain::cmdSave_Click() {
+void FrmMain::cmdSave_Click()
+{
     const int position = cboCustom->currentIndex();
     if (position < 0 || position >= Protocol::CustomCharacterCount) {
         MessageBox::show(this, tr("No Position Selected"));
@@ -338,19 +368,23 @@ void FrmMain::cmdSave_Click() {
     send(Protocol::saveCustom(position));
 }
 
-void FrmMain::cmdDotM_Click() {
+void FrmMain::cmdDotM_Click()
+{
     send(Protocol::dotMatrix(m_grid->model().columnValues()));
 }
 
-void FrmMain::cmdScroll_Click() {
+void FrmMain::cmdScroll_Click()
+{
     send(Protocol::scroll(txtScroll->text()));
 }
 
-void FrmMain::cmdAnimate_Click() {
+void FrmMain::cmdAnimate_Click()
+{
     send(Protocol::animate(txtScroll->text()));
 }
 
-void FrmMain::cmdSpeed_Click() {
+void FrmMain::cmdSpeed_Click()
+{
     const auto code = Protocol::speedCodeForIndex(cboSpeed->currentIndex());
     if (!code) {
         MessageBox::show(this, tr("No Speed Selected"));
@@ -359,18 +393,22 @@ void FrmMain::cmdSpeed_Click() {
     send(Protocol::setSpeed(*code));
 }
 
-void FrmMain::cmdUpArrow_Click() {
+void FrmMain::cmdUpArrow_Click()
+{
     send(Protocol::builtinAnimation(Protocol::DIR_UP));
 }
 
-void FrmMain::cmdDownArrow_Click() {
+void FrmMain::cmdDownArrow_Click()
+{
     send(Protocol::builtinAnimation(Protocol::DIR_DOWN));
 }
 
-void FrmMain::cmdRightArrow_Click() {
+void FrmMain::cmdRightArrow_Click()
+{
     send(Protocol::builtinAnimation(Protocol::DIR_RIGHT));
 }
 
-void FrmMain::cmdLeftArrow_Click() {
+void FrmMain::cmdLeftArrow_Click()
+{
     send(Protocol::builtinAnimation(Protocol::DIR_LEFT));
 }

@@ -22,7 +22,8 @@ class QPushButton;
 // pending payload CommandData, and the pattern editor (a DotGrid over a GridModel). The eleven
 // command buttons build their message through Protocol and send it with SendCommand; the
 // configuration dialog (FrmConfig) borrows MSComm1 for its own exchanges.
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow
+{
     Q_OBJECT
 
 public:

@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-QValidator::State Latin1Validator::validate(QString &input, int &) const {
+QValidator::State Latin1Validator::validate(QString &input, int &) const
+{
     return Protocol::isLatin1(input) ? Acceptable : Invalid;
 }
 
-void makeEditableList(QComboBox *list) {
+void makeEditableList(QComboBox *list)
+{
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);

@@ -6,7 +6,8 @@ class QComboBox;
 
 // Accepts only text that travels to the module unchanged: Latin-1, one byte per character.
 // Anything else is refused as it is typed or pasted.
-class Latin1Validator : public QValidator {
+class Latin1Validator : public QValidator
+{
     Q_OBJECT
 
 public:

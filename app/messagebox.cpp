@@ -5,13 +5,15 @@
 namespace MessageBox {
 
 namespace {
-Handler &handler() {
+Handler &handler()
+{
     static Handler current;
     return current;
 }
 } // namespace
 
-void show(QWidget *parent, const QString &text) {
+void show(QWidget *parent, const QString &text)
+{
     if (handler()) {
         handler()(parent, text);
         return;
@@ -21,7 +23,8 @@ void show(QWidget *parent, const QString &text) {
     box.exec();
 }
 
-void setHandler(Handler newHandler) {
+void setHandler(Handler newHandler)
+{
     handler() = std::move(newHandler);
 }
 

@@ -8,11 +8,13 @@ namespace Twips {
 
 inline constexpr int PerPixel = 15;
 
-constexpr int toPixels(int twips) {
+constexpr int toPixels(int twips)
+{
     return (twips + PerPixel / 2) / PerPixel;
 }
 
-constexpr QRect rect(int left, int top, int width, int height) {
+constexpr QRect rect(int left, int top, int width, int height)
+{
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 

@@ -4,18 +4,21 @@
 
 DotCell::DotCell(int index, QWidget *parent)
     : QLabel(parent)
-    , m_index(index) {
+    , m_index(index)
+{
     setFrameShape(QFrame::NoFrame);
     setScaledContents(false);
     setMargin(0);
 }
 
-void DotCell::mousePressEvent(QMouseEvent *event) {
+void DotCell::mousePressEvent(QMouseEvent *event)
+{
     m_pressed = event->button() == Qt::LeftButton;
 }
 
 // A click is a left press and release on the same cell.
-void DotCell::mouseReleaseEvent(QMouseEvent *event) {
+void DotCell::mouseReleaseEvent(QMouseEvent *event)
+{
     const bool click = m_pressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     m_pressed = false;

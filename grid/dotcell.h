@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // One dot of the grid: a picture cell that reports a click with its Index, the dot's bit weight.
-class DotCell : public QLabel {
+class DotCell : public QLabel
+{
     Q_OBJECT
 
 public:

@@ -22,7 +22,8 @@ constexpr int LabelHeight = 255;
 } // namespace
 
 DotGrid::DotGrid(QWidget *frame, QWidget *labelParent, QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     const QPixmap start = DotPictures::startPicture();
     for (int column = 1; column <= GridModel::Columns; ++column) {
         for (int row = 0; row < 8; ++row) {
@@ -47,20 +48,24 @@ DotGrid::DotGrid(QWidget *frame, QWidget *labelParent, QObject *parent)
     }
 }
 
-int DotGrid::rowOf(int weight) {
+int DotGrid::rowOf(int weight)
+{
     const auto &weights = GridModel::RowWeights;
     return int(std::find(weights.begin(), weights.end(), weight) - weights.begin());
 }
 
-DotCell *DotGrid::cell(int column, int weight) const {
+DotCell *DotGrid::cell(int column, int weight) const
+{
     return m_cells[size_t(column - 1)][size_t(rowOf(weight))];
 }
 
-QLabel *DotGrid::label(int column) const {
+QLabel *DotGrid::label(int column) const
+{
     return m_labels[size_t(column - 1)];
 }
 
-void DotGrid::toggleCell(int column, int weight) {
+void DotGrid::toggleCell(int column, int weight)
+{
     if (!GridModel::isWeight(weight) || column < 1 || column > GridModel::Columns)
         return;
     const QString path =
@@ -75,7 +80,8 @@ void DotGrid::toggleCell(int column, int weight) {
     label(column)->setText(m_model.columnText(column));
 }
 
-void DotGrid::clearAll() {
+void DotGrid::clearAll()
+{
     // One read, before anything changes: a missing picture leaves the whole grid as it was.
     const QString path = DotPictures::darkPath();
     const auto dark = DotPictures::load(path);

@@ -13,7 +13,8 @@ class QWidget;
 // The pattern editor's widgets: 64 cells inside the "DOT MATRIX" frame and the eight column
 // labels below it, kept in step with a GridModel. A change happens only after the picture it
 // needs has been read, so a missing picture file leaves cell, state, byte and label as they were.
-class DotGrid : public QObject {
+class DotGrid : public QObject
+{
     Q_OBJECT
 
 public:

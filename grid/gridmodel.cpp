@@ -2,36 +2,43 @@
 
 #include <algorithm>
 
-bool GridModel::isWeight(int weight) {
+bool GridModel::isWeight(int weight)
+{
     return std::find(RowWeights.begin(), RowWeights.end(), weight) != RowWeights.end();
 }
 
-size_t GridModel::slot(int column) {
+size_t GridModel::slot(int column)
+{
     Q_ASSERT(column >= 1 && column <= Columns);
     return size_t(column - 1);
 }
 
-qint16 GridModel::dotState(int column, int weight) const {
+qint16 GridModel::dotState(int column, int weight) const
+{
     Q_ASSERT(isWeight(weight));
     return DotState[slot(column)][size_t(weight)];
 }
 
-quint8 GridModel::columnValue(int column) const {
+quint8 GridModel::columnValue(int column) const
+{
     return ColumnValue[slot(column)];
 }
 
-QString GridModel::columnText(int column) const {
+QString GridModel::columnText(int column) const
+{
     return Protocol::hexByte(columnValue(column));
 }
 
-void GridModel::toggle(int column, int weight) {
+void GridModel::toggle(int column, int weight)
+{
     Q_ASSERT(isWeight(weight));
     qint16 &state = DotState[slot(column)][size_t(weight)];
     state = state == Dark ? Lit : Dark;
     ColumnValue[slot(column)] ^= quint8(weight);
 }
 
-void GridModel::clear() {
+void GridModel::clear()
+{
     for (auto &column : DotState)
         column.fill(Dark);
     ColumnValue.fill(0);

@@ -10,7 +10,8 @@
 // byte of ColumnValue; a cell's Index is its bit weight, and from the top row down the weights
 // are 16, 32, 64, 128, 1, 2, 4, 8. DotState holds -1 for a lit dot and 0 for a dark one,
 // indexed directly by the weight; it always agrees with the bits of ColumnValue.
-class GridModel {
+class GridModel
+{
 public:
     static constexpr int Columns = Protocol::ColumnCount;
     static constexpr std::array<int, 8> RowWeights = {16, 32, 64, 128, 1, 2, 4, 8};

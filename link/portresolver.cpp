@@ -12,7 +12,8 @@ namespace PortResolver {
 
 namespace {
 
-auto orderKey(const QString &name) {
+auto orderKey(const QString &name)
+{
     static const QRegularExpression parts(QStringLiteral("^(.*?)([0-9]*)$"));
     const auto match = parts.match(name);
     const QString stem = match.captured(1);
@@ -23,13 +24,15 @@ auto orderKey(const QString &name) {
 
 } // namespace
 
-QStringList orderedDevices(QStringList portNames) {
+QStringList orderedDevices(QStringList portNames)
+{
     std::sort(portNames.begin(), portNames.end(),
               [](const QString &a, const QString &b) { return orderKey(a) < orderKey(b); });
     return portNames;
 }
 
-std::optional<QString> devicePath(int port) {
+std::optional<QString> devicePath(int port)
+{
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(port);
 #else

@@ -52,7 +52,8 @@ bool isLatin1(const QString &text);
 QByteArray textBytes(const QString &text);
 QString textFromBytes(const QByteArray &bytes);
 
-struct Message {
+struct Message
+{
     quint8 command = 0;
     QByteArray payload;
 
@@ -78,7 +79,8 @@ Message changeStartupMode(int mode);
 
 // The module's stored power-up settings as the configuration dialog shows them. A field is
 // empty when the reply did not carry it completely or when its value names no list entry.
-struct Settings {
+struct Settings
+{
     std::optional<int> modeIndex;
     std::optional<int> speedIndex;
     std::optional<QString> message;

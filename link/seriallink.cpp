@@ -6,14 +6,16 @@
 
 namespace {
 
-struct LineSettings {
+struct LineSettings
+{
     QSerialPort::BaudRate baud;
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
     QSerialPort::StopBits stopBits;
 };
 
-std::optional<LineSettings> parseSettings(const QString &text) {
+std::optional<LineSettings> parseSettings(const QString &text)
+{
     const QStringList fields = text.trimmed().toLower().split(QLatin1Char(','));
     if (fields.size() != 4)
         return std::nullopt;
@@ -58,29 +60,34 @@ std::optional<LineSettings> parseSettings(const QString &text) {
 } // namespace
 
 SerialLink::SerialLink(QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
 }
 
 SerialLink::~SerialLink() = default;
 
-bool SerialLink::setSettings(const QString &settings) {
+bool SerialLink::setSettings(const QString &settings)
+{
     if (!parseSettings(settings))
         return false;
     m_settings = settings;
     return true;
 }
 
-void SerialLink::setCommPort(int port) {
+void SerialLink::setCommPort(int port)
+{
     Q_ASSERT(!isOpen());
     m_commPort = port;
 }
 
-bool SerialLink::isOpen() const {
+bool SerialLink::isOpen() const
+{
     return m_port.isOpen();
 }
 
-bool SerialLink::open() {
+bool SerialLink::open()
+{
     if (m_port.isOpen())
         close();
     m_gone = false;
@@ -106,13 +113,15 @@ bool SerialLink::open() {
     return true;
 }
 
-void SerialLink::close() {
+void SerialLink::close()
+{
     if (m_port.isOpen())
         m_port.close();
     m_port.clearError();
 }
 
-bool SerialLink::output(const QByteArray &bytes) {
+bool SerialLink::output(const QByteArray &bytes)
+{
     if (!m_port.isOpen() || m_gone)
         return false;
     m_writing = true;
@@ -129,22 +138,26 @@ bool SerialLink::output(const QByteArray &bytes) {
     return true;
 }
 
-qsizetype SerialLink::inBufferCount() const {
+qsizetype SerialLink::inBufferCount() const
+{
     return m_port.isOpen() ? m_port.bytesAvailable() : 0;
 }
 
-QByteArray SerialLink::input() {
+QByteArray SerialLink::input()
+{
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
 }
 
-void SerialLink::discardInput() {
+void SerialLink::discardInput()
+{
     if (!m_port.isOpen())
         return;
     m_port.readAll();
     m_port.clear(QSerialPort::Input);
 }
 
-void SerialLink::handleError(QSerialPort::SerialPortError error) {
+void SerialLink::handleError(QSerialPort::SerialPortError error)
+{
     switch (error) {
     case QSerialPort::ReadError:
     case QSerialPort::WriteError:
@@ -157,7 +170,8 @@ void SerialLink::handleError(QSerialPort::SerialPortError error) {
     }
 }
 
-void SerialLink::markGone(bool notify) {
+void SerialLink::markGone(bool notify)
+{
     if (m_gone)
         return;
     m_gone = true;

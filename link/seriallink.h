@@ -10,7 +10,8 @@
 // makes QSerialPort report read errors in a tight loop. The first such error, or a failed
 // write, counts as "the port is gone": the port is closed once, from the event loop rather than
 // inside the error signal, and portLost() is emitted once.
-class SerialLink : public QObject {
+class SerialLink : public QObject
+{
     Q_OBJECT
 
 public:

@@ -12,11 +12,13 @@ namespace {
 constexpr int BlankWidth = 3;
 constexpr int LetterSpacing = 1;
 
-ColumnPattern glyphOrBlank(quint8 code) {
+ColumnPattern glyphOrBlank(quint8 code)
+{
     return Font::glyph(code).value_or(ColumnPattern{});
 }
 
-QList<quint8> scrollColumns(const QByteArray &text) {
+QList<quint8> scrollColumns(const QByteArray &text)
+{
     QList<quint8> columns;
     for (char code : text) {
         const ColumnPattern glyph = glyphOrBlank(quint8(code));
@@ -42,19 +44,23 @@ const std::array<QByteArray, DotPattern::RowCount> UpArrow = {
 } // namespace
 
 Animation::Animation()
-    : m_frames{ColumnPattern{}} {}
+    : m_frames{ColumnPattern{}}
+{}
 
 Animation::Animation(QList<ColumnPattern> frames)
-    : m_frames(std::move(frames)) {
+    : m_frames(std::move(frames))
+{
     if (m_frames.isEmpty())
         m_frames.append(ColumnPattern{});
 }
 
-Animation Animation::still(const ColumnPattern &pattern) {
+Animation Animation::still(const ColumnPattern &pattern)
+{
     return Animation({pattern});
 }
 
-Animation Animation::scrolling(const QByteArray &text) {
+Animation Animation::scrolling(const QByteArray &text)
+{
     if (text.isEmpty())
         return Animation();
     const QList<quint8> columns = scrollColumns(text);
@@ -74,14 +80,16 @@ Animation Animation::scrolling(const QByteArray &text) {
     return Animation(frames);
 }
 
-Animation Animation::characters(const QByteArray &text) {
+Animation Animation::characters(const QByteArray &text)
+{
     QList<ColumnPattern> frames;
     for (char code : text)
         frames.append(glyphOrBlank(quint8(code)));
     return Animation(frames);
 }
 
-Animation Animation::arrow(Protocol::Direction direction) {
+Animation Animation::arrow(Protocol::Direction direction)
+{
     using namespace DotPattern;
     const ColumnPattern up = *fromPicture(UpArrow);
     const int size = RowCount;
@@ -108,6 +116,7 @@ Animation Animation::arrow(Protocol::Direction direction) {
     return Animation(frames);
 }
 
-void Animation::step() {
+void Animation::step()
+{
     m_index = (m_index + 1) % m_frames.size();
 }

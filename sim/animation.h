@@ -7,7 +7,8 @@
 
 // What the display shows: a cycle of frames, stepped one at a time, over and over. A still
 // picture is a cycle of one frame.
-class Animation {
+class Animation
+{
 public:
     // A dark display.
     Animation();

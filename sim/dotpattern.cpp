@@ -4,27 +4,32 @@
 
 namespace DotPattern {
 
-quint8 rowWeight(int row) {
+quint8 rowWeight(int row)
+{
     Q_ASSERT(row >= 0 && row < RowCount);
     return quint8(GridModel::RowWeights[size_t(row)]);
 }
 
-static bool onBoard(int row, int column) {
+static bool onBoard(int row, int column)
+{
     return row >= 0 && row < RowCount && column >= 0 && column < ColumnCount;
 }
 
-bool isLit(const ColumnPattern &pattern, int row, int column) {
+bool isLit(const ColumnPattern &pattern, int row, int column)
+{
     return onBoard(row, column) && (pattern[size_t(column)] & rowWeight(row)) != 0;
 }
 
-void setLit(ColumnPattern &pattern, int row, int column, bool lit) {
+void setLit(ColumnPattern &pattern, int row, int column, bool lit)
+{
     Q_ASSERT(onBoard(row, column));
     quint8 &byte = pattern[size_t(column)];
     byte = lit ? quint8(byte | rowWeight(row)) : quint8(byte & ~rowWeight(row));
 }
 
 // Builds a pattern whose dot (row, column) is the source's dot at from(row, column).
-template<typename From> static ColumnPattern mapped(const ColumnPattern &source, From from) {
+template<typename From> static ColumnPattern mapped(const ColumnPattern &source, From from)
+{
     ColumnPattern out{};
     for (int row = 0; row < RowCount; ++row) {
         for (int column = 0; column < ColumnCount; ++column) {
@@ -36,29 +41,34 @@ template<typename From> static ColumnPattern mapped(const ColumnPattern &source,
     return out;
 }
 
-ColumnPattern shifted(const ColumnPattern &pattern, int down, int right) {
+ColumnPattern shifted(const ColumnPattern &pattern, int down, int right)
+{
     return mapped(pattern, [=](int row, int column) {
         return std::pair{row - down, column - right};
     });
 }
 
-ColumnPattern transposed(const ColumnPattern &pattern) {
+ColumnPattern transposed(const ColumnPattern &pattern)
+{
     return mapped(pattern, [](int row, int column) { return std::pair{column, row}; });
 }
 
-ColumnPattern flippedVertically(const ColumnPattern &pattern) {
+ColumnPattern flippedVertically(const ColumnPattern &pattern)
+{
     return mapped(pattern, [](int row, int column) {
         return std::pair{RowCount - 1 - row, column};
     });
 }
 
-ColumnPattern flippedHorizontally(const ColumnPattern &pattern) {
+ColumnPattern flippedHorizontally(const ColumnPattern &pattern)
+{
     return mapped(pattern, [](int row, int column) {
         return std::pair{row, ColumnCount - 1 - column};
     });
 }
 
-std::optional<ColumnPattern> fromPicture(const std::array<QByteArray, RowCount> &rows) {
+std::optional<ColumnPattern> fromPicture(const std::array<QByteArray, RowCount> &rows)
+{
     ColumnPattern out{};
     for (int row = 0; row < RowCount; ++row) {
         const QByteArray &line = rows[size_t(row)];
@@ -74,7 +84,8 @@ std::optional<ColumnPattern> fromPicture(const std::array<QByteArray, RowCount> 
     return out;
 }
 
-QString picture(const ColumnPattern &pattern) {
+QString picture(const ColumnPattern &pattern)
+{
     QString out;
     for (int row = 0; row < RowCount; ++row) {
         if (row > 0)

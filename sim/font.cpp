@@ -158,7 +158,8 @@ const char *const MarkRows[][2] = {
     {"...##...", "........"}, // cedilla
 };
 
-struct Accented {
+struct Accented
+{
     quint8 code;
     char base;
     Mark mark;
@@ -184,7 +185,8 @@ using Table = std::array<std::optional<Protocol::ColumnPattern>, 256>;
 constexpr int GlyphWidth = DotPattern::ColumnCount;
 constexpr int BandStride = GlyphWidth + 1;
 
-void readBands(const char *art, Table &table) {
+void readBands(const char *art, Table &table)
+{
     QList<QByteArray> lines = QByteArray(art).split('\n');
     lines.removeAll(QByteArray());
     if (lines.size() % (DotPattern::RowCount + 1) != 0)
@@ -209,7 +211,8 @@ void readBands(const char *art, Table &table) {
     }
 }
 
-Protocol::ColumnPattern markPattern(Mark mark) {
+Protocol::ColumnPattern markPattern(Mark mark)
+{
     const auto rows = MarkRows[int(mark)];
     std::array<QByteArray, DotPattern::RowCount> picture;
     picture.fill("........");
@@ -222,7 +225,8 @@ Protocol::ColumnPattern markPattern(Mark mark) {
 
 // A capital fills rows 0..6, so to make room for a mark above it loses its lowest row that
 // repeats the row above (a straight stretch of a stem) and moves down into rows 2..7.
-Protocol::ColumnPattern squeezedIntoRowsTwoToSeven(const Protocol::ColumnPattern &capital) {
+Protocol::ColumnPattern squeezedIntoRowsTwoToSeven(const Protocol::ColumnPattern &capital)
+{
     const auto rowBits = [&](int row) {
         quint8 bits = 0;
         for (int column = 0; column < DotPattern::ColumnCount; ++column)
@@ -247,7 +251,8 @@ Protocol::ColumnPattern squeezedIntoRowsTwoToSeven(const Protocol::ColumnPattern
     return out;
 }
 
-Protocol::ColumnPattern composed(const Table &table, char base, Mark mark) {
+Protocol::ColumnPattern composed(const Table &table, char base, Mark mark)
+{
     Protocol::ColumnPattern letter = *table[quint8(base)];
     if (mark != Mark::Cedilla) {
         if (std::isupper(quint8(base))) {
@@ -266,7 +271,8 @@ Protocol::ColumnPattern composed(const Table &table, char base, Mark mark) {
     return letter;
 }
 
-Table buildTable() {
+Table buildTable()
+{
     Table table;
     readBands(AsciiGlyphs, table);
     readBands(Latin1Glyphs, table);
@@ -283,7 +289,8 @@ Table buildTable() {
 
 namespace Font {
 
-std::optional<Protocol::ColumnPattern> glyph(quint8 code) {
+std::optional<Protocol::ColumnPattern> glyph(quint8 code)
+{
     static const Table table = buildTable();
     return table[code];
 }

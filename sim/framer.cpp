@@ -6,12 +6,14 @@ using namespace Protocol;
 
 namespace {
 
-struct Shape {
+struct Shape
+{
     int maxLength;  // command byte included; reaching it ends the message at once
     bool gapEndsIt; // an idle gap before maxLength ends a whole message, not a broken one
 };
 
-std::optional<Shape> shapeOf(quint8 command) {
+std::optional<Shape> shapeOf(quint8 command)
+{
     switch (command) {
     case CMD_READ_SETTINGS:
         return Shape{1, false};
@@ -37,7 +39,8 @@ std::optional<Shape> shapeOf(quint8 command) {
 
 } // namespace
 
-QString MessageFramer::Frame::logLine() const {
+QString MessageFramer::Frame::logLine() const
+{
     switch (kind) {
     case Kind::Message:
         return hexString(bytes);
@@ -49,7 +52,8 @@ QString MessageFramer::Frame::logLine() const {
     return {};
 }
 
-QList<MessageFramer::Frame> MessageFramer::feed(const QByteArray &bytes, Time at) {
+QList<MessageFramer::Frame> MessageFramer::feed(const QByteArray &bytes, Time at)
+{
     QList<Frame> out = idle(at);
     for (char byte : bytes) {
         if (m_pending.isEmpty()) {
@@ -71,7 +75,8 @@ QList<MessageFramer::Frame> MessageFramer::feed(const QByteArray &bytes, Time at
     return out;
 }
 
-QList<MessageFramer::Frame> MessageFramer::idle(Time now) {
+QList<MessageFramer::Frame> MessageFramer::idle(Time now)
+{
     if (m_pending.isEmpty() || now - m_lastByte < IdleGap)
         return {};
     const bool whole = shapeOf(quint8(m_pending.at(0)))->gapEndsIt;
@@ -80,20 +85,23 @@ QList<MessageFramer::Frame> MessageFramer::idle(Time now) {
     return {frame};
 }
 
-std::optional<MessageFramer::Time> MessageFramer::deadline() const {
+std::optional<MessageFramer::Time> MessageFramer::deadline() const
+{
     if (m_pending.isEmpty())
         return std::nullopt;
     return m_lastByte + IdleGap;
 }
 
-void MessageFramer::flushJunk(QList<Frame> &out) {
+void MessageFramer::flushJunk(QList<Frame> &out)
+{
     if (m_junk.isEmpty())
         return;
     out.append({Frame::Kind::Junk, m_junk});
     m_junk.clear();
 }
 
-QList<MessageFramer::Frame> MessageFramer::frameAll(const QList<Chunk> &chunks) {
+QList<MessageFramer::Frame> MessageFramer::frameAll(const QList<Chunk> &chunks)
+{
     MessageFramer framer;
     QList<Frame> out;
     Time last{};

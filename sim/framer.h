@@ -17,12 +17,14 @@
 // as Modbus RTU frames) means the write is over. A text of 20 bytes is as long as a text gets
 // and ends the message at once. A byte that cannot start a message is junk; a fixed-length
 // message cut short by a gap is incomplete. Both are reported and dropped.
-class MessageFramer {
+class MessageFramer
+{
 public:
     using Time = std::chrono::microseconds;
     static constexpr Time IdleGap = std::chrono::milliseconds(5);
 
-    struct Frame {
+    struct Frame
+    {
         enum class Kind { Message, Incomplete, Junk };
         Kind kind = Kind::Message;
         QByteArray bytes;
@@ -41,7 +43,8 @@ public:
     bool hasPending() const { return !m_pending.isEmpty(); }
 
     // A recording of chunks with their arrival times, followed by silence, cut into frames.
-    struct Chunk {
+    struct Chunk
+    {
         Time at;
         QByteArray bytes;
     };

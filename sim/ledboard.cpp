@@ -19,11 +19,13 @@ const QColor LitCentreColor(0xFF, 0x70, 0x50);
 const QColor LitEdgeColor(0xD8, 0x10, 0x08);
 const QColor DarkColor(0x40, 0x0C, 0x0A);
 
-qreal scaleFor(const QSize &size) {
+qreal scaleFor(const QSize &size)
+{
     return qreal(std::min(size.width(), size.height())) / NaturalSide;
 }
 
-QRectF boardRect(const QSize &size) {
+QRectF boardRect(const QSize &size)
+{
     const qreal side = NaturalSide * scaleFor(size);
     return QRectF((size.width() - side) / 2, (size.height() - side) / 2, side, side);
 }
@@ -31,27 +33,32 @@ QRectF boardRect(const QSize &size) {
 } // namespace
 
 LedBoard::LedBoard(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setWindowTitle(QString::fromLatin1(Title));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void LedBoard::setPattern(const Protocol::ColumnPattern &pattern) {
+void LedBoard::setPattern(const Protocol::ColumnPattern &pattern)
+{
     if (pattern == m_pattern)
         return;
     m_pattern = pattern;
     update();
 }
 
-QSize LedBoard::sizeHint() const {
+QSize LedBoard::sizeHint() const
+{
     return {NaturalSide, NaturalSide};
 }
 
-QSize LedBoard::minimumSizeHint() const {
+QSize LedBoard::minimumSizeHint() const
+{
     return {NaturalSide / 3, NaturalSide / 3};
 }
 
-QRectF LedBoard::ledRect(int row, int column, const QSize &size) {
+QRectF LedBoard::ledRect(int row, int column, const QSize &size)
+{
     const qreal scale = scaleFor(size);
     const QRectF board = boardRect(size);
     const qreal inset = (BoardMargin + (LedPitch - LedDiameter) / 2.0) * scale;
@@ -60,7 +67,8 @@ QRectF LedBoard::ledRect(int row, int column, const QSize &size) {
                   LedDiameter * scale);
 }
 
-void LedBoard::paintEvent(QPaintEvent *) {
+void LedBoard::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), BackgroundColor);

@@ -6,7 +6,8 @@
 #include <QWidget>
 
 // The simulated module as a window shows it: 64 round red LEDs on a dark board.
-class LedBoard : public QWidget {
+class LedBoard : public QWidget
+{
     Q_OBJECT
 
 public:

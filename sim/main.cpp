@@ -20,11 +20,13 @@
 
 namespace {
 
-void printError(const QString &text) {
+void printError(const QString &text)
+{
     std::fprintf(stderr, "glyphsmith-sim: %s\n", qPrintable(text));
 }
 
-int run(const Options &options) {
+int run(const Options &options)
+{
     PtyPort port;
     if (!port.open(options.linkPath)) {
         printError(port.errorString());
@@ -74,7 +76,8 @@ int run(const Options &options) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication::setApplicationName(QStringLiteral("glyphsmith-sim"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

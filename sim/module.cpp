@@ -6,7 +6,8 @@ using namespace Protocol;
 
 namespace {
 
-QString byteText(quint8 value) {
+QString byteText(quint8 value)
+{
     return hexString(QByteArray(1, char(value)));
 }
 
@@ -15,14 +16,17 @@ QString byteText(quint8 value) {
 Module::Module(const StoredState &stored)
     : m_stored(stored)
     , m_speedCode(speedIndexForCode(stored.speedCode) ? stored.speedCode
-                                                      : SpeedCode[DefaultSpeedIndex]) {}
+                                                      : SpeedCode[DefaultSpeedIndex])
+{}
 
-std::chrono::milliseconds Module::stepInterval() const {
+std::chrono::milliseconds Module::stepInterval() const
+{
     const int index = speedIndexForCode(m_speedCode).value_or(DefaultSpeedIndex);
     return std::chrono::milliseconds(StepIntervalsMs[size_t(index)]);
 }
 
-QByteArray Module::settingsRecord() const {
+QByteArray Module::settingsRecord() const
+{
     QByteArray record;
     record.append(char(m_stored.startupMode));
     record.append(char(m_stored.speedCode));
@@ -35,14 +39,16 @@ QByteArray Module::settingsRecord() const {
     return record;
 }
 
-Module::Response Module::storeSetting(const std::function<void()> &store) {
+Module::Response Module::storeSetting(const std::function<void()> &store)
+{
     if (m_refusingSettings)
         return {QByteArray(1, char(REPLY_NAK)), QStringLiteral("refusing every setting")};
     store();
     return {QByteArray(1, char(REPLY_ACK)), {}};
 }
 
-Module::Response Module::handle(const QByteArray &message) {
+Module::Response Module::handle(const QByteArray &message)
+{
     if (message.isEmpty())
         return {{}, QStringLiteral("empty message")};
     const quint8 command = quint8(message.at(0));

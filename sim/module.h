@@ -13,7 +13,8 @@
 
 // What the module keeps when its power is off: the power-up settings that the configuration
 // dialog reads and changes, and the ten custom characters.
-struct StoredState {
+struct StoredState
+{
     quint8 startupMode = Protocol::NOT_STORED;
     quint8 speedCode = Protocol::NOT_STORED;
     std::optional<QByteArray> message;
@@ -24,13 +25,15 @@ struct StoredState {
 
 // The display module without its serial line or its LEDs: takes one whole message at a time,
 // changes what it shows and what it stores, and says what it answers.
-class Module {
+class Module
+{
 public:
     // Time from one animation step to the next for each speed code, in SpeedCode order.
     static constexpr std::array StepIntervalsMs = {200, 150, 100, 60};
     static_assert(StepIntervalsMs.size() == Protocol::SpeedCode.size());
 
-    struct Response {
+    struct Response
+    {
         // Bytes to send back; empty for the commands the module does not answer, and for a
         // refused message.
         QByteArray reply;

@@ -23,7 +23,8 @@ notes about junk, incomplete or refused messages starting with "# ".
 
 A bad argument ends the simulator with exit status 2.)";
 
-std::optional<int> milliseconds(const QString &text, int minimum) {
+std::optional<int> milliseconds(const QString &text, int minimum)
+{
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < minimum || value > 60000)
@@ -34,7 +35,8 @@ std::optional<int> milliseconds(const QString &text, int minimum) {
 } // namespace
 
 CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
-                             Options &options, QString &error) {
+                             Options &options, QString &error)
+{
     parser.setApplicationDescription(QString::fromLatin1(Description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption headless(QStringLiteral("headless"),

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // The simulator's command line.
-struct Options {
+struct Options
+{
     bool headless = false;
     QString linkPath;
     QString logPath;

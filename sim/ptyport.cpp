@@ -12,9 +12,11 @@
 #include <unistd.h>
 
 PtyPort::PtyPort(QObject *parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{}
 
-PtyPort::~PtyPort() {
+PtyPort::~PtyPort()
+{
     removeLink();
     if (m_slave >= 0)
         ::close(m_slave);
@@ -22,12 +24,14 @@ PtyPort::~PtyPort() {
         ::close(m_master);
 }
 
-bool PtyPort::fail(const QString &what) {
+bool PtyPort::fail(const QString &what)
+{
     m_errorString = what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
     return false;
 }
 
-bool PtyPort::open(const QString &linkPath) {
+bool PtyPort::open(const QString &linkPath)
+{
     Q_ASSERT(m_master < 0);
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (m_master < 0)
@@ -55,7 +59,8 @@ bool PtyPort::open(const QString &linkPath) {
 
     if (!linkPath.isEmpty()) {
         const QByteArray link = QFile::encodeName(linkPath);
-        struct stat info {};
+        struct stat info
+        {};
         if (::lstat(link.constData(), &info) == 0) {
             if (!S_ISLNK(info.st_mode)) {
                 errno = EEXIST;
@@ -77,7 +82,8 @@ bool PtyPort::open(const QString &linkPath) {
     return true;
 }
 
-void PtyPort::readAvailable() {
+void PtyPort::readAvailable()
+{
     QByteArray bytes;
     char buffer[512];
     for (;;) {
@@ -100,14 +106,16 @@ void PtyPort::readAvailable() {
         emit received(bytes);
 }
 
-void PtyPort::write(const QByteArray &bytes) {
+void PtyPort::write(const QByteArray &bytes)
+{
     if (m_master < 0)
         return;
     m_outgoing += bytes;
     writePending();
 }
 
-void PtyPort::writePending() {
+void PtyPort::writePending()
+{
     while (!m_outgoing.isEmpty()) {
         const ssize_t n = ::write(m_master, m_outgoing.constData(), size_t(m_outgoing.size()));
         if (n > 0) {
@@ -127,7 +135,8 @@ void PtyPort::writePending() {
     m_writeNotifier->setEnabled(!m_outgoing.isEmpty());
 }
 
-void PtyPort::removeLink() {
+void PtyPort::removeLink()
+{
     if (m_linkPath.isEmpty())
         return;
     // Another simulator may have taken the path over since; its link is not ours to remove.

@@ -12,7 +12,8 @@ class QSocketNotifier;
 // The simulator holds a slave descriptor of its own for as long as it runs: while any slave
 // descriptor is open the master never reads end-of-file or EIO, so the program may close and
 // reopen its port as often as it likes.
-class PtyPort : public QObject {
+class PtyPort : public QObject
+{
     Q_OBJECT
 
 public:

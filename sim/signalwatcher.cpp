@@ -15,14 +15,16 @@ constexpr int WatchedSignals[] = {SIGINT, SIGTERM, SIGHUP};
 } // namespace
 
 SignalWatcher::SignalWatcher(QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     Q_ASSERT(s_pair[0] < 0);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, s_pair) != 0)
         return;
     m_notifier = new QSocketNotifier(s_pair[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SignalWatcher::readSignal);
 
-    struct sigaction action {};
+    struct sigaction action
+    {};
     action.sa_handler = &SignalWatcher::handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -30,7 +32,8 @@ SignalWatcher::SignalWatcher(QObject *parent)
         ::sigaction(signal, &action, nullptr);
 }
 
-SignalWatcher::~SignalWatcher() {
+SignalWatcher::~SignalWatcher()
+{
     for (int signal : WatchedSignals)
         ::signal(signal, SIG_DFL);
     for (int &fd : s_pair) {
@@ -40,12 +43,14 @@ SignalWatcher::~SignalWatcher() {
     }
 }
 
-void SignalWatcher::handle(int signal) {
+void SignalWatcher::handle(int signal)
+{
     const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(s_pair[0], &byte, 1);
 }
 
-void SignalWatcher::readSignal() {
+void SignalWatcher::readSignal()
+{
     char byte = 0;
     [[maybe_unused]] const ssize_t got = ::read(s_pair[1], &byte, 1);
     emit terminationRequested();

@@ -9,7 +9,8 @@ Simulator::Simulator(const StoredState &stored, const Faults &faults, QObject *p
     : QObject(parent)
     , m_module(stored)
     , m_faults(faults)
-    , m_saved(stored) {
+    , m_saved(stored)
+{
     m_module.setRefusingSettings(faults.nak);
     m_clock.start();
     m_gapTimer.setSingleShot(true);
@@ -20,7 +21,8 @@ Simulator::Simulator(const StoredState &stored, const Faults &faults, QObject *p
     m_shown = m_module.display();
 }
 
-bool Simulator::openLog(const QString &path, QString *error) {
+bool Simulator::openLog(const QString &path, QString *error)
+{
     m_log.setFileName(path);
     if (!m_log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         *error = m_log.errorString();
@@ -29,27 +31,32 @@ bool Simulator::openLog(const QString &path, QString *error) {
     return true;
 }
 
-void Simulator::writeLog(const QString &line) {
+void Simulator::writeLog(const QString &line)
+{
     if (!m_log.isOpen())
         return;
     m_log.write(line.toLatin1() + '\n');
     m_log.flush();
 }
 
-void Simulator::note(const QString &text) {
+void Simulator::note(const QString &text)
+{
     writeLog(QStringLiteral("# ") + text);
 }
 
-MessageFramer::Time Simulator::now() const {
+MessageFramer::Time Simulator::now() const
+{
     return duration_cast<MessageFramer::Time>(nanoseconds(m_clock.nsecsElapsed()));
 }
 
-void Simulator::receive(const QByteArray &bytes) {
+void Simulator::receive(const QByteArray &bytes)
+{
     take(m_framer.feed(bytes, now()));
     armGapTimer();
 }
 
-void Simulator::armGapTimer() {
+void Simulator::armGapTimer()
+{
     const std::optional<MessageFramer::Time> deadline = m_framer.deadline();
     if (!deadline) {
         m_gapTimer.stop();
@@ -59,13 +66,15 @@ void Simulator::armGapTimer() {
     m_gapTimer.start(std::max(wait, milliseconds(1)));
 }
 
-void Simulator::endMessageByGap() {
+void Simulator::endMessageByGap()
+{
     take(m_framer.idle(now()));
     // A timer may fire a little early; then the message is still open.
     armGapTimer();
 }
 
-void Simulator::take(const QList<MessageFramer::Frame> &frames) {
+void Simulator::take(const QList<MessageFramer::Frame> &frames)
+{
     for (const MessageFramer::Frame &frame : frames) {
         writeLog(frame.logLine());
         if (frame.kind == MessageFramer::Frame::Kind::Message)
@@ -73,7 +82,8 @@ void Simulator::take(const QList<MessageFramer::Frame> &frames) {
     }
 }
 
-void Simulator::act(const QByteArray &message) {
+void Simulator::act(const QByteArray &message)
+{
     Module::Response response = m_module.handle(message);
     if (!response.refusal.isEmpty())
         note(QStringLiteral("refused: ") + response.refusal);
@@ -108,7 +118,8 @@ void Simulator::act(const QByteArray &message) {
     }
 }
 
-void Simulator::sendReply(const QByteArray &reply) {
+void Simulator::sendReply(const QByteArray &reply)
+{
     if (!m_faults.split || reply.size() < 2) {
         send(reply);
         return;
@@ -119,17 +130,20 @@ void Simulator::sendReply(const QByteArray &reply) {
                        [this, rest = reply.mid(half)] { send(rest); });
 }
 
-void Simulator::send(const QByteArray &bytes) {
+void Simulator::send(const QByteArray &bytes)
+{
     writeLog(QStringLiteral("< ") + hexString(bytes));
     emit transmit(bytes);
 }
 
-void Simulator::step() {
+void Simulator::step()
+{
     m_module.step();
     updateDisplay();
 }
 
-void Simulator::updateDisplay() {
+void Simulator::updateDisplay()
+{
     if (m_module.display() == m_shown)
         return;
     m_shown = m_module.display();

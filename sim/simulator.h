@@ -13,7 +13,8 @@
 
 // Faults the simulated module can be given, so that the configuration dialog's handling of a
 // late, wrong, broken or missing answer can be tried.
-struct Faults {
+struct Faults
+{
     bool noReply = false;
     std::chrono::milliseconds replyDelay{0};
     // Answers REPLY_NAK, and stores nothing, where it would store a setting and acknowledge.
@@ -26,7 +27,8 @@ struct Faults {
 
 // Runs a Module on the byte stream of the serial line: frames what arrives, answers (with the
 // faults it was given), steps the animations, keeps the log and the state file.
-class Simulator : public QObject {
+class Simulator : public QObject
+{
     Q_OBJECT
 
 public:

@@ -14,7 +14,8 @@ const QByteArray CustomKey = "custom";
 // Far more than any valid file; a larger one is not read into memory at all.
 constexpr qint64 MaxFileSize = 4096;
 
-QByteArray hexLine(const char *key, const QByteArray &bytes) {
+QByteArray hexLine(const char *key, const QByteArray &bytes)
+{
     QByteArray line(key);
     if (!bytes.isEmpty())
         line += ' ' + hexString(bytes).toLatin1();
@@ -23,7 +24,8 @@ QByteArray hexLine(const char *key, const QByteArray &bytes) {
 
 } // namespace
 
-QByteArray serialize(const StoredState &state) {
+QByteArray serialize(const StoredState &state)
+{
     QByteArray text = "# Stored settings of the simulated Kaldor8x8 module\n";
     text += hexLine("mode", QByteArray(1, char(state.startupMode)));
     text += hexLine("speed", QByteArray(1, char(state.speedCode)));
@@ -41,7 +43,8 @@ QByteArray serialize(const StoredState &state) {
     return text;
 }
 
-std::optional<StoredState> parse(const QByteArray &text, QString *problem) {
+std::optional<StoredState> parse(const QByteArray &text, QString *problem)
+{
     StoredState state;
     QList<QByteArray> seen;
     int lineNumber = 0;
@@ -104,7 +107,8 @@ std::optional<StoredState> parse(const QByteArray &text, QString *problem) {
     return state;
 }
 
-Loaded load(const QString &path) {
+Loaded load(const QString &path)
+{
     QFile file(path);
     if (!file.exists())
         return {};
@@ -120,7 +124,8 @@ Loaded load(const QString &path) {
     return {*state, {}};
 }
 
-bool save(const QString &path, const StoredState &state, QString *error) {
+bool save(const QString &path, const StoredState &state, QString *error)
+{
     // Written aside and renamed over the old file, so that a crash never leaves half a file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(serialize(state)) < 0 || !file.commit()) {

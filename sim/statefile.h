@@ -23,7 +23,8 @@ namespace StateFile {
 QByteArray serialize(const StoredState &state);
 std::optional<StoredState> parse(const QByteArray &text, QString *problem = nullptr);
 
-struct Loaded {
+struct Loaded
+{
     StoredState state;
     // Why the file could not be used; empty when it was read or did not exist.
     QString problem;

@@ -16,49 +16,57 @@
 
 namespace TestSupport {
 
-void useTemporarySettings() {
+void useTemporarySettings()
+{
     static QTemporaryDir folder;
     QVERIFY(folder.isValid());
     qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
 }
 
-void clearSettings() {
+void clearSettings()
+{
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
                        AppSettings::Application);
     settings.clear();
     settings.sync();
 }
 
-void setStoredCommPort(const QString &text) {
+void setStoredCommPort(const QString &text)
+{
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
                        AppSettings::Application);
     settings.setValue(QStringLiteral("Properties/CommPort"), text);
     settings.sync();
 }
 
-QString storedCommPort() {
+QString storedCommPort()
+{
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
                        AppSettings::Application);
     return settings.value(QStringLiteral("Properties/CommPort")).toString();
 }
 
-void mapPort(int port, const QString &path) {
+void mapPort(int port, const QString &path)
+{
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
                        AppSettings::Application);
     settings.setValue(QStringLiteral("Ports/COM%1").arg(port), path);
     settings.sync();
 }
 
-QString missingDevicePath(int port) {
+QString missingDevicePath(int port)
+{
     return QStringLiteral("/nonexistent/glyphsmith-test/COM%1").arg(port);
 }
 
-void mapAllPortsToMissing() {
+void mapAllPortsToMissing()
+{
     for (int port = AppSettings::FirstPort; port <= AppSettings::LastPort; ++port)
         mapPort(port, missingDevicePath(port));
 }
 
-QByteArray hex(const char *text) {
+QByteArray hex(const char *text)
+{
     QByteArray digits(text);
     digits.replace(' ', "");
     const QByteArray bytes = QByteArray::fromHex(digits);
@@ -67,7 +75,8 @@ QByteArray hex(const char *text) {
     return bytes;
 }
 
-Pty::Pty() {
+Pty::Pty()
+{
     char name[256] = {};
     if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
         m_master = m_slave = -1;
@@ -81,13 +90,15 @@ Pty::Pty() {
     fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
 }
 
-Pty::~Pty() {
+Pty::~Pty()
+{
     closeMaster();
     if (m_slave >= 0)
         ::close(m_slave);
 }
 
-QByteArray Pty::read(int count, int timeoutMs) {
+QByteArray Pty::read(int count, int timeoutMs)
+{
     QByteArray got;
     QDeadlineTimer deadline(timeoutMs);
     while (got.size() < count && !deadline.hasExpired() && m_master >= 0) {
@@ -103,7 +114,8 @@ QByteArray Pty::read(int count, int timeoutMs) {
     return got;
 }
 
-QByteArray Pty::readAll(int quietMs) {
+QByteArray Pty::readAll(int quietMs)
+{
     QByteArray got;
     for (;;) {
         const QByteArray more = read(1 << 16, quietMs);
@@ -113,7 +125,8 @@ QByteArray Pty::readAll(int quietMs) {
     }
 }
 
-void Pty::write(const QByteArray &bytes) {
+void Pty::write(const QByteArray &bytes)
+{
     qsizetype done = 0;
     while (done < bytes.size() && m_master >= 0) {
         const ssize_t n = ::write(m_master, bytes.constData() + done, size_t(bytes.size() - done));
@@ -124,7 +137,8 @@ void Pty::write(const QByteArray &bytes) {
     }
 }
 
-void Pty::closeMaster() {
+void Pty::closeMaster()
+{
     if (m_master >= 0)
         ::close(m_master);
     m_master = -1;

@@ -25,7 +25,8 @@ QByteArray hex(const char *text);
 // A pseudo-terminal: the program opens slavePath() as its serial port, the test reads and
 // writes the master side. The slave side is set raw and held open, so that the master never
 // sees a hang-up while the program has the port closed.
-class Pty {
+class Pty
+{
 public:
     Pty();
     ~Pty();

@@ -15,7 +15,8 @@ using Cells = QList<QPoint>; // x: column 1..8, y: bit weight
 
 namespace {
 // Types any text, one key event per character (keyClicks takes ASCII only).
-void typeText(QWidget *widget, const QString &text) {
+void typeText(QWidget *widget, const QString &text)
+{
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
@@ -23,7 +24,8 @@ void typeText(QWidget *widget, const QString &text) {
 
 // The eleven command buttons, clicked and typed into for real, checked byte for byte at the far
 // end of a pty.
-class TestCommands : public QObject {
+class TestCommands : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -49,11 +51,13 @@ private:
     QStringList m_messages;
 };
 
-void TestCommands::initTestCase() {
+void TestCommands::initTestCase()
+{
     useTemporarySettings();
 }
 
-void TestCommands::init() {
+void TestCommands::init()
+{
     clearSettings();
     mapAllPortsToMissing();
     m_pty = new Pty;
@@ -66,19 +70,22 @@ void TestCommands::init() {
     QVERIFY(m_window->serialPort().isOpen());
 }
 
-void TestCommands::cleanup() {
+void TestCommands::cleanup()
+{
     delete m_window;
     delete m_pty;
     MessageBox::setHandler({});
 }
 
-void TestCommands::clickButton(const char *name) {
+void TestCommands::clickButton(const char *name)
+{
     auto *button = m_window->findChild<QPushButton *>(QLatin1String(name));
     QVERIFY2(button, name);
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void TestCommands::buttonSends_data() {
+void TestCommands::buttonSends_data()
+{
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("typedChar");   // typed into txtSASC
     QTest::addColumn<QString>("typedScroll"); // typed into txtScroll
@@ -146,7 +153,8 @@ void TestCommands::buttonSends_data() {
                                 << hex("F8 03");
 }
 
-void TestCommands::buttonSends() {
+void TestCommands::buttonSends()
+{
     QFETCH(QString, button);
     QFETCH(QString, typedChar);
     QFETCH(QString, typedScroll);
@@ -172,13 +180,15 @@ void TestCommands::buttonSends() {
     QCOMPARE(m_window->grid().columnValues(), pattern);
 }
 
-void TestCommands::sameButtonTwice() {
+void TestCommands::sameButtonTwice()
+{
     clickButton("cmdLeftArrow");
     clickButton("cmdLeftArrow");
     QCOMPARE(m_pty->read(4), hex("F8 03 F8 03"));
 }
 
-void TestCommands::scrollThenAnimate() {
+void TestCommands::scrollThenAnimate()
+{
     QTest::keyClicks(textBox("txtScroll"), QStringLiteral("Hi there"));
     clickButton("cmdScroll");
     const QByteArray scroll = m_pty->read(9);
@@ -189,7 +199,8 @@ void TestCommands::scrollThenAnimate() {
     QCOMPARE(quint8(animate.at(0)), Protocol::CMD_ANIMATE);
 }
 
-void TestCommands::noSpeedSelected() {
+void TestCommands::noSpeedSelected()
+{
     QTest::keyClicks(textBox("txtScroll"), QStringLiteral("HELLO"));
     clickButton("cmdScroll");
     QCOMPARE(m_pty->read(6), hex("FD 48 45 4C 4C 4F"));
@@ -206,13 +217,15 @@ void TestCommands::noSpeedSelected() {
     QCOMPARE(m_pty->readAll(50), QByteArray());
 }
 
-void TestCommands::noPositionSelected_data() {
+void TestCommands::noPositionSelected_data()
+{
     QTest::addColumn<QString>("button");
     QTest::newRow("show custom character") << "cmdLoadCustom";
     QTest::newRow("save in position") << "cmdSave";
 }
 
-void TestCommands::noPositionSelected() {
+void TestCommands::noPositionSelected()
+{
     QFETCH(QString, button);
     QComboBox *custom = list("cboCustom");
     custom->lineEdit()->selectAll();

@@ -16,13 +16,15 @@ using namespace TestSupport;
 namespace {
 
 // Which picture a cell shows, told apart by a pixel at the centre of the dot.
-bool showsLit(const DotCell *cell) {
+bool showsLit(const DotCell *cell)
+{
     const QColor centre = cell->pixmap().toImage().pixelColor(9, 12);
     return centre.red() > 200 && centre.green() < 120;
 }
 
 // The three views of one dot must agree: DotState, the column's bit, and the cell's picture.
-void verifyInvariant(const DotGrid &grid) {
+void verifyInvariant(const DotGrid &grid)
+{
     for (int column = 1; column <= GridModel::Columns; ++column) {
         for (int weight : GridModel::RowWeights) {
             const bool lit = grid.model().isLit(column, weight);
@@ -36,7 +38,8 @@ void verifyInvariant(const DotGrid &grid) {
 } // namespace
 
 // The pattern editor: clicks on cells, column bytes and labels, Clear ALL, missing pictures.
-class TestGrid : public QObject {
+class TestGrid : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -63,12 +66,14 @@ private:
     QStringList m_messages;
 };
 
-void TestGrid::initTestCase() {
+void TestGrid::initTestCase()
+{
     useTemporarySettings();
     mapAllPortsToMissing();
 }
 
-void TestGrid::init() {
+void TestGrid::init()
+{
     m_messages.clear();
     MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
     usePictures(true, true);
@@ -76,12 +81,14 @@ void TestGrid::init() {
     m_window->show();
 }
 
-void TestGrid::cleanup() {
+void TestGrid::cleanup()
+{
     delete m_window;
     MessageBox::setHandler({});
 }
 
-void TestGrid::usePictures(bool lit, bool dark) {
+void TestGrid::usePictures(bool lit, bool dark)
+{
     const QString from = QCoreApplication::applicationDirPath();
     for (const char *name : {"dotf.BMP", "dotb.JPG"}) {
         const QString target = m_pictures.filePath(QLatin1String(name));
@@ -93,11 +100,13 @@ void TestGrid::usePictures(bool lit, bool dark) {
     DotPictures::setFolder(m_pictures.path());
 }
 
-void TestGrid::click(int column, int weight) {
+void TestGrid::click(int column, int weight)
+{
     QTest::mouseClick(m_window->dotGrid()->cell(column, weight), Qt::LeftButton);
 }
 
-void TestGrid::columnLabel_data() {
+void TestGrid::columnLabel_data()
+{
     QTest::addColumn<QList<int>>("weights");
     QTest::addColumn<QString>("label");
     QTest::newRow("top cell") << QList<int>{16} << "10";
@@ -110,7 +119,8 @@ void TestGrid::columnLabel_data() {
     QTest::newRow("upper four, a command value") << QList<int>{16, 32, 64, 128} << "F0";
 }
 
-void TestGrid::columnLabel() {
+void TestGrid::columnLabel()
+{
     QFETCH(QList<int>, weights);
     QFETCH(QString, label);
     for (int column : {1, 5, 8}) {
@@ -123,7 +133,8 @@ void TestGrid::columnLabel() {
     QVERIFY(m_messages.isEmpty());
 }
 
-void TestGrid::twoClicksRestore() {
+void TestGrid::twoClicksRestore()
+{
     for (int column = 1; column <= 8; ++column) {
         for (int weight : GridModel::RowWeights) {
             click(column, weight);
@@ -137,7 +148,8 @@ void TestGrid::twoClicksRestore() {
     verifyInvariant(*m_window->dotGrid());
 }
 
-void TestGrid::clickTouchesOnlyItsColumn() {
+void TestGrid::clickTouchesOnlyItsColumn()
+{
     for (int column = 1; column <= 8; ++column)
         click(column, 1 << (column - 1));
     const Protocol::ColumnPattern before = m_window->grid().columnValues();
@@ -149,7 +161,8 @@ void TestGrid::clickTouchesOnlyItsColumn() {
     verifyInvariant(*m_window->dotGrid());
 }
 
-void TestGrid::cellGeometry() {
+void TestGrid::cellGeometry()
+{
     // col1 is leftmost; rows from the top carry 16, 32, 64, 128, 1, 2, 4, 8; 24 px apart.
     const DotGrid &grid = *m_window->dotGrid();
     QCOMPARE(grid.cell(1, 16)->geometry(), QRect(24, 32, 18, 19));
@@ -161,7 +174,8 @@ void TestGrid::cellGeometry() {
     QCOMPARE(grid.label(3)->geometry(), QRect(80, 264, 25, 17));
 }
 
-void TestGrid::clearAll() {
+void TestGrid::clearAll()
+{
     for (int column = 1; column <= 8; ++column) {
         for (int weight : {16, 2, column == 3 ? 8 : 128})
             click(column, weight);
@@ -178,7 +192,8 @@ void TestGrid::clearAll() {
     verifyInvariant(*m_window->dotGrid());
 }
 
-void TestGrid::missingLitPicture() {
+void TestGrid::missingLitPicture()
+{
     usePictures(false, true);
     click(2, 16);
     QCOMPARE(m_messages,
@@ -187,7 +202,8 @@ void TestGrid::missingLitPicture() {
     verifyInvariant(*m_window->dotGrid());
 }
 
-void TestGrid::missingDarkPicture() {
+void TestGrid::missingDarkPicture()
+{
     click(2, 16);
     click(7, 8);
     usePictures(true, false);
@@ -209,7 +225,8 @@ void TestGrid::missingDarkPicture() {
     verifyInvariant(*m_window->dotGrid());
 }
 
-void TestGrid::unreadablePicture() {
+void TestGrid::unreadablePicture()
+{
     QFile lit(m_pictures.filePath(QStringLiteral("dotf.BMP")));
     QVERIFY(lit.open(QIODevice::WriteOnly | QIODevice::Truncate));
     lit.write("this is not a picture");

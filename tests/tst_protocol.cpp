@@ -7,7 +7,8 @@
 using namespace Protocol;
 using TestSupport::hex;
 
-class TestProtocol : public QObject {
+class TestProtocol : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -22,7 +23,8 @@ private slots:
     void latin1();
 };
 
-void TestProtocol::messageBytes_data() {
+void TestProtocol::messageBytes_data()
+{
     QTest::addColumn<Message>("message");
     QTest::addColumn<QByteArray>("bytes");
 
@@ -63,14 +65,16 @@ void TestProtocol::messageBytes_data() {
     QTest::newRow("change mode 0") << changeStartupMode(0) << hex("F7 00");
 }
 
-void TestProtocol::messageBytes() {
+void TestProtocol::messageBytes()
+{
     QFETCH(Message, message);
     QFETCH(QByteArray, bytes);
     QCOMPARE(message.bytes(), bytes);
     QCOMPARE(quint8(bytes.at(0)), message.command);
 }
 
-void TestProtocol::speedCodes() {
+void TestProtocol::speedCodes()
+{
     const QList<int> codes = {57, 49, 41, 33};
     for (int index = 0; index < 4; ++index) {
         QCOMPARE(speedCodeForIndex(index), std::optional<quint8>(quint8(codes[index])));
@@ -87,7 +91,8 @@ void TestProtocol::speedCodes() {
 using OptInt = std::optional<int>;
 using OptText = std::optional<QString>;
 
-void TestProtocol::decodeSettings_data() {
+void TestProtocol::decodeSettings_data()
+{
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<Settings>("expected");
 
@@ -118,7 +123,8 @@ void TestProtocol::decodeSettings_data() {
         << hex("00 29 02 E9 FF") << Settings{0, 2, QString::fromLatin1("\xE9\xFF")};
 }
 
-void TestProtocol::decodeSettings() {
+void TestProtocol::decodeSettings()
+{
     QFETCH(QByteArray, reply);
     QFETCH(Settings, expected);
     const Settings got = Protocol::decodeSettings(reply);
@@ -127,7 +133,8 @@ void TestProtocol::decodeSettings() {
     QCOMPARE(got.message, expected.message);
 }
 
-void TestProtocol::decodeRandomReplies() {
+void TestProtocol::decodeRandomReplies()
+{
     QRandomGenerator random(20261207);
     for (int run = 0; run < 100000; ++run) {
         QByteArray reply(random.bounded(0, 30), Qt::Uninitialized);
@@ -150,7 +157,8 @@ void TestProtocol::decodeRandomReplies() {
     }
 }
 
-void TestProtocol::acknowledge_data() {
+void TestProtocol::acknowledge_data()
+{
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("AA") << hex("AA") << true;
@@ -160,13 +168,15 @@ void TestProtocol::acknowledge_data() {
     QTest::newRow("nothing") << QByteArray() << false;
 }
 
-void TestProtocol::acknowledge() {
+void TestProtocol::acknowledge()
+{
     QFETCH(QByteArray, reply);
     QFETCH(bool, accepted);
     QCOMPARE(isAcknowledge(reply), accepted);
 }
 
-void TestProtocol::latin1() {
+void TestProtocol::latin1()
+{
     QVERIFY(isLatin1(QStringLiteral("HELLO")));
     QVERIFY(isLatin1(QString::fromLatin1("\xE9\xFF\x01")));
     QVERIFY(!isLatin1(QStringLiteral("\u20AC")));

@@ -7,7 +7,8 @@
 using TestSupport::hex;
 
 // The window of the simulated module: which LED lights for which bit.
-class TestSimBoard : public QObject {
+class TestSimBoard : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -15,7 +16,8 @@ private slots:
     void leds();
 };
 
-void TestSimBoard::leds_data() {
+void TestSimBoard::leds_data()
+{
     QTest::addColumn<QByteArray>("columns");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QStringList>("picture");
@@ -33,7 +35,8 @@ void TestSimBoard::leds_data() {
                        ".......#", ".#.....#", ".#.....#", ".#.....#"};
 }
 
-void TestSimBoard::leds() {
+void TestSimBoard::leds()
+{
     QFETCH(QByteArray, columns);
     QFETCH(QSize, size);
     QFETCH(QStringList, picture);

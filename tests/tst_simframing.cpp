@@ -12,11 +12,13 @@ using TestSupport::hex;
 
 namespace {
 
-MessageFramer::Chunk at(std::chrono::milliseconds time, const char *bytes) {
+MessageFramer::Chunk at(std::chrono::milliseconds time, const char *bytes)
+{
     return {time, hex(bytes)};
 }
 
-QString patternHex(const std::optional<ColumnPattern> &pattern) {
+QString patternHex(const std::optional<ColumnPattern> &pattern)
+{
     if (!pattern)
         return QStringLiteral("no glyph");
     return Protocol::hexString(QByteArray(reinterpret_cast<const char *>(pattern->data()), 8));
@@ -25,7 +27,8 @@ QString patternHex(const std::optional<ColumnPattern> &pattern) {
 } // namespace
 
 // The module's framing of the PC's byte stream, and its built-in font.
-class TestSimFraming : public QObject {
+class TestSimFraming : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -41,7 +44,8 @@ private slots:
     void accentKeepsTheLetter();
 };
 
-void TestSimFraming::framing_data() {
+void TestSimFraming::framing_data()
+{
     QTest::addColumn<Chunks>("chunks");
     QTest::addColumn<QStringList>("frames");
 
@@ -94,7 +98,8 @@ void TestSimFraming::framing_data() {
         << Chunks{at(0ms, "FA")} << QStringList{"# incomplete: FA"};
 }
 
-void TestSimFraming::framing() {
+void TestSimFraming::framing()
+{
     QFETCH(Chunks, chunks);
     QFETCH(QStringList, frames);
     QStringList got;
@@ -103,7 +108,8 @@ void TestSimFraming::framing() {
     QCOMPARE(got, frames);
 }
 
-void TestSimFraming::fixedLengthNeedsNoGap() {
+void TestSimFraming::fixedLengthNeedsNoGap()
+{
     MessageFramer framer;
     QCOMPARE(framer.feed(hex("F6 31"), 0ms).size(), 1);
     QVERIFY(!framer.deadline());
@@ -117,7 +123,8 @@ void TestSimFraming::fixedLengthNeedsNoGap() {
     QVERIFY(!framer.hasPending());
 }
 
-void TestSimFraming::dotWeights_data() {
+void TestSimFraming::dotWeights_data()
+{
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("bytes");
@@ -127,7 +134,8 @@ void TestSimFraming::dotWeights_data() {
     QTest::newRow("bottom right") << 7 << 7 << "00 00 00 00 00 00 00 08";
 }
 
-void TestSimFraming::dotWeights() {
+void TestSimFraming::dotWeights()
+{
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, bytes);
@@ -142,7 +150,8 @@ void TestSimFraming::dotWeights() {
                  picture[4] + '\n' + picture[5] + '\n' + picture[6] + '\n' + picture[7]);
 }
 
-void TestSimFraming::glyphBytes_data() {
+void TestSimFraming::glyphBytes_data()
+{
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("bytes");
     QTest::newRow("space") << 0x20 << "00 00 00 00 00 00 00 00";
@@ -158,13 +167,15 @@ void TestSimFraming::glyphBytes_data() {
     QTest::newRow("inverted question mark") << 0xBF << "no glyph";
 }
 
-void TestSimFraming::glyphBytes() {
+void TestSimFraming::glyphBytes()
+{
     QFETCH(int, code);
     QFETCH(QString, bytes);
     QCOMPARE(patternHex(Font::glyph(quint8(code))), bytes);
 }
 
-void TestSimFraming::everyLetterHasItsOwnGlyph() {
+void TestSimFraming::everyLetterHasItsOwnGlyph()
+{
     QHash<QString, int> seen;
     for (int code = 0x20; code <= 0xFF; ++code) {
         if (code >= 0x7F && code < 0xC0)
@@ -181,7 +192,8 @@ void TestSimFraming::everyLetterHasItsOwnGlyph() {
     }
 }
 
-void TestSimFraming::accentKeepsTheLetter_data() {
+void TestSimFraming::accentKeepsTheLetter_data()
+{
     QTest::addColumn<int>("code");
     QTest::addColumn<char>("base");
     QTest::newRow("a grave") << 0xE0 << 'a';
@@ -195,7 +207,8 @@ void TestSimFraming::accentKeepsTheLetter_data() {
     QTest::newRow("C cedilla") << 0xC7 << 'C';
 }
 
-void TestSimFraming::accentKeepsTheLetter() {
+void TestSimFraming::accentKeepsTheLetter()
+{
     QFETCH(int, code);
     QFETCH(char, base);
     const QStringList accented = DotPattern::picture(*Font::glyph(quint8(code))).split('\n');

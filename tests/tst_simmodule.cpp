@@ -12,18 +12,21 @@ using Messages = QList<QByteArray>;
 
 namespace {
 
-QString patternHex(const ColumnPattern &pattern) {
+QString patternHex(const ColumnPattern &pattern)
+{
     return hexString(QByteArray(reinterpret_cast<const char *>(pattern.data()), 8));
 }
 
-ColumnPattern pattern(const char *bytes) {
+ColumnPattern pattern(const char *bytes)
+{
     const QByteArray raw = hex(bytes);
     ColumnPattern out{};
     std::copy(raw.begin(), raw.end(), out.begin());
     return out;
 }
 
-Module moduleAfter(const Messages &setup) {
+Module moduleAfter(const Messages &setup)
+{
     Module module;
     for (const QByteArray &message : setup)
         module.handle(message);
@@ -35,7 +38,8 @@ const char *const GlyphI = "00 00 14 F7 14 00 00 00";
 } // namespace
 
 // The module's answers, stored settings, display and animations, and its state file.
-class TestSimModule : public QObject {
+class TestSimModule : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -55,7 +59,8 @@ private slots:
     void stateFileLoad();
 };
 
-void TestSimModule::replies_data() {
+void TestSimModule::replies_data()
+{
     QTest::addColumn<Messages>("setup");
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("reply");
@@ -102,7 +107,8 @@ void TestSimModule::replies_data() {
     QTest::newRow("no command") << Messages{} << hex("F3 00") << QByteArray() << true << none;
 }
 
-void TestSimModule::replies() {
+void TestSimModule::replies()
+{
     QFETCH(Messages, setup);
     QFETCH(QByteArray, message);
     QFETCH(QByteArray, reply);
@@ -115,7 +121,8 @@ void TestSimModule::replies() {
     QCOMPARE(hexString(module.settingsRecord()), hexString(record));
 }
 
-void TestSimModule::display_data() {
+void TestSimModule::display_data()
+{
     QTest::addColumn<Messages>("setup");
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QString>("shown");
@@ -154,7 +161,8 @@ void TestSimModule::display_data() {
         << Messages{topLeft} << hex("FA 39") << "10 00 00 00 00 00 00 00" << false;
 }
 
-void TestSimModule::display() {
+void TestSimModule::display()
+{
     QFETCH(Messages, setup);
     QFETCH(QByteArray, message);
     QFETCH(QString, shown);
@@ -165,7 +173,8 @@ void TestSimModule::display() {
     QCOMPARE(module.isMoving(), moving);
 }
 
-void TestSimModule::speed_data() {
+void TestSimModule::speed_data()
+{
     QTest::addColumn<Messages>("messages");
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("intervalMs");
@@ -178,7 +187,8 @@ void TestSimModule::speed_data() {
     QTest::newRow("stored speed waits for power-up") << Messages{hex("F6 39")} << 41 << 100;
 }
 
-void TestSimModule::speed() {
+void TestSimModule::speed()
+{
     QFETCH(Messages, messages);
     QFETCH(int, code);
     QFETCH(int, intervalMs);
@@ -187,7 +197,8 @@ void TestSimModule::speed() {
     QCOMPARE(module.stepInterval().count(), intervalMs);
 }
 
-void TestSimModule::animationFrames_data() {
+void TestSimModule::animationFrames_data()
+{
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<int>("frameCount");
     QTest::addColumn<int>("step");
@@ -215,7 +226,8 @@ void TestSimModule::animationFrames_data() {
         << hex("F8 03") << 16 << 9 << "C3 E7 BD 81 81 81 81 00";
 }
 
-void TestSimModule::animationFrames() {
+void TestSimModule::animationFrames()
+{
     QFETCH(QByteArray, message);
     QFETCH(int, frameCount);
     QFETCH(int, step);
@@ -228,7 +240,8 @@ void TestSimModule::animationFrames() {
     QCOMPARE(patternHex(module.display()), shown);
 }
 
-void TestSimModule::refusingSettings() {
+void TestSimModule::refusingSettings()
+{
     Module module;
     module.setRefusingSettings(true);
     for (const char *message : {"F5 48 49", "F6 31", "F7 03"}) {
@@ -243,7 +256,8 @@ void TestSimModule::refusingSettings() {
     QCOMPARE(patternHex(module.stored().custom[1]), QString::fromLatin1(GlyphI));
 }
 
-void TestSimModule::startsFromStoredState() {
+void TestSimModule::startsFromStoredState()
+{
     StoredState stored;
     stored.startupMode = 2;
     stored.speedCode = 33;
@@ -259,7 +273,8 @@ void TestSimModule::startsFromStoredState() {
     QCOMPARE(module.stored().custom[7], stored.custom[7]);
 }
 
-void TestSimModule::stateFileRoundTrip() {
+void TestSimModule::stateFileRoundTrip()
+{
     StoredState state;
     state.startupMode = 5;
     state.speedCode = 49;
@@ -279,7 +294,8 @@ void TestSimModule::stateFileRoundTrip() {
              std::optional<StoredState>(emptyMessage));
 }
 
-void TestSimModule::stateFileRejects_data() {
+void TestSimModule::stateFileRejects_data()
+{
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("unknown key") << QByteArray("colour 01\n");
     QTest::newRow("mode 7") << QByteArray("mode 07\n");
@@ -293,14 +309,16 @@ void TestSimModule::stateFileRejects_data() {
     QTest::newRow("binary") << hex("00 FF FE 0A 80");
 }
 
-void TestSimModule::stateFileRejects() {
+void TestSimModule::stateFileRejects()
+{
     QFETCH(QByteArray, text);
     QString problem;
     QCOMPARE(StateFile::parse(text, &problem), std::nullopt);
     QVERIFY(!problem.isEmpty());
 }
 
-void TestSimModule::stateFileLoad() {
+void TestSimModule::stateFileLoad()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("state");

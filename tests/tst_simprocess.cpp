@@ -21,11 +21,14 @@ using Messages = QList<QByteArray>;
 namespace {
 
 // The simulator as a separate process, and the program's end of its port.
-class SimRun {
+class SimRun
+{
 public:
     explicit SimRun(const QString &dir)
-        : m_dir(dir) {}
-    ~SimRun() {
+        : m_dir(dir)
+    {}
+    ~SimRun()
+    {
         closePort();
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
@@ -39,7 +42,8 @@ public:
     QProcess &process() { return m_process; }
 
     // Starts the simulator and waits until it names its port.
-    bool start(const QStringList &extra, bool headless = true) {
+    bool start(const QStringList &extra, bool headless = true)
+    {
         QStringList arguments = extra;
         arguments << "--link" << linkPath() << "--log" << logPath();
         if (headless)
@@ -53,7 +57,8 @@ public:
                m_process.readLine().trimmed() == linkPath().toLocal8Bit();
     }
 
-    bool openPort() {
+    bool openPort()
+    {
         m_fd = ::open(QFile::encodeName(linkPath()).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios raw{};
         if (m_fd < 0 || ::tcgetattr(m_fd, &raw) != 0)
@@ -61,20 +66,23 @@ public:
         ::cfmakeraw(&raw);
         return ::tcsetattr(m_fd, TCSANOW, &raw) == 0;
     }
-    void closePort() {
+    void closePort()
+    {
         if (m_fd >= 0)
             ::close(m_fd);
         m_fd = -1;
     }
 
     // One write per message, then a pause, so that each text is ended by an idle gap.
-    void write(const QByteArray &message) {
+    void write(const QByteArray &message)
+    {
         QCOMPARE(::write(m_fd, message.constData(), size_t(message.size())), message.size());
         QTest::qWait(50);
     }
 
     // Reads until `count` bytes arrived or `timeoutMs` passed.
-    QByteArray read(qsizetype count, int timeoutMs = 3000) {
+    QByteArray read(qsizetype count, int timeoutMs = 3000)
+    {
         QByteArray got;
         QDeadlineTimer deadline(timeoutMs);
         while (got.size() < count && !deadline.hasExpired()) {
@@ -90,7 +98,8 @@ public:
     }
     QByteArray readFor(int ms) { return read(1 << 16, ms); }
 
-    QStringList log(int expectedLines) {
+    QStringList log(int expectedLines)
+    {
         QDeadlineTimer deadline(3000);
         while (lines().size() < expectedLines && !deadline.hasExpired())
             QTest::qWait(10);
@@ -99,7 +108,8 @@ public:
     }
 
     // Ends the simulator by a signal; its exit code, or -1 when it crashed or hung.
-    int stop(int signal = SIGTERM) {
+    int stop(int signal = SIGTERM)
+    {
         ::kill(pid_t(m_process.processId()), signal);
         if (!m_process.waitForFinished(3000) || m_process.exitStatus() != QProcess::NormalExit)
             return -1;
@@ -107,7 +117,8 @@ public:
     }
 
 private:
-    QStringList lines() const {
+    QStringList lines() const
+    {
         QFile file(logPath());
         if (!file.open(QIODevice::ReadOnly))
             return {};
@@ -125,7 +136,8 @@ private:
 
 // The simulator binary end to end: a pty behind a link, the bytes it answers, its log, its
 // faults, its state file and its command line.
-class TestSimProcess : public QObject {
+class TestSimProcess : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -149,18 +161,21 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestSimProcess::initTestCase() {
+void TestSimProcess::initTestCase()
+{
     QVERIFY2(QFileInfo(qEnvironmentVariable("GLYPHSMITH_SIM")).isExecutable(),
              "GLYPHSMITH_SIM names no simulator binary");
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-void TestSimProcess::init() {
+void TestSimProcess::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void TestSimProcess::exchanges_data() {
+void TestSimProcess::exchanges_data()
+{
     QTest::addColumn<bool>("headless");
     QTest::addColumn<Messages>("messages");
     QTest::addColumn<QByteArray>("replies");
@@ -202,7 +217,8 @@ void TestSimProcess::exchanges_data() {
         << QStringList{"FC 10 00 00 00 00 00 00 00", "F7 06", "< AA"};
 }
 
-void TestSimProcess::exchanges() {
+void TestSimProcess::exchanges()
+{
     QFETCH(bool, headless);
     QFETCH(Messages, messages);
     QFETCH(QByteArray, replies);
@@ -218,7 +234,8 @@ void TestSimProcess::exchanges() {
     QCOMPARE(sim.log(log.size()), log);
 }
 
-void TestSimProcess::faults_data() {
+void TestSimProcess::faults_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("message");
     // What arrives at once, and what follows only after a pause of at least 150 ms.
@@ -248,7 +265,8 @@ void TestSimProcess::faults_data() {
         << QStringList{"F7 01", "< AA"};
 }
 
-void TestSimProcess::faults() {
+void TestSimProcess::faults()
+{
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, message);
     QFETCH(QByteArray, early);
@@ -267,7 +285,8 @@ void TestSimProcess::faults() {
     QCOMPARE(sim.log(log.size()), log);
 }
 
-void TestSimProcess::stateSurvivesRestart() {
+void TestSimProcess::stateSurvivesRestart()
+{
     {
         SimRun sim(m_dir->path());
         QVERIFY(sim.start({"--state", sim.statePath()}));
@@ -293,7 +312,8 @@ void TestSimProcess::stateSurvivesRestart() {
     QCOMPARE(hexString(again.read(5)), QStringLiteral("05 21 02 48 49"));
 }
 
-void TestSimProcess::corruptStateFile() {
+void TestSimProcess::corruptStateFile()
+{
     SimRun sim(m_dir->path());
     QFile file(sim.statePath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -320,7 +340,8 @@ void TestSimProcess::corruptStateFile() {
     QCOMPARE(hexString(again.read(3)), QStringLiteral("FF 39 FF"));
 }
 
-void TestSimProcess::portReopened() {
+void TestSimProcess::portReopened()
+{
     SimRun sim(m_dir->path());
     QVERIFY(sim.start({}));
     for (int round = 0; round < 3; ++round) {
@@ -332,13 +353,15 @@ void TestSimProcess::portReopened() {
     QCOMPARE(sim.process().state(), QProcess::Running);
 }
 
-void TestSimProcess::linkRemovedOnSignal_data() {
+void TestSimProcess::linkRemovedOnSignal_data()
+{
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << int(SIGTERM);
     QTest::newRow("SIGINT") << int(SIGINT);
 }
 
-void TestSimProcess::linkRemovedOnSignal() {
+void TestSimProcess::linkRemovedOnSignal()
+{
     QFETCH(int, signal);
     SimRun sim(m_dir->path());
     QVERIFY(QFile::link("/nonexistent/stale-port", sim.linkPath()));
@@ -348,7 +371,8 @@ void TestSimProcess::linkRemovedOnSignal() {
     QVERIFY(!QFileInfo::exists(sim.linkPath()) && !QFileInfo(sim.linkPath()).isSymLink());
 }
 
-void TestSimProcess::linkOverFileRefused() {
+void TestSimProcess::linkOverFileRefused()
+{
     SimRun sim(m_dir->path());
     QFile file(sim.linkPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -361,7 +385,8 @@ void TestSimProcess::linkOverFileRefused() {
     QCOMPARE(file.readAll(), QByteArray("keep me"));
 }
 
-void TestSimProcess::badArguments_data() {
+void TestSimProcess::badArguments_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("unknown option") << QStringList{"--bogus"};
     QTest::newRow("stray argument") << QStringList{"COM1"};
@@ -372,7 +397,8 @@ void TestSimProcess::badArguments_data() {
     QTest::newRow("empty settings record") << QStringList{"--settings-reply", ""};
 }
 
-void TestSimProcess::badArguments() {
+void TestSimProcess::badArguments()
+{
     QFETCH(QStringList, arguments);
     const QString link = m_dir->filePath("port");
     QProcess process;
@@ -388,7 +414,8 @@ void TestSimProcess::badArguments() {
     QVERIFY(!QFileInfo(link).isSymLink());
 }
 
-void TestSimProcess::help() {
+void TestSimProcess::help()
+{
     QProcess process;
     process.start(qEnvironmentVariable("GLYPHSMITH_SIM"), {"--help"});
     QVERIFY(process.waitForFinished(5000));

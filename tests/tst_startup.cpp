@@ -18,7 +18,8 @@ namespace {
 
 const QString PortUnavailable = QStringLiteral("Selected Comm Port Not Available");
 
-QAction *comItem(FrmMain &window, int index) {
+QAction *comItem(FrmMain &window, int index)
+{
     const auto items = window.findChildren<QAction *>(QStringLiteral("mnuCOM"));
     for (QAction *item : items) {
         if (item->property("Index").toInt() == index)
@@ -27,7 +28,8 @@ QAction *comItem(FrmMain &window, int index) {
     return nullptr;
 }
 
-QList<int> checkedPorts(FrmMain &window) {
+QList<int> checkedPorts(FrmMain &window)
+{
     QList<int> checked;
     for (int index = 1; index <= 6; ++index) {
         if (comItem(window, index)->isChecked())
@@ -36,15 +38,18 @@ QList<int> checkedPorts(FrmMain &window) {
     return checked;
 }
 
-bool configureEnabled(FrmMain &window) {
+bool configureEnabled(FrmMain &window)
+{
     return window.findChild<QAction *>(QStringLiteral("mnuConfig"))->isEnabled();
 }
 
-QString selected(FrmMain &window, const char *list) {
+QString selected(FrmMain &window, const char *list)
+{
     return window.findChild<QComboBox *>(QLatin1String(list))->currentText();
 }
 
-double processCpuSeconds() {
+double processCpuSeconds()
+{
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
@@ -53,7 +58,8 @@ double processCpuSeconds() {
 } // namespace
 
 // Start-up, the port menu and the port object against ptys and missing devices.
-class TestStartup : public QObject {
+class TestStartup : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -84,22 +90,26 @@ private:
     QStringList m_messages;
 };
 
-void TestStartup::initTestCase() {
+void TestStartup::initTestCase()
+{
     useTemporarySettings();
 }
 
-void TestStartup::init() {
+void TestStartup::init()
+{
     clearSettings();
     mapAllPortsToMissing();
     m_messages.clear();
     MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
 }
 
-void TestStartup::cleanup() {
+void TestStartup::cleanup()
+{
     MessageBox::setHandler({});
 }
 
-void TestStartup::firstRunOpensCom1() {
+void TestStartup::firstRunOpensCom1()
+{
     Pty pty;
     mapPort(1, pty.slavePath());
     FrmMain window;
@@ -116,7 +126,8 @@ void TestStartup::firstRunOpensCom1() {
     QCOMPARE(storedCommPort(), QString());
 }
 
-void TestStartup::storedPortOpens() {
+void TestStartup::storedPortOpens()
+{
     Pty pty;
     mapPort(4, pty.slavePath());
     setStoredCommPort(QStringLiteral("4"));
@@ -131,7 +142,8 @@ void TestStartup::storedPortOpens() {
     QCOMPARE(selected(window, "cboCustom"), QStringLiteral("0"));
 }
 
-void TestStartup::missingPortAtStartup() {
+void TestStartup::missingPortAtStartup()
+{
     setStoredCommPort(QStringLiteral("2"));
     FrmMain window;
     window.Form_Load();
@@ -147,14 +159,16 @@ void TestStartup::missingPortAtStartup() {
     QCOMPARE(selected(window, "cboCustom"), QStringLiteral("0"));
 }
 
-void TestStartup::badStoredValue_data() {
+void TestStartup::badStoredValue_data()
+{
     QTest::addColumn<QString>("stored");
     for (const char *value : {"", "0", "7", "-1", "abc", "1.5", " 3", "99999", "01", "3 "})
         QTest::newRow(qPrintable(QStringLiteral("\"%1\"").arg(QLatin1String(value))))
             << QString::fromLatin1(value);
 }
 
-void TestStartup::badStoredValue() {
+void TestStartup::badStoredValue()
+{
     QFETCH(QString, stored);
     Pty pty;
     mapPort(1, pty.slavePath());
@@ -168,7 +182,8 @@ void TestStartup::badStoredValue() {
     QVERIFY(window.serialPort().isOpen());
 }
 
-void TestStartup::choosePort() {
+void TestStartup::choosePort()
+{
     Pty first, second;
     mapPort(1, first.slavePath());
     mapPort(3, second.slavePath());
@@ -191,7 +206,8 @@ void TestStartup::choosePort() {
     QCOMPARE(storedCommPort(), QStringLiteral("3"));
 }
 
-void TestStartup::choosePortFails() {
+void TestStartup::choosePortFails()
+{
     Pty pty;
     mapPort(1, pty.slavePath());
     FrmMain window;
@@ -213,7 +229,8 @@ void TestStartup::choosePortFails() {
     QCOMPARE(checkedPorts(window), QList<int>{1});
 }
 
-void TestStartup::choosingReleasesOldPortFirst() {
+void TestStartup::choosingReleasesOldPortFirst()
+{
     Pty pty;
     mapPort(1, pty.slavePath());
     FrmMain window;
@@ -233,7 +250,8 @@ void TestStartup::choosingReleasesOldPortFirst() {
     QVERIFY(other.open(QIODevice::ReadWrite));
 }
 
-void TestStartup::portHeldByAnotherProgram() {
+void TestStartup::portHeldByAnotherProgram()
+{
     Pty pty;
     mapPort(1, pty.slavePath());
     QSerialPort other(pty.slavePath());
@@ -246,7 +264,8 @@ void TestStartup::portHeldByAnotherProgram() {
     QVERIFY(!configureEnabled(window));
 }
 
-void TestStartup::outputIsByteExact_data() {
+void TestStartup::outputIsByteExact_data()
+{
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("command alone") << hex("FE");
     QTest::newRow("show char A") << hex("FE 41");
@@ -258,7 +277,8 @@ void TestStartup::outputIsByteExact_data() {
     QTest::newRow("every byte value") << all;
 }
 
-void TestStartup::outputIsByteExact() {
+void TestStartup::outputIsByteExact()
+{
     QFETCH(QByteArray, bytes);
     Pty pty;
     mapPort(1, pty.slavePath());
@@ -277,7 +297,8 @@ void TestStartup::outputIsByteExact() {
     QCOMPARE(link.inBufferCount(), 0);
 }
 
-void TestStartup::sendWhileClosed() {
+void TestStartup::sendWhileClosed()
+{
     FrmMain window;
     window.Form_Load();
     QCOMPARE(m_messages.size(), 1);
@@ -288,7 +309,8 @@ void TestStartup::sendWhileClosed() {
     QVERIFY(!configureEnabled(window));
 }
 
-void TestStartup::farEndHangsUp() {
+void TestStartup::farEndHangsUp()
+{
     Pty pty;
     mapPort(1, pty.slavePath());
     FrmMain window;
@@ -312,7 +334,8 @@ void TestStartup::farEndHangsUp() {
     QCOMPARE(m_messages, QStringList{PortUnavailable});
 }
 
-void TestStartup::lineSettings_data() {
+void TestStartup::lineSettings_data()
+{
     QTest::addColumn<QString>("settings");
     QTest::addColumn<bool>("valid");
     QTest::newRow("module line") << "9600,n,8,1" << true;
@@ -323,7 +346,8 @@ void TestStartup::lineSettings_data() {
     QTest::newRow("bad baud") << "fast,n,8,1" << false;
 }
 
-void TestStartup::lineSettings() {
+void TestStartup::lineSettings()
+{
     QFETCH(QString, settings);
     QFETCH(bool, valid);
     SerialLink link;
@@ -331,7 +355,8 @@ void TestStartup::lineSettings() {
     QCOMPARE(link.settings(), valid ? settings : QString());
 }
 
-void TestStartup::deviceOrder_data() {
+void TestStartup::deviceOrder_data()
+{
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QStringList>("ordered");
     QTest::newRow("USB before ACM before the rest")
@@ -343,13 +368,15 @@ void TestStartup::deviceOrder_data() {
     QTest::newRow("nothing") << QStringList{} << QStringList{};
 }
 
-void TestStartup::deviceOrder() {
+void TestStartup::deviceOrder()
+{
     QFETCH(QStringList, found);
     QFETCH(QStringList, ordered);
     QCOMPARE(PortResolver::orderedDevices(found), ordered);
 }
 
-void TestStartup::tabOrder() {
+void TestStartup::tabOrder()
+{
     FrmMain window;
     window.Form_Load();
     window.show();
