@@ -70,6 +70,7 @@ FrmMain::FrmMain(QWidget *parent)
     QPalette grey = palette();
     grey.setColor(QPalette::Window, WindowGrey);
     setPalette(grey);
+    setFont(dialogFont());
 
     buildMenus();
     buildControls();

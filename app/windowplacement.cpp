@@ -1,6 +1,8 @@
 #include "windowplacement.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,4 +14,18 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QFont dialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
+
+void widenToFit(QLabel *label)
+{
+    const int needed = label->sizeHint().width();
+    if (needed > label->width())
+        label->resize(needed, label->height());
 }

@@ -64,6 +64,7 @@ FrmConfig::FrmConfig(SerialLink &port, QWidget *parent)
     setObjectName(QStringLiteral("frmConfig"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Configure Kaldor88"));
+    setFont(dialogFont());
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
     buildControls();
@@ -108,6 +109,8 @@ void FrmConfig::buildControls()
     cmdMessage = button("cmdMessage", tr("Save Message"), rect(3000, 1800, 1815, 375),
                         &FrmConfig::cmdMessage_Click);
 
+    for (QLabel *label : {Label1, Label2, Label3})
+        widenToFit(label);
     cboMode->setFocus();
 }
 
