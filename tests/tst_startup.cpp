@@ -3,10 +3,15 @@
 #include "messagebox.h"
 #include "portresolver.h"
 #include "testsupport.h"
+#include "twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSerialPort>
 #include <QTest>
 
@@ -85,6 +90,9 @@ private slots:
     void deviceOrder_data();
     void deviceOrder();
     void tabOrder();
+    void windowLayout();
+    void controls_data();
+    void controls();
 
 private:
     QStringList m_messages;
@@ -395,6 +403,91 @@ void TestStartup::tabOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(visited, expected);
+}
+
+void TestStartup::windowLayout()
+{
+    FrmMain window;
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(window.centralWidget()->size(), QSize(607, 416));
+    QCOMPARE(window.centralWidget()->palette().color(QPalette::Window), QColor(192, 192, 192));
+    QCOMPARE(window.windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtSASC"));
+
+    // The controls keep their places when the window is resized.
+    auto *send = window.findChild<QWidget *>(QStringLiteral("cmdDotM"));
+    const QRect before = send->geometry();
+    window.resize(900, 700);
+    QCOMPARE(send->geometry(), before);
+
+    QAction *configure = window.findChild<QAction *>(QStringLiteral("mnuConfig"));
+    QVERIFY(!configure->menu()); // a command on the menu bar itself
+    QCOMPARE(configure->text(), QStringLiteral("Configure"));
+}
+
+void TestStartup::controls_data()
+{
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    const QString window = QStringLiteral("client");
+    QTest::newRow("Frame1") << window << "DOT MATRIX" << QRect(360, 240, 3495, 3495);
+    QTest::newRow("lblC1") << window << "0" << QRect(240, 3960, 375, 255);
+    QTest::newRow("lblC8") << window << "0" << QRect(3600, 3960, 375, 255);
+    QTest::newRow("Frame2") << window << "Single ASCII Character" << QRect(4560, 240, 4095, 1575);
+    QTest::newRow("txtSASC") << "Frame2" << QString() << QRect(360, 480, 735, 735);
+    QTest::newRow("cmdSSA") << "Frame2"
+                            << "Show Single ASCII" << QRect(1440, 600, 1815, 495);
+    QTest::newRow("cmdCLR") << window << "Clear ALL" << QRect(480, 4560, 855, 375);
+    QTest::newRow("Frame3") << window << "Scrolling Message" << QRect(4560, 2040, 4095, 2175);
+    QTest::newRow("txtScroll") << "Frame3" << QString() << QRect(360, 360, 3375, 405);
+    QTest::newRow("cmdScroll") << "Frame3"
+                               << "SCROLL" << QRect(240, 960, 1455, 375);
+    QTest::newRow("cmdDotM") << window << "Send Dot Matrix" << QRect(1560, 4560, 2295, 375);
+    QTest::newRow("cmdAnimate") << "Frame3"
+                                << "ANIMATE" << QRect(2400, 960, 1455, 375);
+    QTest::newRow("Label1") << "Frame3"
+                            << "SPEED" << QRect(240, 1440, 855, 255);
+    QTest::newRow("cboSpeed") << "Frame3" << QString() << QRect(240, 1680, 1215, 315);
+    QTest::newRow("cmdSpeed") << "Frame3"
+                              << "Set Speed" << QRect(1920, 1560, 1455, 375);
+    QTest::newRow("cboCustom") << window << QString() << QRect(1560, 5160, 735, 315);
+    QTest::newRow("cmdSave") << window << "Save in Position" << QRect(480, 5160, 855, 615);
+    QTest::newRow("cmdLoadCustom")
+        << window << "Show Custom Character" << QRect(2520, 5160, 1335, 615);
+    QTest::newRow("Frame4") << window << "Show Built-In Animation" << QRect(4560, 4440, 4095, 1455);
+    QTest::newRow("cmdUpArrow") << "Frame4"
+                                << "UP ARROW" << QRect(240, 360, 1455, 375);
+    QTest::newRow("cmdDownArrow") << "Frame4"
+                                  << "DOWN ARROW" << QRect(2280, 360, 1455, 375);
+    QTest::newRow("cmdRightArrow") << "Frame4"
+                                   << "RIGHT ARROW" << QRect(240, 840, 1455, 375);
+    QTest::newRow("cmdLeftArrow") << "Frame4"
+                                  << "LEFT ARROW" << QRect(2280, 840, 1455, 375);
+}
+
+void TestStartup::controls()
+{
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    FrmMain window;
+    auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    QCOMPARE(widget->geometry(),
+             Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()));
+    QString text;
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        text = frame->title();
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        text = label->text();
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        text = button->text();
+    QCOMPARE(text, caption);
 }
 
 QTEST_MAIN(TestStartup)
