@@ -1,0 +1,147 @@
+#include "benchsupport.h"
+
+#include "testsupport.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+
+#include <poll.h>
+#include <unistd.h>
+
+namespace Bench {
+
+namespace {
+
+qint64 clockNs(clockid_t clock)
+{
+    timespec now{};
+    clock_gettime(clock, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+} // namespace
+
+qint64 monotonicNs()
+{
+    return clockNs(CLOCK_MONOTONIC);
+}
+
+qint64 processCpuNs()
+{
+    return clockNs(CLOCK_PROCESS_CPUTIME_ID);
+}
+
+bool useTemporarySettings()
+{
+    static std::unique_ptr<QTemporaryDir> folder;
+    folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid())
+        return false;
+    qputenv("XDG_CONFIG_HOME", folder->path().toLocal8Bit());
+    return true;
+}
+
+void resetSettings()
+{
+    TestSupport::clearSettings();
+    TestSupport::mapAllPortsToMissing();
+}
+
+namespace {
+
+bool waitReadable(int fd, int timeoutMs)
+{
+    pollfd pfd{fd, POLLIN, 0};
+    return poll(&pfd, 1, timeoutMs) > 0 && (pfd.revents & POLLIN);
+}
+
+} // namespace
+
+QByteArray FarEnd::read(qsizetype count, std::chrono::milliseconds timeout)
+{
+    QByteArray got;
+    const qint64 deadline = monotonicNs() + qint64(timeout.count()) * 1'000'000;
+    char buffer[4096];
+    while (got.size() < count) {
+        if (!waitReadable(m_fd, 0)) {
+            if (monotonicNs() > deadline)
+                break;
+            QCoreApplication::processEvents();
+            if (!waitReadable(m_fd, 1))
+                continue;
+        }
+        // No more than asked for, so the next measurement starts on an empty line.
+        const auto wanted = std::min<qsizetype>(count - got.size(), sizeof buffer);
+        const ssize_t n = ::read(m_fd, buffer, size_t(wanted));
+        if (n > 0)
+            got.append(buffer, n);
+    }
+    return got;
+}
+
+void FarEnd::drain()
+{
+    char buffer[4096];
+    while (waitReadable(m_fd, 0) && ::read(m_fd, buffer, sizeof buffer) > 0) {
+    }
+}
+
+FarEndCollector::FarEndCollector(int masterFd, qsizetype expected, Start start,
+                                 std::chrono::milliseconds quietLimit)
+    : m_fd(masterFd)
+    , m_expected(expected)
+    , m_start(start)
+    , m_quietLimit(quietLimit)
+    , m_thread(&FarEndCollector::run, this)
+{}
+
+FarEndCollector::~FarEndCollector()
+{
+    finish();
+    join();
+}
+
+void FarEndCollector::join()
+{
+    while (!m_done) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void FarEndCollector::run()
+{
+    m_received.reserve(m_expected);
+    while (m_start == Start::AfterFinish && !m_finished)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const qint64 quietNs = qint64(m_quietLimit.count()) * 1'000'000;
+    qint64 quietSince = monotonicNs();
+    char buffer[65536];
+    while (m_received.size() < m_expected) {
+        pollfd pfd{m_fd, POLLIN, 0};
+        if (poll(&pfd, 1, 10) > 0 && (pfd.revents & POLLIN)) {
+            const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
+            if (n > 0) {
+                m_received.append(buffer, n);
+                m_lastByteNs = quietSince = monotonicNs();
+                continue;
+            }
+        }
+        // Quiet counts only once the sender is done: before that, a pause is the sender's own
+        // and says nothing about bytes gone missing.
+        const qint64 now = monotonicNs();
+        if (!m_finished)
+            quietSince = now;
+        else if (now - quietSince > quietNs)
+            break;
+    }
+    m_done = true;
+}
+
+} // namespace Bench

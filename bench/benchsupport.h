@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+// What the benchmarks share: clocks, a private settings folder, and the far end of a pty read
+// either in step with the program (FarEnd) or on a thread of its own (FarEndCollector).
+namespace Bench {
+
+// CLOCK_MONOTONIC, the clock the start-up probe prints, in nanoseconds.
+qint64 monotonicNs();
+// CPU time of the whole process, all threads, in nanoseconds.
+qint64 processCpuNs();
+
+// Points XDG_CONFIG_HOME at a fresh folder of this run, so no benchmark reads or changes the
+// user's settings; children started later inherit it. False if no folder could be made.
+bool useTemporarySettings();
+// Every stored entry removed and COM1..COM6 mapped to missing paths, so that nothing but the
+// pty a benchmark maps itself is ever opened.
+void resetSettings();
+
+// Reads the master side of a pty on the program's thread.
+class FarEnd
+{
+public:
+    explicit FarEnd(int masterFd)
+        : m_fd(masterFd)
+    {}
+
+    // Waits for exactly `count` bytes, or until `timeout`. Bytes already on the line are taken
+    // without running any event; while none are, the program's events are dispatched, as its
+    // event loop would, in case bytes are still queued inside it.
+    QByteArray read(qsizetype count,
+                    std::chrono::milliseconds timeout = std::chrono::milliseconds(2000));
+    // Throws away whatever is readable now.
+    void drain();
+
+private:
+    int m_fd;
+};
+
+// Reads the master side of a pty on a thread of its own, as fast as the bytes come, until a
+// known number of bytes arrived or the line stayed quiet for `quietLimit` after finish().
+class FarEndCollector
+{
+public:
+    // AfterFinish stands for a far end slower than the sender, as a 9600-baud line is: nothing
+    // is taken off the line until the sender is done, so the device's buffer fills up.
+    enum class Start { AtOnce, AfterFinish };
+
+    FarEndCollector(int masterFd, qsizetype expected, Start start = Start::AtOnce,
+                    std::chrono::milliseconds quietLimit = std::chrono::milliseconds(2000));
+    ~FarEndCollector();
+    FarEndCollector(const FarEndCollector &) = delete;
+    FarEndCollector &operator=(const FarEndCollector &) = delete;
+
+    // The sender is done: stop once the expected bytes are in or the line is quiet.
+    void finish() { m_finished = true; }
+    bool isDone() const { return m_done; }
+    // Waits for the reader, dispatching the program's events meanwhile so that bytes it still
+    // holds go out; afterwards received() and lastByteNs() may be read.
+    void join();
+    const QByteArray &received() const { return m_received; }
+    qint64 lastByteNs() const { return m_lastByteNs; }
+
+private:
+    void run();
+
+    int m_fd;
+    qsizetype m_expected;
+    Start m_start;
+    std::chrono::milliseconds m_quietLimit;
+    std::atomic<bool> m_finished{false};
+    std::atomic<bool> m_done{false};
+    QByteArray m_received;
+    qint64 m_lastByteNs = 0;
+    std::thread m_thread;
+};
+
+} // namespace Bench
