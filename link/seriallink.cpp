@@ -4,6 +4,10 @@
 
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 namespace {
 
 struct LineSettings
@@ -126,9 +130,7 @@ bool SerialLink::output(const QByteArray &bytes)
         return false;
     m_writing = true;
     const qint64 written = m_port.write(bytes);
-    // Hand the bytes to the driver now rather than at the next pass of the event loop; what the
-    // driver cannot take yet stays queued in order and goes out as soon as it can.
-    if (written == bytes.size())
+    if (written == bytes.size() && driverCanTakeMore())
         m_port.flush();
     m_writing = false;
     if (written != bytes.size() || m_gone) {
@@ -136,6 +138,20 @@ bool SerialLink::output(const QByteArray &bytes)
         return false;
     }
     return true;
+}
+
+// The bytes go to the driver at once when it has room; otherwise they stay queued in order and
+// go out as soon as the port's write notifier says it has. Forcing a write into a full driver
+// buffer (a slow line, a far end that reads nothing yet) fails with EAGAIN, which QSerialPort
+// reports as a ResourceError, as if the device had gone.
+bool SerialLink::driverCanTakeMore() const
+{
+#ifdef Q_OS_UNIX
+    pollfd descriptor{int(m_port.handle()), POLLOUT, 0};
+    return ::poll(&descriptor, 1, 0) == 1 && (descriptor.revents & POLLOUT);
+#else
+    return true;
+#endif
 }
 
 qsizetype SerialLink::inBufferCount() const

@@ -58,6 +58,7 @@ signals:
 private:
     void handleError(QSerialPort::SerialPortError error);
     void markGone(bool notify);
+    bool driverCanTakeMore() const;
 
     QSerialPort m_port;
     QString m_settings;

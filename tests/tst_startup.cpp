@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <ctime>
@@ -84,6 +85,7 @@ private slots:
     void outputIsByteExact_data();
     void outputIsByteExact();
     void sendWhileClosed();
+    void outputWhileDriverIsFull();
     void farEndHangsUp();
     void lineSettings_data();
     void lineSettings();
@@ -303,6 +305,30 @@ void TestStartup::outputIsByteExact()
     QTRY_COMPARE(link.inBufferCount(), bytes.size());
     QCOMPARE(link.input(), bytes);
     QCOMPARE(link.inBufferCount(), 0);
+}
+
+void TestStartup::outputWhileDriverIsFull()
+{
+    // Far more than a driver buffers, handed over while the far end reads nothing yet, as on a
+    // slow line: every byte must arrive, in order, and a full buffer is no lost device.
+    Pty pty;
+    mapPort(1, pty.slavePath());
+    SerialLink link;
+    QSignalSpy lost(&link, &SerialLink::portLost);
+    link.setCommPort(1);
+    QVERIFY(link.open());
+
+    QByteArray sent;
+    for (int message = 0; message < 4000; ++message) {
+        const QByteArray bytes = Protocol::dotMatrix({quint8(message), 0xF0, 0xFE,
+                                                      quint8(message >> 8), 0, 0xFF, 0xAA, 0x55})
+                                     .bytes();
+        QVERIFY2(link.output(bytes), qPrintable(QString::number(message)));
+        sent += bytes;
+    }
+    QCOMPARE(pty.read(int(sent.size()), 10000), sent);
+    QVERIFY(link.isOpen());
+    QCOMPARE(lost.count(), 0);
 }
 
 void TestStartup::sendWhileClosed()
