@@ -9,7 +9,7 @@
 #include "messagebox.h"
 #include "portresolver.h"
 #include "twips.h"
-#include "windowplacement.h"
+#include "windowstyle.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -66,7 +66,7 @@ FrmMain::FrmMain(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("8x8 Glyphsmith"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith.png")));
+    setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, WindowGrey);
     setPalette(grey);

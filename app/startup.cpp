@@ -1,13 +1,13 @@
 #include "startup.h"
 
 #include "frmmain.h"
-#include "windowplacement.h"
+#include "windowstyle.h"
 
 #include <QApplication>
 
 std::unique_ptr<FrmMain> startMainWindow()
 {
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/glyphsmith.png")));
+    QApplication::setWindowIcon(appIcon());
     auto window = std::make_unique<FrmMain>();
     window->Form_Load();
     centreOnScreen(window.get());

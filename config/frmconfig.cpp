@@ -5,7 +5,7 @@
 #include "protocol.h"
 #include "seriallink.h"
 #include "twips.h"
-#include "windowplacement.h"
+#include "windowstyle.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

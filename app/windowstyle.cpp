@@ -1,10 +1,16 @@
-#include "windowplacement.h"
+#include "windowstyle.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
+
+QIcon appIcon()
+{
+    return QIcon(QStringLiteral(":/icons/glyphsmith.png"));
+}
 
 void centreOnScreen(QWidget *window)
 {

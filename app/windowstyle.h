@@ -1,8 +1,14 @@
 #pragma once
 
 class QFont;
+class QIcon;
 class QLabel;
 class QWidget;
+
+// How the program's windows look and where they appear.
+
+// The application icon, built into the program.
+QIcon appIcon();
 
 // Centres a top-level window on the screen it will appear on.
 void centreOnScreen(QWidget *window);
