@@ -2,8 +2,13 @@
 
 #include "appsettings.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +68,21 @@ void mapAllPortsToMissing()
 {
     for (int port = AppSettings::FirstPort; port <= AppSettings::LastPort; ++port)
         mapPort(port, missingDevicePath(port));
+}
+
+QString caption(const QWidget *widget)
+{
+    if (auto *frame = qobject_cast<const QGroupBox *>(widget))
+        return frame->title();
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QPushButton *>(widget))
+        return button->text();
+    if (auto *list = qobject_cast<const QComboBox *>(widget))
+        return list->currentText();
+    if (auto *box = qobject_cast<const QLineEdit *>(widget))
+        return box->text();
+    return {};
 }
 
 QByteArray hex(const char *text)

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QWidget;
+
 // Helpers shared by the tests: a private settings folder, COM numbers mapped to ptys or to
 // missing paths, and the far end of a pseudo-terminal.
 namespace TestSupport {
@@ -18,6 +20,10 @@ void mapPort(int port, const QString &path);
 // Maps COM1..COM6 to paths that do not exist, so no test ever opens a real device.
 void mapAllPortsToMissing();
 QString missingDevicePath(int port);
+
+// What a control shows as its caption: a frame's title, a label's or a button's text, a list's
+// or a text box's current text.
+QString caption(const QWidget *widget);
 
 // Hex pairs ("FC 10 00") to bytes; fails the current test on malformed input.
 QByteArray hex(const char *text);

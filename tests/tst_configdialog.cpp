@@ -372,18 +372,7 @@ void TestConfigDialog::controls()
     } else {
         QCOMPARE(widget->geometry(), expected);
     }
-    QString text;
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        text = frame->title();
-    else if (auto *label = qobject_cast<QLabel *>(widget))
-        text = label->text();
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
-        text = button->text();
-    else if (auto *list = qobject_cast<QComboBox *>(widget))
-        text = list->currentText();
-    else if (auto *box = qobject_cast<QLineEdit *>(widget))
-        text = box->text();
-    QCOMPARE(text, caption);
+    QCOMPARE(TestSupport::caption(widget), caption);
 }
 
 void TestConfigDialog::tabOrder()

@@ -506,14 +506,7 @@ void TestStartup::controls()
     QCOMPARE(widget->parentWidget()->objectName(), parent);
     QCOMPARE(widget->geometry(),
              Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()));
-    QString text;
-    if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        text = frame->title();
-    else if (auto *label = qobject_cast<QLabel *>(widget))
-        text = label->text();
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
-        text = button->text();
-    QCOMPARE(text, caption);
+    QCOMPARE(TestSupport::caption(widget), caption);
 }
 
 QTEST_MAIN(TestStartup)
