@@ -227,8 +227,9 @@ void FrmMain::fillLists()
 
 void FrmMain::updatePortTips()
 {
+    const auto devices = PortResolver::devicePaths(AppSettings::FirstPort, AppSettings::LastPort);
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index) {
-        const auto device = PortResolver::devicePath(index);
+        const auto &device = devices.at(index - AppSettings::FirstPort);
         const QString tip = device ? *device : tr("no serial device");
         mnuCOM[size_t(index)]->setStatusTip(tip);
         mnuCOM[size_t(index)]->setToolTip(tip);

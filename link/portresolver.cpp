@@ -6,6 +6,7 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 namespace PortResolver {
@@ -31,14 +32,11 @@ QStringList orderedDevices(QStringList portNames)
     return portNames;
 }
 
-std::optional<QString> devicePath(int port)
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(port);
-#else
-    if (auto mapped = AppSettings::mappedDevice(port))
-        return mapped;
+namespace {
 
+// The machine's serial devices in the order COM numbers take them, by their paths.
+QStringList systemDevices()
+{
     QStringList names;
     QHash<QString, QString> locations;
     const auto ports = QSerialPortInfo::availablePorts();
@@ -46,11 +44,47 @@ std::optional<QString> devicePath(int port)
         names.append(info.portName());
         locations.insert(info.portName(), info.systemLocation());
     }
-    names = orderedDevices(names);
-    if (port < 1 || port > names.size())
+    QStringList paths;
+    for (const QString &name : orderedDevices(names))
+        paths.append(locations.value(name));
+    return paths;
+}
+
+std::optional<QString> resolve(int port, const std::function<QStringList()> &devices)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(devices);
+    return QStringLiteral("COM%1").arg(port);
+#else
+    if (auto mapped = AppSettings::mappedDevice(port))
+        return mapped;
+    const QStringList paths = devices();
+    if (port < 1 || port > paths.size())
         return std::nullopt;
-    return locations.value(names.at(port - 1));
+    return paths.at(port - 1);
 #endif
+}
+
+} // namespace
+
+std::optional<QString> devicePath(int port)
+{
+    return resolve(port, systemDevices);
+}
+
+QList<std::optional<QString>> devicePaths(int first, int last)
+{
+    // The machine is asked for its devices once, and only if some port is not mapped.
+    std::optional<QStringList> devices;
+    const auto cachedDevices = [&devices] {
+        if (!devices)
+            devices = systemDevices();
+        return *devices;
+    };
+    QList<std::optional<QString>> paths;
+    for (int port = first; port <= last; ++port)
+        paths.append(resolve(port, cachedDevices));
+    return paths;
 }
 
 } // namespace PortResolver

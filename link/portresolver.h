@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@
 namespace PortResolver {
 
 std::optional<QString> devicePath(int port);
+// The same for the ports first..last, asking the machine for its devices at most once.
+QList<std::optional<QString>> devicePaths(int first, int last);
 
 // Serial device names ordered ttyUSB*, then ttyACM*, then the others, each by number.
 QStringList orderedDevices(QStringList portNames);

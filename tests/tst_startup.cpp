@@ -132,6 +132,9 @@ void TestStartup::firstRunOpensCom1()
     QCOMPARE(checkedPorts(window), QList<int>{1});
     QVERIFY(configureEnabled(window));
     QCOMPARE(window.windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    // Each COM item tells which device it stands for.
+    QCOMPARE(comItem(window, 1)->statusTip(), pty.slavePath());
+    QCOMPARE(comItem(window, 3)->statusTip(), missingDevicePath(3));
     // Nothing is written at start-up.
     QCOMPARE(storedCommPort(), QString());
 }
