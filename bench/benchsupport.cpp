@@ -45,10 +45,11 @@ bool useTemporarySettings()
     return true;
 }
 
-void resetSettings()
+void resetSettings(const QString &com1)
 {
     TestSupport::clearSettings();
     TestSupport::mapAllPortsToMissing();
+    TestSupport::mapPort(1, com1);
 }
 
 namespace {

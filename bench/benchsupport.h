@@ -19,9 +19,9 @@ qint64 processCpuNs();
 // Points XDG_CONFIG_HOME at a fresh folder of this run, so no benchmark reads or changes the
 // user's settings; children started later inherit it. False if no folder could be made.
 bool useTemporarySettings();
-// Every stored entry removed and COM1..COM6 mapped to missing paths, so that nothing but the
-// pty a benchmark maps itself is ever opened.
-void resetSettings();
+// Every stored entry removed, COM1 mapped to `com1` (a benchmark's pty) and COM2..COM6 to
+// missing paths, so that nothing else is ever opened.
+void resetSettings(const QString &com1);
 
 // Reads the master side of a pty on the program's thread.
 class FarEnd

@@ -337,8 +337,7 @@ void runBurstBenchmark(Report &report)
     const Outcome floor = writeRaw(steps, sent.size(), floorFd, floorPty.masterFd());
     ::close(floorFd);
 
-    Bench::resetSettings();
-    TestSupport::mapPort(1, pty.slavePath());
+    Bench::resetSettings(pty.slavePath());
     QStringList messages;
     MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
     const auto window = startMainWindow();

@@ -40,13 +40,12 @@ bool timeSend(Bench::FarEnd &farEnd, const QByteArray &expected, Send send, doub
 
 void runClickBenchmark(Report &report)
 {
-    Bench::resetSettings();
     TestSupport::Pty pty;
     if (!pty.isValid()) {
         report.fail(Name, QStringLiteral("no pseudo-terminal could be opened"));
         return;
     }
-    TestSupport::mapPort(1, pty.slavePath());
+    Bench::resetSettings(pty.slavePath());
     // The floor's own descriptor on the same pty, opened before the program takes the port:
     // the program opens it exclusively.
     const int floorFd = ::open(pty.slavePath().toLocal8Bit().constData(), O_WRONLY | O_NOCTTY);

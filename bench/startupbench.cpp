@@ -88,7 +88,6 @@ bool record(Series &series, const std::optional<Launch> &run)
 
 void runStartupBenchmark(Report &report, const QString &binDir)
 {
-    Bench::resetSettings();
     // The program opens its remembered port (COM1) while it starts; a pty stands in for the
     // module, so the start-up is the one a user with a connected module sees.
     TestSupport::Pty pty;
@@ -96,7 +95,7 @@ void runStartupBenchmark(Report &report, const QString &binDir)
         report.fail(Name, QStringLiteral("no pseudo-terminal could be opened"));
         return;
     }
-    TestSupport::mapPort(1, pty.slavePath());
+    Bench::resetSettings(pty.slavePath());
 
     const QDir dir(binDir);
     const QString program = dir.filePath(ProgramName);
