@@ -7,6 +7,7 @@
 
 std::unique_ptr<FrmMain> startMainWindow()
 {
+    QApplication::setStyle(createAppStyle());
     QApplication::setWindowIcon(appIcon());
     auto window = std::make_unique<FrmMain>();
     window->Form_Load();

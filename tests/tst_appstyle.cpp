@@ -1,0 +1,141 @@
+#include "frmmain.h"
+#include "messagebox.h"
+#include "startup.h"
+#include "testsupport.h"
+#include "windowstyle.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTest>
+
+#include <memory>
+
+using namespace TestSupport;
+
+namespace {
+
+// The image format plugins this process has loaded, by file name.
+QStringList loadedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(cannot read /proc/self/maps)")};
+    QStringList plugins;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const qsizetype at = line.indexOf("/imageformats/");
+        if (at < 0)
+            continue;
+        const QString name = QString::fromLocal8Bit(line.mid(at + 14));
+        if (!plugins.contains(name))
+            plugins.append(name);
+    }
+    return plugins;
+}
+
+QImage rendered(QWidget &widget)
+{
+    return widget.grab().toImage();
+}
+
+} // namespace
+
+class TestAppStyle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    // Runs first: it needs a process that has not read any picture yet.
+    void startUpReadsOnlyTheJpegFormat();
+    void groupBoxFrameAsThePlatformStyleDrawsIt_data();
+    void groupBoxFrameAsThePlatformStyleDrawsIt();
+    void menuBarChevronAsThePlatformStyleHasIt_data();
+    void menuBarChevronAsThePlatformStyleHasIt();
+
+private:
+    std::unique_ptr<QStyle> m_appStyle;
+    // The platform's style on its own (a proxy's base style would call back into the proxy).
+    std::unique_ptr<QStyle> m_platformStyle;
+};
+
+void TestAppStyle::initTestCase()
+{
+    useTemporarySettings();
+    clearSettings();
+    mapAllPortsToMissing();
+    m_appStyle.reset(createAppStyle());
+    const QString platformStyle = static_cast<QProxyStyle *>(m_appStyle.get())->baseStyle()->name();
+    m_platformStyle.reset(QStyleFactory::create(platformStyle));
+    QVERIFY(m_platformStyle);
+}
+
+void TestAppStyle::startUpReadsOnlyTheJpegFormat()
+{
+    QVERIFY2(loadedImagePlugins().isEmpty(), qPrintable(loadedImagePlugins().join(u' ')));
+    QStringList messages;
+    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
+    const auto window = startMainWindow();
+    MessageBox::setHandler({});
+    // The whole window drawn once, menu bar and frames included, as at its first expose.
+    QVERIFY(!rendered(*window).isNull());
+
+    // The start picture is a JPEG; every other picture is read as the PNG it is, without
+    // asking each installed format plugin whether it knows the file.
+    const QStringList plugins = loadedImagePlugins();
+    QCOMPARE(plugins.size(), 1);
+    QVERIFY2(plugins.first().contains(QLatin1String("jpeg")), qPrintable(plugins.first()));
+    QCOMPARE(messages.size(), 1); // COM1 is mapped to a missing device
+    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+void TestAppStyle::groupBoxFrameAsThePlatformStyleDrawsIt_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("checkable");
+    QTest::newRow("titled") << QStringLiteral("DOT MATRIX") << false;
+    QTest::newRow("untitled") << QString() << false;
+    QTest::newRow("checkable, untitled") << QString() << true;
+}
+
+void TestAppStyle::groupBoxFrameAsThePlatformStyleDrawsIt()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, checkable);
+    QGroupBox ours(title), theirs(title);
+    ours.setStyle(m_appStyle.get());
+    theirs.setStyle(m_platformStyle.get());
+    for (QGroupBox *box : {&ours, &theirs}) {
+        box->setCheckable(checkable);
+        box->setFont(dialogFont());
+        box->resize(233, 105);
+    }
+    QCOMPARE(rendered(ours), rendered(theirs));
+}
+
+void TestAppStyle::menuBarChevronAsThePlatformStyleHasIt_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("left to right") << Qt::LeftToRight;
+    QTest::newRow("right to left") << Qt::RightToLeft;
+}
+
+void TestAppStyle::menuBarChevronAsThePlatformStyleHasIt()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    QStyleOption option;
+    option.direction = direction;
+    constexpr auto chevron = QStyle::SP_ToolBarHorizontalExtensionButton;
+    for (int size : {8, 16, 32}) {
+        const QImage ours = m_appStyle->standardIcon(chevron, &option).pixmap(size, size).toImage();
+        QVERIFY(!ours.isNull());
+        QCOMPARE(ours,
+                 m_platformStyle->standardIcon(chevron, &option).pixmap(size, size).toImage());
+    }
+}
+
+QTEST_MAIN(TestAppStyle)
+#include "tst_appstyle.moc"
