@@ -203,7 +203,9 @@ void FrmMain::Form_Load()
     // The lists are filled before the port is tried, so that a port missing at start-up does
     // not leave "Set Speed" and the custom-character buttons without a selection for the run.
     fillLists();
-    updatePortTips();
+    // The COM items' tips are filled when the menu opens: with no device mapped in the settings,
+    // listing the machine's serial devices takes tens of milliseconds, and start-up already
+    // does it once to open the port.
 
     if (!MSComm1.open()) {
         reportPortUnavailable();

@@ -1,6 +1,5 @@
 #include "appsettings.h"
 
-#include <QRegularExpression>
 #include <QSettings>
 
 namespace AppSettings {
@@ -22,10 +21,9 @@ void storeCommPort(int port)
 std::optional<int> parseCommPort(const QString &text)
 {
     // Only what storeCommPort writes: one digit 1..6, nothing around it.
-    static const QRegularExpression portText(QStringLiteral("^[1-6]$"));
-    if (!portText.match(text).hasMatch())
+    if (text.size() != 1 || text.at(0) < u'1' || text.at(0) > u'6')
         return std::nullopt;
-    return text.toInt();
+    return text.at(0).digitValue();
 }
 
 std::optional<QString> mappedDevice(int port)

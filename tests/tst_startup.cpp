@@ -132,9 +132,13 @@ void TestStartup::firstRunOpensCom1()
     QCOMPARE(checkedPorts(window), QList<int>{1});
     QVERIFY(configureEnabled(window));
     QCOMPARE(window.windowTitle(), QStringLiteral("8x8 Glyphsmith"));
-    // Each COM item tells which device it stands for.
+    // Each COM item tells which device it stands for, once the menu opens.
+    auto *menu = window.findChild<QMenu *>(QStringLiteral("mnuComm"));
+    menu->popup(QPoint());
     QCOMPARE(comItem(window, 1)->statusTip(), pty.slavePath());
     QCOMPARE(comItem(window, 3)->statusTip(), missingDevicePath(3));
+    QCOMPARE(comItem(window, 3)->toolTip(), missingDevicePath(3));
+    menu->hide();
     // Nothing is written at start-up.
     QCOMPARE(storedCommPort(), QString());
 }
