@@ -30,16 +30,17 @@ QPixmap commonStylePicture(const QString &name)
     return readPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + name);
 }
 
-// The platform's style, except for the two pictures the Fusion style reads by file name while
-// the main window is built and first drawn: the menu bar's overflow chevron and the group box
-// frame. They are read here as PNG, so nothing at start-up guesses an image format.
+// The platform's style, except for the two pictures the Fusion style (the default on Linux)
+// reads by file name while the main window is built and first drawn: the menu bar's overflow
+// chevron and the group box frame. They are read here as PNG, so nothing at start-up guesses an
+// image format.
 class AppStyle : public QProxyStyle
 {
 public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option,
                        const QWidget *widget) const override
     {
-        if (icon == SP_ToolBarHorizontalExtensionButton) {
+        if (icon == SP_ToolBarHorizontalExtensionButton && isFusion()) {
             const Qt::LayoutDirection direction =
                 option ? option->direction : QGuiApplication::layoutDirection();
             QIcon &chevron = direction == Qt::RightToLeft ? m_chevronRtl : m_chevron;
@@ -63,7 +64,7 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element == PE_FrameGroupBox && baseStyle()->name() == QLatin1String("fusion")) {
+        if (element == PE_FrameGroupBox && isFusion()) {
             if (m_groupBoxFrame.isNull())
                 m_groupBoxFrame = commonStylePicture(QStringLiteral("fusion_groupbox.png"));
             if (!m_groupBoxFrame.isNull()) {
@@ -75,6 +76,9 @@ public:
     }
 
 private:
+    // Other styles (a desktop's own style plugin, say) keep their pictures as they are.
+    bool isFusion() const { return baseStyle()->name() == QLatin1String("fusion"); }
+
     // The frame as Fusion draws it: its picture stretched around the box, below the title.
     void drawFusionGroupBoxFrame(const QStyleOption *option, QPainter *painter,
                                  const QWidget *widget) const
