@@ -103,8 +103,7 @@ private:
 
 QIcon appIcon()
 {
-    static const QIcon icon(readPng(QStringLiteral(":/icons/glyphsmith.png")));
-    return icon;
+    return QIcon(readPng(QStringLiteral(":/icons/glyphsmith.png")));
 }
 
 QStyle *createAppStyle()
