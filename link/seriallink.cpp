@@ -5,7 +5,10 @@
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <poll.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -95,6 +98,7 @@ bool SerialLink::open()
     if (m_port.isOpen())
         close();
     m_gone = false;
+    m_directWriteError.clear();
     const auto device = PortResolver::devicePath(m_commPort);
     m_device = device.value_or(QString());
     if (m_device.isEmpty()) {
@@ -128,16 +132,48 @@ bool SerialLink::output(const QByteArray &bytes)
 {
     if (!m_port.isOpen() || m_gone)
         return false;
+    const qsizetype sent = writeDirectly(bytes);
+    if (sent < 0) {
+        markGone(false);
+        return false;
+    }
+    if (sent == bytes.size())
+        return true;
+    const QByteArray rest = bytes.sliced(sent);
     m_writing = true;
-    const qint64 written = m_port.write(bytes);
-    if (written == bytes.size() && driverCanTakeMore())
+    const qint64 written = m_port.write(rest);
+    if (written == rest.size() && driverCanTakeMore())
         m_port.flush();
     m_writing = false;
-    if (written != bytes.size() || m_gone) {
+    if (written != rest.size() || m_gone) {
         markGone(false);
         return false;
     }
     return true;
+}
+
+// With nothing queued, the bytes go to the driver with one write(): no copy into the port's
+// buffer, no write notifier switched on and off. Returns how many the driver took (0 when it
+// has no room now; the caller queues the rest), or -1 when the device failed.
+qsizetype SerialLink::writeDirectly(const QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    if (m_port.bytesToWrite() > 0)
+        return 0; // behind what is queued, to keep the order
+    ssize_t written;
+    do {
+        written = ::write(int(m_port.handle()), bytes.constData(), size_t(bytes.size()));
+    } while (written < 0 && errno == EINTR);
+    if (written >= 0)
+        return written;
+    if (errno == EAGAIN || errno == EWOULDBLOCK)
+        return 0;
+    m_directWriteError = QString::fromLocal8Bit(std::strerror(errno));
+    return -1;
+#else
+    Q_UNUSED(bytes);
+    return 0;
+#endif
 }
 
 // The bytes go to the driver at once when it has room; otherwise they stay queued in order and
@@ -191,7 +227,7 @@ void SerialLink::markGone(bool notify)
     if (m_gone)
         return;
     m_gone = true;
-    m_errorString = m_port.errorString();
+    m_errorString = m_directWriteError.isEmpty() ? m_port.errorString() : m_directWriteError;
     QTimer::singleShot(0, this, [this, notify] {
         if (!m_gone)
             return; // opened again in the meantime

@@ -59,12 +59,14 @@ private:
     void handleError(QSerialPort::SerialPortError error);
     void markGone(bool notify);
     bool driverCanTakeMore() const;
+    qsizetype writeDirectly(const QByteArray &bytes);
 
     QSerialPort m_port;
     QString m_settings;
     InputMode m_inputMode = InputMode::Text;
     int m_commPort = 1;
     QString m_errorString;
+    QString m_directWriteError; // why the last direct write failed, if it did
     QString m_device;
     bool m_gone = false;
     bool m_writing = false;

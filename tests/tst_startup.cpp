@@ -87,6 +87,7 @@ private slots:
     void sendWhileClosed();
     void outputWhileDriverIsFull();
     void farEndHangsUp();
+    void sendRightAfterHangUp();
     void lineSettings_data();
     void lineSettings();
     void deviceOrder_data();
@@ -373,6 +374,27 @@ void TestStartup::farEndHangsUp()
     m_messages.clear();
     window.cmdDotM_Click();
     QCOMPARE(m_messages, QStringList{PortUnavailable});
+}
+
+void TestStartup::sendRightAfterHangUp()
+{
+    Pty pty;
+    mapPort(1, pty.slavePath());
+    FrmMain window;
+    window.Form_Load();
+    QVERIFY(window.serialPort().isOpen());
+
+    // The send comes before the event loop has seen the hang-up: the write itself fails.
+    pty.closeMaster();
+    window.cmdDotM_Click();
+    QCOMPARE(m_messages, QStringList{PortUnavailable});
+    QVERIFY(!window.serialPort().errorString().isEmpty());
+    QVERIFY(!configureEnabled(window));
+
+    // The read error that follows is the same loss: no second message.
+    QTest::qWait(200);
+    QCOMPARE(m_messages, QStringList{PortUnavailable});
+    QVERIFY(!window.serialPort().isOpen());
 }
 
 void TestStartup::lineSettings_data()
