@@ -64,7 +64,7 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        if (element == PE_FrameGroupBox && isFusion()) {
+        if (element == PE_FrameGroupBox && option && isFusion()) {
             if (m_groupBoxFrame.isNull())
                 m_groupBoxFrame = commonStylePicture(QStringLiteral("fusion_groupbox.png"));
             if (!m_groupBoxFrame.isNull()) {
