@@ -1,14 +1,15 @@
 #include "frmmain.h"
 
 #include "appsettings.h"
+#include "appstyle.h"
 #include "commandbutton.h"
-#include "dotcell.h"
 #include "dotgrid.h"
 #include "frmconfig.h"
 #include "inputcontrols.h"
 #include "messagebox.h"
 #include "portresolver.h"
 #include "twips.h"
+#include "windowfonts.h"
 #include "windowstyle.h"
 
 #include <QCloseEvent>
@@ -65,7 +66,7 @@ FrmMain::FrmMain(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("8x8 Glyphsmith"));
+    setWindowTitle(tr("8x8 Glyphsmith"));
     setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, WindowGrey);
@@ -77,7 +78,9 @@ FrmMain::FrmMain(QWidget *parent)
     resize(Twips::toPixels(ClientWidth),
            Twips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
 
-    connect(&MSComm1, &SerialLink::portLost, this, &FrmMain::handlePortLost);
+    // "Configure" is usable exactly while the port is open.
+    connect(&MSComm1.link(), &SerialLink::openChanged, mnuConfig, &QAction::setEnabled);
+    connect(&MSComm1.link(), &SerialLink::portLost, this, &FrmMain::reportPortUnavailable);
 }
 
 FrmMain::~FrmMain() = default;
@@ -135,28 +138,26 @@ void FrmMain::buildControls()
     Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
     using ColumnClick = void (FrmMain::*)(int);
-    static constexpr std::array<ColumnClick, 8> columnClicks = {
+    static constexpr std::array<ColumnClick, GridModel::Columns> columnClicks = {
         &FrmMain::col1_Click, &FrmMain::col2_Click, &FrmMain::col3_Click, &FrmMain::col4_Click,
         &FrmMain::col5_Click, &FrmMain::col6_Click, &FrmMain::col7_Click, &FrmMain::col8_Click};
     connect(m_grid, &DotGrid::cellClicked, this,
             [this](int column, int index) { (this->*columnClicks[size_t(column - 1)])(index); });
     connect(m_grid, &DotGrid::pictureUnreadable, this, [this](const QString &path) {
-        MessageBox::show(this, tr("Cannot read picture file ") + path);
+        MessageBox::show(this, tr("Cannot read picture file %1").arg(path));
     });
 
     auto *Frame2 =
         makeFrame("Frame2", tr("Single ASCII Character"), rect(4560, 240, 4095, 1575), client);
-    txtSASC = makeTextBox("txtSASC", 1, QFont(QStringLiteral("MS Sans Serif"), 24),
-                          rect(360, 480, 735, 735), Frame2);
+    txtSASC =
+        makeTextBox("txtSASC", 1, WindowFonts::singleCharacter(), rect(360, 480, 735, 735), Frame2);
     button("cmdSSA", tr("Show Single ASCII"), rect(1440, 600, 1815, 495), Frame2,
            &FrmMain::cmdSSA_Click);
     button("cmdCLR", tr("Clear ALL"), rect(480, 4560, 855, 375), client, &FrmMain::cmdCLR_Click);
 
     auto *Frame3 =
         makeFrame("Frame3", tr("Scrolling Message"), rect(4560, 2040, 4095, 2175), client);
-    QFont arialBold(QStringLiteral("Arial"), 12);
-    arialBold.setBold(true);
-    txtScroll = makeTextBox("txtScroll", Protocol::MaxTextLength, arialBold,
+    txtScroll = makeTextBox("txtScroll", Protocol::MaxTextLength, WindowFonts::scrollingMessage(),
                             rect(360, 360, 3375, 405), Frame3);
     button("cmdScroll", tr("SCROLL"), rect(240, 960, 1455, 375), Frame3, &FrmMain::cmdScroll_Click);
     button("cmdDotM", tr("Send Dot Matrix"), rect(1560, 4560, 2295, 375), client,
@@ -193,9 +194,9 @@ void FrmMain::buildControls()
 void FrmMain::Form_Load()
 {
     QCoreApplication::setApplicationName(QLatin1String(MessageBox::Caption));
-    MSComm1.setSettings(QLatin1String(LineSettings));
+    MSComm1.link().setSettings(QLatin1String(LineSettings));
     const QString stored = AppSettings::storedCommPort();
-    MSComm1.setInputMode(SerialLink::InputMode::Binary);
+    // The link always delivers what it receives as bytes: the port's binary input mode.
     // Anything but the text "1".."6" (a hand-edited or damaged store) counts as a first run.
     const int port = AppSettings::parseCommPort(stored).value_or(AppSettings::FirstPort);
     MSComm1.setCommPort(port);
@@ -207,18 +208,13 @@ void FrmMain::Form_Load()
     // listing the machine's serial devices takes tens of milliseconds, and start-up already
     // does it once to open the port.
 
-    if (!MSComm1.open()) {
+    if (!MSComm1.open())
         reportPortUnavailable();
-        return;
-    }
-    mnuConfig->setEnabled(true);
 }
 
 void FrmMain::fillLists()
 {
-    cboSpeed->clear();
-    for (int entry = 1; entry <= int(Protocol::SpeedCode.size()); ++entry)
-        cboSpeed->addItem(QString::number(entry));
+    fillSpeedList(cboSpeed);
     cboSpeed->setCurrentIndex(Protocol::DefaultSpeedIndex);
 
     cboCustom->clear();
@@ -245,16 +241,13 @@ void FrmMain::mnuCOM_Click(int Index)
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index)
         mnuCOM[size_t(index)]->setChecked(false);
     mnuCOM[size_t(Index)]->setChecked(true);
-    if (MSComm1.isOpen())
-        MSComm1.close();
-    mnuConfig->setEnabled(false);
+    MSComm1.link().close();
     MSComm1.setCommPort(Index);
 
     if (!MSComm1.open()) {
         reportPortUnavailable();
         return;
     }
-    mnuConfig->setEnabled(true);
     AppSettings::storeCommPort(Index);
 }
 
@@ -266,7 +259,7 @@ void FrmMain::mnuConfig_Click()
         m_config->activateWindow();
         return;
     }
-    m_config = new FrmConfig(MSComm1, this);
+    m_config = new FrmConfig(MSComm1.link(), this);
     m_config->Form_Load();
     if (m_config)
         m_config->show();
@@ -274,14 +267,8 @@ void FrmMain::mnuConfig_Click()
 
 void FrmMain::SendCommand(quint8 cmd)
 {
-    QByteArray message;
-    message.reserve(CommandData.size() + 1);
-    message.append(char(cmd));
-    message.append(CommandData);
-    if (!MSComm1.output(message)) {
-        mnuConfig->setEnabled(false);
+    if (!MSComm1.link().output(Protocol::Message{cmd, CommandData}.bytes()))
         reportPortUnavailable();
-    }
 }
 
 void FrmMain::send(const Protocol::Message &message)
@@ -292,13 +279,7 @@ void FrmMain::send(const Protocol::Message &message)
 
 void FrmMain::reportPortUnavailable()
 {
-    MessageBox::show(this, tr(MessageBox::PortUnavailable));
-}
-
-void FrmMain::handlePortLost()
-{
-    mnuConfig->setEnabled(false);
-    reportPortUnavailable();
+    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
@@ -309,37 +290,43 @@ void FrmMain::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+// The eight columns' click handlers share one body; only the column differs.
+void FrmMain::colClick(int column, int Index)
+{
+    m_grid->toggleCell(column, Index);
+}
+
 void FrmMain::col1_Click(int Index)
 {
-    m_grid->toggleCell(1, Index);
+    colClick(1, Index);
 }
 void FrmMain::col2_Click(int Index)
 {
-    m_grid->toggleCell(2, Index);
+    colClick(2, Index);
 }
 void FrmMain::col3_Click(int Index)
 {
-    m_grid->toggleCell(3, Index);
+    colClick(3, Index);
 }
 void FrmMain::col4_Click(int Index)
 {
-    m_grid->toggleCell(4, Index);
+    colClick(4, Index);
 }
 void FrmMain::col5_Click(int Index)
 {
-    m_grid->toggleCell(5, Index);
+    colClick(5, Index);
 }
 void FrmMain::col6_Click(int Index)
 {
-    m_grid->toggleCell(6, Index);
+    colClick(6, Index);
 }
 void FrmMain::col7_Click(int Index)
 {
-    m_grid->toggleCell(7, Index);
+    colClick(7, Index);
 }
 void FrmMain::col8_Click(int Index)
 {
-    m_grid->toggleCell(8, Index);
+    colClick(8, Index);
 }
 
 void FrmMain::cmdCLR_Click()
@@ -352,24 +339,28 @@ void FrmMain::cmdSSA_Click()
     send(Protocol::showChar(txtSASC->text()));
 }
 
-void FrmMain::cmdLoadCustom_Click()
+// The custom-character position chosen in the list; without one there is nothing to send, and
+// the user is told so.
+std::optional<int> FrmMain::selectedPosition()
 {
     const int position = cboCustom->currentIndex();
     if (position < 0 || position >= Protocol::CustomCharacterCount) {
         MessageBox::show(this, tr("No Position Selected"));
-        return;
+        return std::nullopt;
     }
-    send(Protocol::showCustom(position));
+    return position;
+}
+
+void FrmMain::cmdLoadCustom_Click()
+{
+    if (const auto position = selectedPosition())
+        send(Protocol::showCustom(*position));
 }
 
 void FrmMain::cmdSave_Click()
 {
-    const int position = cboCustom->currentIndex();
-    if (position < 0 || position >= Protocol::CustomCharacterCount) {
-        MessageBox::show(this, tr("No Position Selected"));
-        return;
-    }
-    send(Protocol::saveCustom(position));
+    if (const auto position = selectedPosition())
+        send(Protocol::saveCustom(*position));
 }
 
 void FrmMain::cmdDotM_Click()

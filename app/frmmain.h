@@ -1,12 +1,13 @@
 #pragma once
 
+#include "commport.h"
 #include "protocol.h"
-#include "seriallink.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 class DotGrid;
 class FrmConfig;
@@ -18,10 +19,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The main window "8x8 Glyphsmith". It owns the serial port (MSComm1) with its port menu, the
-// pending payload CommandData, and the pattern editor (a DotGrid over a GridModel). The eleven
-// command buttons build their message through Protocol and send it with SendCommand; the
-// configuration dialog (FrmConfig) borrows MSComm1 for its own exchanges.
+// The main window "8x8 Glyphsmith". It owns the serial port (MSComm1: a COM number over a
+// SerialLink) with its port menu, the pending payload CommandData, and the pattern editor (a
+// DotGrid over a GridModel). The eleven command buttons build their message through Protocol and
+// send it with SendCommand; the configuration dialog (FrmConfig) borrows the link for its own
+// exchanges. Every control that needs an open port follows the link's openChanged().
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -33,7 +35,8 @@ public:
     // The start-up sequence: runs once, before the window is first shown.
     void Form_Load();
 
-    SerialLink &serialPort() { return MSComm1; }
+    CommPort &commPort() { return MSComm1; }
+    SerialLink &serialPort() { return MSComm1.link(); }
     const GridModel &grid() const;
     DotGrid *dotGrid() const { return m_grid; }
     QByteArray commandData() const { return CommandData; }
@@ -75,11 +78,12 @@ private:
     void buildControls();
     void fillLists();
     void updatePortTips();
+    void colClick(int column, int Index);
+    std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
     void reportPortUnavailable();
-    void handlePortLost();
 
-    SerialLink MSComm1;
+    CommPort MSComm1;
     QByteArray CommandData;
 
     std::array<QAction *, 7> mnuCOM{}; // Index 1..6

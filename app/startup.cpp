@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "appstyle.h"
 #include "frmmain.h"
 #include "windowstyle.h"
 

@@ -1,15 +1,19 @@
 #include "benchsupport.h"
 
-#include "testsupport.h"
+#include "appsettings.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <ctime>
 #include <memory>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace Bench {
@@ -47,9 +51,40 @@ bool useTemporarySettings()
 
 void resetSettings(const QString &com1)
 {
-    TestSupport::clearSettings();
-    TestSupport::mapAllPortsToMissing();
-    TestSupport::mapPort(1, com1);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.clear();
+    settings.beginGroup(QLatin1String(AppSettings::PortsGroup));
+    for (int port = AppSettings::FirstPort; port <= AppSettings::LastPort; ++port) {
+        settings.setValue(
+            QStringLiteral("COM%1").arg(port),
+            port == 1 ? com1 : QStringLiteral("/nonexistent/glyphsmith-bench/COM%1").arg(port));
+    }
+    settings.endGroup();
+    settings.sync();
+}
+
+Pty::Pty()
+{
+    char name[256] = {};
+    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
+        m_master = m_slave = -1;
+        return;
+    }
+    m_slavePath = QString::fromLocal8Bit(name);
+    termios raw{};
+    tcgetattr(m_slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(m_slave, TCSANOW, &raw);
+    fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+}
+
+Pty::~Pty()
+{
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
 }
 
 namespace {

@@ -7,8 +7,9 @@
 #include <chrono>
 #include <thread>
 
-// What the benchmarks share: clocks, a private settings folder, and the far end of a pty read
-// either in step with the program (FarEnd) or on a thread of its own (FarEndCollector).
+// What the benchmarks share: clocks, a private settings folder, a pseudo-terminal standing in for
+// the module's line, and its far end read either in step with the program (FarEnd) or on a
+// thread of its own (FarEndCollector).
 namespace Bench {
 
 // CLOCK_MONOTONIC, the clock the start-up probe prints, in nanoseconds.
@@ -22,6 +23,27 @@ bool useTemporarySettings();
 // Every stored entry removed, COM1 mapped to `com1` (a benchmark's pty) and COM2..COM6 to
 // missing paths, so that nothing else is ever opened.
 void resetSettings(const QString &com1);
+
+// A raw pseudo-terminal: the program opens slavePath() as its serial port, the benchmark reads
+// the master side, which does not block. The slave side is held open, so the master never sees
+// a hang-up while the program has the port closed.
+class Pty
+{
+public:
+    Pty();
+    ~Pty();
+    Pty(const Pty &) = delete;
+    Pty &operator=(const Pty &) = delete;
+
+    bool isValid() const { return m_master >= 0; }
+    QString slavePath() const { return m_slavePath; }
+    int masterFd() const { return m_master; }
+
+private:
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
+};
 
 // Reads the master side of a pty on the program's thread.
 class FarEnd

@@ -5,7 +5,6 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
-#include "testsupport.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -323,8 +322,8 @@ void runBurstBenchmark(Report &report)
     QByteArray sent;
     const std::vector<Step> steps = planBurst(sent);
 
-    TestSupport::Pty floorPty;
-    TestSupport::Pty pty;
+    Bench::Pty floorPty;
+    Bench::Pty pty;
     if (!floorPty.isValid() || !pty.isValid()) {
         report.fail(Name, QStringLiteral("no pseudo-terminal could be opened"));
         return;

@@ -5,7 +5,6 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
-#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -40,7 +39,7 @@ bool timeSend(Bench::FarEnd &farEnd, const QByteArray &expected, Send send, doub
 
 void runClickBenchmark(Report &report)
 {
-    TestSupport::Pty pty;
+    Bench::Pty pty;
     if (!pty.isValid()) {
         report.fail(Name, QStringLiteral("no pseudo-terminal could be opened"));
         return;

@@ -120,10 +120,7 @@ void FrmConfig::Form_Load()
     for (int mode = 0; mode < Protocol::StartupModeCount; ++mode)
         cboMode->addItem(tr("Mode %1").arg(mode));
     cboMode->setCurrentIndex(-1);
-    cboSpeed->clear();
-    for (int entry = 1; entry <= int(Protocol::SpeedCode.size()); ++entry)
-        cboSpeed->addItem(QString::number(entry));
-    cboSpeed->setCurrentIndex(-1);
+    fillSpeedList(cboSpeed);
     txtAniS->clear();
 
     Exchange exchange(*this);
@@ -184,14 +181,14 @@ bool FrmConfig::request(const Protocol::Message &message, int waits)
     if (m_closed)
         return false;
     if (!m_port.isOpen()) {
-        MessageBox::show(this, tr(MessageBox::PortUnavailable));
+        MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
         return false;
     }
     // Whatever is waiting now came too late for an earlier request; read with this one's reply
     // it would pass for the module's answer.
     m_port.discardInput();
     if (!m_port.output(message.bytes())) {
-        MessageBox::show(this, tr(MessageBox::PortUnavailable));
+        MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
         return false;
     }
     for (int wait = 0; wait < waits; ++wait) {

@@ -9,7 +9,6 @@ class DotCell : public QLabel
 
 public:
     DotCell(int index, QWidget *parent = nullptr);
-    int index() const { return m_index; }
 
 signals:
     void clicked(int index);

@@ -26,8 +26,8 @@ DotGrid::DotGrid(QWidget *frame, QWidget *labelParent, QObject *parent)
 {
     const QPixmap start = DotPictures::startPicture();
     for (int column = 1; column <= GridModel::Columns; ++column) {
-        for (int row = 0; row < 8; ++row) {
-            const int weight = GridModel::RowWeights[size_t(row)];
+        for (int row = 0; row < Protocol::RowCount; ++row) {
+            const int weight = Protocol::RowWeights[size_t(row)];
             auto *cell = new DotCell(weight, frame);
             cell->setObjectName(QStringLiteral("col%1").arg(column));
             cell->setProperty("Index", weight);
@@ -50,7 +50,7 @@ DotGrid::DotGrid(QWidget *frame, QWidget *labelParent, QObject *parent)
 
 int DotGrid::rowOf(int weight)
 {
-    const auto &weights = GridModel::RowWeights;
+    const auto &weights = Protocol::RowWeights;
     return int(std::find(weights.begin(), weights.end(), weight) - weights.begin());
 }
 

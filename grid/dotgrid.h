@@ -38,6 +38,6 @@ private:
     static int rowOf(int weight);
 
     GridModel m_model;
-    std::array<std::array<DotCell *, 8>, GridModel::Columns> m_cells{};
+    std::array<std::array<DotCell *, Protocol::RowCount>, GridModel::Columns> m_cells{};
     std::array<QLabel *, GridModel::Columns> m_labels{};
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace DotPictures {
 
@@ -46,7 +47,12 @@ std::optional<QPixmap> load(const QString &path)
 
 QPixmap startPicture()
 {
-    return QPixmap(QStringLiteral(":/grid/dotstart.jpg"));
+    // A lossless copy of the dark picture as Qt decodes it, kept as PNG: Qt reads PNG itself,
+    // so showing the window needs no image format plugin. Named as PNG, so that Qt does not ask
+    // every installed plugin what it is.
+    QImageReader reader(QStringLiteral(":/grid/dotstart.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace DotPictures

@@ -4,7 +4,8 @@
 
 bool GridModel::isWeight(int weight)
 {
-    return std::find(RowWeights.begin(), RowWeights.end(), weight) != RowWeights.end();
+    const auto &weights = Protocol::RowWeights;
+    return std::find(weights.begin(), weights.end(), weight) != weights.end();
 }
 
 size_t GridModel::slot(int column)

@@ -14,7 +14,6 @@ class GridModel
 {
 public:
     static constexpr int Columns = Protocol::ColumnCount;
-    static constexpr std::array<int, 8> RowWeights = {16, 32, 64, 128, 1, 2, 4, 8};
     static constexpr qint16 Lit = -1;
     static constexpr qint16 Dark = 0;
 

@@ -52,17 +52,12 @@ QStringList systemDevices()
 
 std::optional<QString> resolve(int port, const std::function<QStringList()> &devices)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(devices);
-    return QStringLiteral("COM%1").arg(port);
-#else
     if (auto mapped = AppSettings::mappedDevice(port))
         return mapped;
     const QStringList paths = devices();
     if (port < 1 || port > paths.size())
         return std::nullopt;
     return paths.at(port - 1);
-#endif
 }
 
 } // namespace

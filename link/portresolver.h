@@ -6,9 +6,9 @@
 
 #include <optional>
 
-// Port numbers 1..6 stand for COM1..COM6. On Windows that is the device name itself; elsewhere
-// COMn is the path stored under "Ports/COMn" in the settings store or, failing that, the n-th
-// serial device of the machine in a stable order, so that one USB adapter is COM1 unconfigured.
+// Port numbers 1..6 stand for COM1..COM6. COMn is the path stored under "Ports/COMn" in the
+// settings store or, failing that, the n-th serial device of the machine in a stable order, so
+// that one USB adapter is COM1 unconfigured.
 namespace PortResolver {
 
 std::optional<QString> devicePath(int port);

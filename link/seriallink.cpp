@@ -1,7 +1,5 @@
 #include "seriallink.h"
 
-#include "portresolver.h"
-
 #include <QTimer>
 
 #ifdef Q_OS_UNIX
@@ -82,27 +80,20 @@ bool SerialLink::setSettings(const QString &settings)
     return true;
 }
 
-void SerialLink::setCommPort(int port)
-{
-    Q_ASSERT(!isOpen());
-    m_commPort = port;
-}
-
 bool SerialLink::isOpen() const
 {
     return m_port.isOpen();
 }
 
-bool SerialLink::open()
+bool SerialLink::open(const QString &device)
 {
     if (m_port.isOpen())
         close();
     m_gone = false;
     m_directWriteError.clear();
-    const auto device = PortResolver::devicePath(m_commPort);
-    m_device = device.value_or(QString());
+    m_device = device;
     if (m_device.isEmpty()) {
-        m_errorString = tr("COM%1 stands for no serial device").arg(m_commPort);
+        m_errorString = tr("no device given");
         return false;
     }
     m_port.setPortName(m_device);
@@ -118,14 +109,18 @@ bool SerialLink::open()
         return false;
     }
     m_errorString.clear();
+    emit openChanged(true);
     return true;
 }
 
 void SerialLink::close()
 {
-    if (m_port.isOpen())
+    const bool wasOpen = m_port.isOpen();
+    if (wasOpen)
         m_port.close();
     m_port.clearError();
+    if (wasOpen)
+        emit openChanged(false);
 }
 
 bool SerialLink::output(const QByteArray &bytes)

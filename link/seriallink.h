@@ -3,8 +3,10 @@
 #include <QObject>
 #include <QSerialPort>
 
-// The program's one serial port (the main window's MSComm1): line settings, port number, open
-// and close, one-write output and on-demand input. It knows nothing of what the bytes mean.
+// A serial line to the module: line settings, open and close of a device it is given, one-write
+// output and on-demand input. It knows nothing of what the bytes mean, nor of COM numbers: it
+// opens the device path it is handed. It owns the open/closed state and reports every change
+// of it with openChanged().
 //
 // A device that vanishes while open (a USB adapter pulled out, a pty whose far end closed)
 // makes QSerialPort report read errors in a tight loop. The first such error, or a failed
@@ -15,8 +17,6 @@ class SerialLink : public QObject
     Q_OBJECT
 
 public:
-    enum class InputMode { Text = 0, Binary = 1 };
-
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
@@ -25,20 +25,13 @@ public:
     bool setSettings(const QString &settings);
     QString settings() const { return m_settings; }
 
-    void setInputMode(InputMode mode) { m_inputMode = mode; }
-    InputMode inputMode() const { return m_inputMode; }
-
-    // Only while closed; 1..6 stand for COM1..COM6.
-    void setCommPort(int port);
-    int commPort() const { return m_commPort; }
-
     bool isOpen() const;
-    // Opens the device that the port number resolves to, exclusively. False on any failure,
-    // with errorString() saying why.
-    bool open();
+    // Opens `device` exclusively, closing whatever was open before. False on any failure, with
+    // errorString() saying why.
+    bool open(const QString &device);
     void close();
     QString errorString() const { return m_errorString; }
-    // The device path of the open port, or of the last attempt.
+    // The device of the open port, or of the last attempt.
     QString deviceName() const { return m_device; }
 
     // Hands all bytes to the driver in one write, in order, nothing added. False, and nothing
@@ -53,6 +46,9 @@ public:
     void discardInput();
 
 signals:
+    // The port opened or closed, whatever the cause: open(), close(), or the device gone.
+    void openChanged(bool open);
+    // The device went away while open; the port has been closed.
     void portLost();
 
 private:
@@ -63,8 +59,6 @@ private:
 
     QSerialPort m_port;
     QString m_settings;
-    InputMode m_inputMode = InputMode::Text;
-    int m_commPort = 1;
     QString m_errorString;
     QString m_directWriteError; // why the last direct write failed, if it did
     QString m_device;

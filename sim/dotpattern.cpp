@@ -1,13 +1,11 @@
 #include "dotpattern.h"
 
-#include "gridmodel.h"
-
 namespace DotPattern {
 
 quint8 rowWeight(int row)
 {
     Q_ASSERT(row >= 0 && row < RowCount);
-    return quint8(GridModel::RowWeights[size_t(row)]);
+    return Protocol::RowWeights[size_t(row)];
 }
 
 static bool onBoard(int row, int column)

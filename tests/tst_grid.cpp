@@ -26,7 +26,7 @@ bool showsLit(const DotCell *cell)
 void verifyInvariant(const DotGrid &grid)
 {
     for (int column = 1; column <= GridModel::Columns; ++column) {
-        for (int weight : GridModel::RowWeights) {
+        for (int weight : Protocol::RowWeights) {
             const bool lit = grid.model().isLit(column, weight);
             QCOMPARE(bool(grid.model().columnValue(column) & weight), lit);
             QCOMPARE(showsLit(grid.cell(column, weight)), lit);
@@ -52,6 +52,7 @@ private slots:
     void twoClicksRestore();
     void clickTouchesOnlyItsColumn();
     void cellGeometry();
+    void startPictureIsTheDarkPicture();
     void clearAll();
     void missingLitPicture();
     void missingDarkPicture();
@@ -136,7 +137,7 @@ void TestGrid::columnLabel()
 void TestGrid::twoClicksRestore()
 {
     for (int column = 1; column <= 8; ++column) {
-        for (int weight : GridModel::RowWeights) {
+        for (int weight : Protocol::RowWeights) {
             click(column, weight);
             QVERIFY(m_window->grid().isLit(column, weight));
             QCOMPARE(m_window->grid().dotState(column, weight), qint16(-1));
@@ -172,6 +173,16 @@ void TestGrid::cellGeometry()
     QCOMPARE(grid.cell(2, 4)->objectName(), QStringLiteral("col2"));
     QCOMPARE(grid.cell(2, 4)->property("Index").toInt(), 4);
     QCOMPARE(grid.label(3)->geometry(), QRect(80, 264, 25, 17));
+}
+
+void TestGrid::startPictureIsTheDarkPicture()
+{
+    // The built-in start picture is the dark dot, pixel for pixel, so the first Clear ALL or
+    // second click changes nothing a user can see.
+    const QImage dark(DotPictures::darkPath());
+    QVERIFY(!dark.isNull());
+    QCOMPARE(DotPictures::startPicture().toImage().convertToFormat(QImage::Format_RGB32),
+             dark.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestGrid::clearAll()

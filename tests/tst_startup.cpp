@@ -128,7 +128,7 @@ void TestStartup::firstRunOpensCom1()
 
     QVERIFY(m_messages.isEmpty());
     QVERIFY(window.serialPort().isOpen());
-    QCOMPARE(window.serialPort().commPort(), 1);
+    QCOMPARE(window.commPort().commPort(), 1);
     QCOMPARE(window.serialPort().deviceName(), pty.slavePath());
     QCOMPARE(checkedPorts(window), QList<int>{1});
     QVERIFY(configureEnabled(window));
@@ -195,7 +195,7 @@ void TestStartup::badStoredValue()
     window.Form_Load();
 
     QVERIFY(m_messages.isEmpty());
-    QCOMPARE(window.serialPort().commPort(), 1);
+    QCOMPARE(window.commPort().commPort(), 1);
     QCOMPARE(checkedPorts(window), QList<int>{1});
     QVERIFY(window.serialPort().isOpen());
 }
@@ -299,11 +299,9 @@ void TestStartup::outputIsByteExact()
 {
     QFETCH(QByteArray, bytes);
     Pty pty;
-    mapPort(1, pty.slavePath());
     SerialLink link;
     QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
-    link.setCommPort(1);
-    QVERIFY(link.open());
+    QVERIFY(link.open(pty.slavePath()));
     QVERIFY(link.output(bytes));
     QCOMPARE(pty.read(int(bytes.size())), bytes);
     QCOMPARE(pty.readAll(50), QByteArray());
@@ -320,11 +318,9 @@ void TestStartup::outputWhileDriverIsFull()
     // Far more than a driver buffers, handed over while the far end reads nothing yet, as on a
     // slow line: every byte must arrive, in order, and a full buffer is no lost device.
     Pty pty;
-    mapPort(1, pty.slavePath());
     SerialLink link;
     QSignalSpy lost(&link, &SerialLink::portLost);
-    link.setCommPort(1);
-    QVERIFY(link.open());
+    QVERIFY(link.open(pty.slavePath()));
 
     QByteArray sent;
     for (int message = 0; message < 4000; ++message) {

@@ -1,19 +1,10 @@
 #pragma once
 
 class QFont;
-class QIcon;
 class QLabel;
-class QStyle;
 class QWidget;
 
 // How the program's windows look and where they appear.
-
-// The application icon, built into the program.
-QIcon appIcon();
-
-// The application's style: the platform's own, with start-up kept free of image format guessing.
-// Meant for QApplication::setStyle() before the first window is created.
-QStyle *createAppStyle();
 
 // Centres a top-level window on the screen it will appear on.
 void centreOnScreen(QWidget *window);

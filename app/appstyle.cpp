@@ -1,16 +1,12 @@
-#include "windowstyle.h"
+#include "appstyle.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImageReader>
-#include <QLabel>
 #include <QPixmap>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QStyleOption>
-#include <QWidget>
 #include <qdrawutil.h>
 
 namespace {
@@ -109,28 +105,4 @@ QIcon appIcon()
 QStyle *createAppStyle()
 {
     return new AppStyle;
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-QFont dialogFont()
-{
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    return font;
-}
-
-void widenToFit(QLabel *label)
-{
-    const int needed = label->sizeHint().width();
-    if (needed > label->width())
-        label->resize(needed, label->height());
 }

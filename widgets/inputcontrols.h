@@ -18,3 +18,7 @@ public:
 // Makes an editable list that behaves like a classic combo box: typing into its edit field never
 // adds an entry, and typed text that was not chosen from the list leaves no selection (index -1).
 void makeEditableList(QComboBox *list);
+
+// Fills a speed list with its entries "1".."4", one for each speed code, and leaves it without a
+// selection; both windows have one.
+void fillSpeedList(QComboBox *list);

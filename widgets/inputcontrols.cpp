@@ -25,3 +25,11 @@ void makeEditableList(QComboBox *list)
         edit->setCursorPosition(cursor);
     });
 }
+
+void fillSpeedList(QComboBox *list)
+{
+    list->clear();
+    for (int entry = 1; entry <= int(Protocol::SpeedCode.size()); ++entry)
+        list->addItem(QString::number(entry));
+    list->setCurrentIndex(-1);
+}

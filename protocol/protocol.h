@@ -31,6 +31,7 @@ inline constexpr quint8 NOT_STORED = 255;
 
 inline constexpr int MaxTextLength = 20;
 inline constexpr int ColumnCount = 8;
+inline constexpr int RowCount = 8;
 inline constexpr int CustomCharacterCount = 10;
 inline constexpr int StartupModeCount = 7;
 
@@ -44,7 +45,10 @@ std::optional<int> speedIndexForCode(quint8 code);
 
 enum Direction : quint8 { DIR_UP = 0, DIR_DOWN = 1, DIR_RIGHT = 2, DIR_LEFT = 3 };
 
+// A dot pattern: one byte per column, leftmost first. In a column byte the dots weigh 16, 32,
+// 64, 128, 1, 2, 4, 8 from the top row down: the upper half of the byte holds the top four rows.
 using ColumnPattern = std::array<quint8, ColumnCount>;
+inline constexpr std::array<quint8, RowCount> RowWeights = {16, 32, 64, 128, 1, 2, 4, 8};
 
 // Text travels as Latin-1, one byte per character. The text boxes refuse every character
 // outside Latin-1, so nothing is silently turned into '?'.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,8 +12,15 @@ class QWidget;
 namespace MessageBox {
 
 inline constexpr char Caption[] = "Kaldor8x8";
-// What every path that finds the port closed, missing or gone tells the user.
-inline constexpr char PortUnavailable[] = "Selected Comm Port Not Available";
+// What every path that finds the port closed, missing or gone tells the user. Texts kept as
+// constants are marked for lupdate here and translated by text() where they are shown.
+inline constexpr const char *PortUnavailable =
+    QT_TRANSLATE_NOOP("MessageBox", "Selected Comm Port Not Available");
+
+inline QString text(const char *message)
+{
+    return QCoreApplication::translate("MessageBox", message);
+}
 
 void show(QWidget *parent, const QString &text);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "seriallink.h"
+
+#include <QString>
+
+// The main window's serial port object as the user picks it: a port number 1..6 (COM1..COM6)
+// over one SerialLink. The number is turned into a device (PortResolver) here, afresh at every
+// opening, so that the link itself only ever opens the device it is handed.
+class CommPort
+{
+public:
+    SerialLink &link() { return m_link; }
+    const SerialLink &link() const { return m_link; }
+
+    void setCommPort(int port) { m_commPort = port; }
+    int commPort() const { return m_commPort; }
+
+    // Opens the device that the port number stands for. False on any failure, with
+    // errorString() saying why.
+    bool open();
+    QString errorString() const;
+
+private:
+    SerialLink m_link;
+    int m_commPort = 1;
+    QString m_resolveError;
+};
