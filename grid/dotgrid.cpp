@@ -322,8 +322,10 @@ bool DotGrid::eventFilter(QObject *watched, QEvent *event)
 {
     auto *cell = static_cast<DotCell *>(watched);
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
+    case QEvent::MouseButtonDblClick:
+        // The second press of a double click has already arrived as a press of its own.
+        return true;
+    case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
