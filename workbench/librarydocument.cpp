@@ -82,24 +82,24 @@ bool LibraryDocument::newLibrary(QWidget *parent)
 
 bool LibraryDocument::open(QWidget *parent)
 {
-    if (!maybeSave(parent))
-        return false;
     const auto choice =
         FileChooser::choose(parent, FileChooser::Purpose::Open, tr("Open Pattern Library"),
                             WorkbenchSettings::lastFolder(), {filter()});
     return !choice.path.isEmpty() && openFile(choice.path, parent);
 }
 
+// The file is read before anything is asked or changed: a bad file leaves the open library,
+// changes and all, as it was.
 bool LibraryDocument::openFile(const QString &path, QWidget *parent)
 {
-    if (path != m_path && !maybeSave(parent))
-        return false;
     QString error;
     auto library = PatternLibrary::read(path, &error);
     if (!library) {
         MessageBox::show(parent, error);
         return false;
     }
+    if (!maybeSave(parent))
+        return false;
     m_saved = std::move(*library);
     m_starterSet = false;
     m_model.setLibrary(m_saved);

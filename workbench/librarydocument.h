@@ -27,7 +27,7 @@ public:
 
     // Each of these asks whether to save changes first where they would be lost.
     bool newLibrary(QWidget *parent);
-    // Asks for a file.
+    // Asks for a file, then opens it.
     bool open(QWidget *parent);
     bool openFile(const QString &path, QWidget *parent);
     bool save(QWidget *parent);
