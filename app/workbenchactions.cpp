@@ -117,9 +117,12 @@ void WorkbenchActions::buildEditMenu()
     GridEditor *editor = m_window->gridEditor();
 
     m_undo = addAction(m_editMenu, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
+    // The menu texts name the step; the list of shortcuts takes these.
+    m_undo->setIconText(tr("Undo"));
     connect(m_undo, &QAction::triggered, editor, &GridEditor::undo);
     m_redo = addAction(m_editMenu, "mnuRedo", tr("&Redo"));
     m_redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redo->setIconText(tr("Redo"));
     connect(m_redo, &QAction::triggered, editor, &GridEditor::redo);
     QUndoStack *stack = editor->undoStack();
     connect(stack, &QUndoStack::indexChanged, this, &WorkbenchActions::updateUndoActions);
@@ -466,7 +469,7 @@ void WorkbenchActions::showShortcuts()
             QString keys = action->shortcut().toString(QKeySequence::NativeText);
             if (action->shortcutContext() == Qt::WidgetShortcut)
                 keys = tr("Enter, double-click");
-            library.entries.append({withoutMnemonic(action->text()), keys});
+            library.entries.append({action->iconText(), keys});
         }
         sections.append(library);
         sections.append({tr("Dialogs and windows"), {{tr("Close"), tr("Esc")}}});

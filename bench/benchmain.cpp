@@ -4,6 +4,8 @@
 #include "benchsupport.h"
 #include "burstbench.h"
 #include "clickbench.h"
+#include "dragbench.h"
+#include "librarybench.h"
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
@@ -42,8 +44,9 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"), QStringLiteral("wait"),
-                               QStringLiteral("startup"), QStringLiteral("burst")};
+    const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
+                               QStringLiteral("startup"), QStringLiteral("burst"),
+                               QStringLiteral("library"), QStringLiteral("drag")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -69,6 +72,15 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("burst"))) {
         announce("burst (10000 commands, twice)");
         runBurstBenchmark(report);
+    }
+
+    if (chosen.contains(QStringLiteral("library"))) {
+        announce("library open (10000 patterns, 20 opens and 10 programs)");
+        runLibraryBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("drag"))) {
+        announce("drag (1000 mouse moves in one second)");
+        runDragBenchmark(report);
     }
 
     std::fprintf(stdout, "\n");

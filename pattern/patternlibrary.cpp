@@ -16,11 +16,11 @@ QString tr(const char *text)
     return QCoreApplication::translate("PatternLibrary", text);
 }
 
-const QString FormatKey = QStringLiteral("format");
-const QString VersionKey = QStringLiteral("version");
-const QString PatternsKey = QStringLiteral("patterns");
-const QString NameKey = QStringLiteral("name");
-const QString BytesKey = QStringLiteral("bytes");
+const QLatin1String FormatKey("format");
+const QLatin1String VersionKey("version");
+const QLatin1String PatternsKey("patterns");
+const QLatin1String NameKey("name");
+const QLatin1String BytesKey("bytes");
 
 int hexDigit(char16_t c)
 {
@@ -49,25 +49,27 @@ QString bytesText(const Pattern &pattern)
 
 std::optional<Pattern> patternFromBytesText(const QString &text)
 {
-    Protocol::ColumnPattern columns{};
-    int digits = 0;
-    for (QChar c : text) {
-        if (c == u' ' && digits % 2 == 0 && digits > 0 && digits < 16)
-            continue;
-        const int value = hexDigit(c.unicode());
-        if (value < 0 || digits == 16)
-            return std::nullopt;
-        columns[size_t(digits / 2)] = quint8(columns[size_t(digits / 2)] << 4 | value);
-        ++digits;
-    }
-    if (digits != 16)
+    // Two forms only: sixteen digits in a row, or eight pairs with one space between them.
+    const bool spaced = text.size() == 23;
+    if (!spaced && text.size() != 16)
         return std::nullopt;
+    Protocol::ColumnPattern columns{};
+    const QChar *c = text.constData();
+    for (size_t column = 0; column < columns.size(); ++column) {
+        if (spaced && column > 0 && *c++ != u' ')
+            return std::nullopt;
+        const int high = hexDigit((c++)->unicode());
+        const int low = hexDigit((c++)->unicode());
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        columns[column] = quint8(high << 4 | low);
+    }
     return Pattern::fromColumns(columns);
 }
 
 std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, QString *reason)
 {
-    if (json.trimmed().isEmpty()) {
+    if (std::all_of(json.begin(), json.end(), [](char c) { return QChar::isSpace(uchar(c)); })) {
         *reason = tr("the file is empty");
         return std::nullopt;
     }
@@ -86,7 +88,7 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
                       .arg(parseError.offset);
         return std::nullopt;
     }
-    QJsonObject root = document.object();
+    const QJsonObject root = document.object();
     if (!document.isObject() || root.value(FormatKey).toString() != QLatin1String(FormatName)) {
         *reason = tr("it is not a Glyphsmith pattern library (it has no \"format\": \"%1\")")
                       .arg(QLatin1String(FormatName));
@@ -113,40 +115,43 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
     PatternLibrary library;
     const QJsonArray entries = root.value(PatternsKey).toArray();
     library.patterns.reserve(entries.size());
-    QHash<QString, int> numberOfName;
+    // Views of the names kept in the library: they stay put while the list grows, as it never
+    // reallocates.
+    QHash<QStringView, int> numberOfName;
     numberOfName.reserve(entries.size());
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const int number = int(i + 1);
         const QJsonObject entry = entries.at(i).toObject();
         const QString name = entry.value(NameKey).toString();
-        if (name.trimmed().isEmpty()) {
+        if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.isSpace(); })) {
             *reason = tr("pattern %1 has no name").arg(number);
             return std::nullopt;
         }
-        if (const auto it = numberOfName.constFind(name); it != numberOfName.cend()) {
-            *reason = tr("patterns %1 and %2 are both named \"%3\"").arg(*it).arg(number).arg(name);
-            return std::nullopt;
-        }
-        numberOfName.insert(name, number);
-        const QJsonValue bytes = entry.value(BytesKey);
-        const auto pattern = patternFromBytesText(bytes.toString());
+        const auto pattern = patternFromBytesText(entry.value(BytesKey).toString());
         if (!pattern) {
             *reason =
                 tr("the bytes of pattern %1 (\"%2\") are not 16 hex digits").arg(number).arg(name);
             return std::nullopt;
         }
-        NamedPattern named{name, *pattern, {}};
-        if (entry.size() > 2) {
-            named.otherFields = entry;
-            named.otherFields.remove(NameKey);
-            named.otherFields.remove(BytesKey);
+        library.patterns.append({name, *pattern, {}});
+        int &first = numberOfName[QStringView(library.patterns.last().name)];
+        if (first != 0) {
+            *reason =
+                tr("patterns %1 and %2 are both named \"%3\"").arg(first).arg(number).arg(name);
+            return std::nullopt;
         }
-        library.patterns.append(std::move(named));
+        first = number;
+        if (entry.size() > 2) {
+            QJsonObject &other = library.patterns.last().otherFields;
+            other = entry;
+            other.remove(NameKey);
+            other.remove(BytesKey);
+        }
     }
-    root.remove(FormatKey);
-    root.remove(VersionKey);
-    root.remove(PatternsKey);
-    library.otherSections = root;
+    for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
+        if (it.key() != FormatKey && it.key() != VersionKey && it.key() != PatternsKey)
+            library.otherSections.insert(it.key(), it.value());
+    }
     return library;
 }
 

@@ -105,8 +105,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     m_model.setLibrary(m_saved);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    WorkbenchSettings::addRecentFile(m_path);
-    WorkbenchSettings::setLastFolder(QFileInfo(path).absolutePath());
+    WorkbenchSettings::rememberFile(m_path);
     return true;
 }
 
@@ -139,7 +138,6 @@ bool LibraryDocument::saveTo(const QString &path, QWidget *parent)
     m_starterSet = false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    WorkbenchSettings::addRecentFile(m_path);
-    WorkbenchSettings::setLastFolder(QFileInfo(path).absolutePath());
+    WorkbenchSettings::rememberFile(m_path);
     return true;
 }

@@ -31,5 +31,5 @@ ShortcutsWindow::ShortcutsWindow(const QList<Section> &sections, QWidget *parent
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
-    resize(440, 520);
+    resize(460, 600);
 }

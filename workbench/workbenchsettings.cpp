@@ -46,13 +46,22 @@ QStringList recentFiles()
     return value(RecentFilesKey).toStringList();
 }
 
-void addRecentFile(const QString &path)
+void rememberFile(const QString &path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    QStringList files = recentFiles();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    setValue(RecentFilesKey, files.mid(0, MaxRecentFiles));
+    const QFileInfo file(path);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.beginGroup(QLatin1String(Group));
+    const QStringList before = settings.value(QLatin1String(RecentFilesKey)).toStringList();
+    QStringList files = before;
+    files.removeAll(file.absoluteFilePath());
+    files.prepend(file.absoluteFilePath());
+    files = files.mid(0, MaxRecentFiles);
+    // Nothing is written when nothing changes: reopening a file costs no disk write.
+    if (files != before)
+        settings.setValue(QLatin1String(RecentFilesKey), files);
+    if (settings.value(QLatin1String(LastFolderKey)).toString() != file.absolutePath())
+        settings.setValue(QLatin1String(LastFolderKey), file.absolutePath());
 }
 
 void removeRecentFile(const QString &path)

@@ -13,7 +13,8 @@ namespace WorkbenchSettings {
 inline constexpr int MaxRecentFiles = 8;
 
 QStringList recentFiles();
-void addRecentFile(const QString &path);
+// A library file opened or saved: first among the recent files, and its folder the last one.
+void rememberFile(const QString &path);
 void removeRecentFile(const QString &path);
 
 TextFormats::Format copyFormat();
