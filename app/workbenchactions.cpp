@@ -444,7 +444,7 @@ void WorkbenchActions::showShortcuts()
         std::function<void(const QMenu *, const QString &)> collect = [&](const QMenu *menu,
                                                                           const QString &path) {
             for (const QAction *action : menu->actions()) {
-                const QString name = path + withoutMnemonic(action->text());
+                const QString name = path + action->iconText();
                 if (action->menu())
                     collect(action->menu(), name + QStringLiteral(" > "));
                 else if (!action->shortcuts().isEmpty()) {
