@@ -472,7 +472,8 @@ void WorkbenchActions::showShortcuts()
             library.entries.append({action->iconText(), keys});
         }
         sections.append(library);
-        sections.append({tr("Dialogs and windows"), {{tr("Close"), tr("Esc")}}});
+        sections.append(
+            {tr("Dialogs and windows"), {{tr("Close a dialog or this list"), tr("Esc")}}});
         m_shortcuts = new ShortcutsWindow(sections, m_window);
         m_shortcuts->setPalette(m_window->palette());
         m_shortcuts->setWindowIcon(m_window->windowIcon());
