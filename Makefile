@@ -20,7 +20,9 @@ configure: setup $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD)
 
-run: build
+# Only what running needs: the program and the simulator.
+run: configure
+	cmake --build $(BUILD) --target glyphsmith glyphsmith-sim
 	sh scripts/run-with-sim $(BUILD)/bin
 
 # Every test in the normal build, then again under AddressSanitizer and UBSan, then the fuzzers.

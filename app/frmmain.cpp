@@ -8,6 +8,7 @@
 #include "grideditor.h"
 #include "inputcontrols.h"
 #include "messagebox.h"
+#include "moduletextbox.h"
 #include "portresolver.h"
 #include "twips.h"
 #include "windowfonts.h"
@@ -25,7 +26,10 @@
 namespace {
 
 const QColor WindowGrey(192, 192, 192); // &H00C0C0C0
-const QColor TextRed(255, 0, 0);        // &H000000FF
+// Disabled text, "Configure" above all: the style's own light grey all but vanishes on the
+// window's grey, so a darker one that still reads as disabled.
+const QColor DisabledText(96, 96, 96);
+const QColor TextRed(255, 0, 0); // &H000000FF
 constexpr int ClientWidth = 9105;
 constexpr int ClientHeight = 6240;
 constexpr char LineSettings[] = "9600,n,8,1";
@@ -41,12 +45,11 @@ QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, Q
 QLineEdit *makeTextBox(const char *name, int maxLength, const QFont &font, QRect geometry,
                        QWidget *parent)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new ModuleTextBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setMaxLength(maxLength);
     box->setFont(font);
-    box->setValidator(new Latin1Validator(box));
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, TextRed);
     box->setPalette(palette);
@@ -72,6 +75,9 @@ FrmMain::FrmMain(QWidget *parent)
     setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, WindowGrey);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        grey.setColor(QPalette::Disabled, role, DisabledText);
     setPalette(grey);
     setFont(dialogFont());
 
@@ -201,6 +207,8 @@ void FrmMain::Form_Load()
     MSComm1.link().setSettings(QLatin1String(LineSettings));
     const QString stored = AppSettings::storedCommPort();
     // The link always delivers what it receives as bytes: the port's binary input mode.
+    if (const auto gap = AppSettings::idleGap())
+        MSComm1.link().setIdleGap(*gap);
     // Anything but the text "1".."6" (a hand-edited or damaged store) counts as a first run.
     const int port = AppSettings::parseCommPort(stored).value_or(AppSettings::FirstPort);
     MSComm1.setCommPort(port);
@@ -252,7 +260,23 @@ void FrmMain::mnuCOM_Click(int Index)
         reportPortUnavailable();
         return;
     }
-    AppSettings::storeCommPort(Index);
+    if (const auto failure = AppSettings::storeCommPort(Index))
+        reportStoreFailure(Index, *failure);
+}
+
+// The port stays open as chosen; only remembering it failed. Said once a run: a settings file
+// that cannot be written now will not be writable at the next choice either.
+void FrmMain::reportStoreFailure(int Index, const AppSettings::StoreFailure &failure)
+{
+    if (m_storeFailureReported)
+        return;
+    m_storeFailureReported = true;
+    MessageBox::show(this,
+                     tr("COM%1 is open, but the choice could not be stored in %2: %3.")
+                         .arg(Index)
+                         .arg(failure.fileName, failure.reason),
+                     tr("The program will not remember this port at its next start. Port "
+                        "choices made later in this run are not stored either."));
 }
 
 void FrmMain::mnuConfig_Click()
@@ -264,6 +288,9 @@ void FrmMain::mnuConfig_Click()
         return;
     }
     m_config = new FrmConfig(MSComm1.link(), this);
+    m_config->setPortDetail([this] { return MSComm1.failureDetail(); });
+    // Placed before it loads, so that a message of the load appears over it.
+    m_config->placeOnScreen();
     m_config->Form_Load();
     if (m_config)
         m_config->show();
@@ -271,7 +298,7 @@ void FrmMain::mnuConfig_Click()
 
 void FrmMain::SendCommand(quint8 cmd)
 {
-    if (!MSComm1.link().output(Protocol::Message{cmd, CommandData}.bytes()))
+    if (!MSComm1.link().output(Protocol::Message{cmd, CommandData}))
         reportPortUnavailable();
 }
 
@@ -288,7 +315,7 @@ void FrmMain::send(const Protocol::Message &message)
 
 void FrmMain::reportPortUnavailable()
 {
-    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
+    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable), MSComm1.failureDetail());
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

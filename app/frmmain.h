@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appsettings.h"
 #include "commport.h"
 #include "protocol.h"
 
@@ -90,6 +91,7 @@ private:
     std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
     void reportPortUnavailable();
+    void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
     CommPort MSComm1;
     QByteArray CommandData;
@@ -107,4 +109,5 @@ private:
     QComboBox *cboCustom = nullptr;
 
     QPointer<FrmConfig> m_config;
+    bool m_storeFailureReported = false;
 };

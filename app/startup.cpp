@@ -11,8 +11,9 @@ std::unique_ptr<FrmMain> startMainWindow()
     QApplication::setStyle(createAppStyle());
     QApplication::setWindowIcon(appIcon());
     auto window = std::make_unique<FrmMain>();
-    window->Form_Load();
+    // Placed first, so that a message of the start-up sequence appears where the window will.
     centreOnScreen(window.get());
+    window->Form_Load();
     window->show();
     return window;
 }

@@ -151,6 +151,14 @@ void FarEndCollector::join()
         m_thread.join();
 }
 
+qint64 FarEndCollector::arrivalNs(qsizetype offset) const
+{
+    const auto chunk =
+        std::upper_bound(m_chunks.begin(), m_chunks.end(), offset,
+                         [](qsizetype at, const Chunk &chunk) { return at < chunk.received; });
+    return chunk == m_chunks.end() ? -1 : chunk->atNs;
+}
+
 void FarEndCollector::run()
 {
     m_received.reserve(m_expected);
@@ -166,6 +174,7 @@ void FarEndCollector::run()
             if (n > 0) {
                 m_received.append(buffer, n);
                 m_lastByteNs = quietSince = monotonicNs();
+                m_chunks.push_back({m_lastByteNs, m_received.size()});
                 continue;
             }
         }

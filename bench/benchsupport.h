@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <vector>
 
 // What the benchmarks share: clocks, a private settings folder, a pseudo-terminal standing in for
 // the module's line, and its far end read either in step with the program (FarEnd) or on a
@@ -89,6 +90,16 @@ public:
     const QByteArray &received() const { return m_received; }
     qint64 lastByteNs() const { return m_lastByteNs; }
 
+    // One read from the line: when it ended and how many bytes had arrived by then.
+    struct Chunk
+    {
+        qint64 atNs;
+        qsizetype received;
+    };
+    const std::vector<Chunk> &chunks() const { return m_chunks; }
+    // When the byte at `offset` was read.
+    qint64 arrivalNs(qsizetype offset) const;
+
 private:
     void run();
 
@@ -99,6 +110,7 @@ private:
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_done{false};
     QByteArray m_received;
+    std::vector<Chunk> m_chunks;
     qint64 m_lastByteNs = 0;
     std::thread m_thread;
 };

@@ -2,6 +2,7 @@
 
 #include "inputcontrols.h"
 #include "messagebox.h"
+#include "moduletextbox.h"
 #include "protocol.h"
 #include "seriallink.h"
 #include "twips.h"
@@ -103,9 +104,8 @@ void FrmConfig::buildControls()
                             &FrmConfig::cmdChangeSpeed_Click);
     Label3 = place(new QLabel(tr("Animation/Scrolling Message"), Frame1), "Label3",
                    rect(240, 1440, 2175, 255));
-    txtAniS = place(new QLineEdit(Frame1), "txtAniS", rect(240, 1920, 2415, 285));
+    txtAniS = place(new ModuleTextBox(Frame1), "txtAniS", rect(240, 1920, 2415, 285));
     txtAniS->setMaxLength(Protocol::MaxTextLength);
-    txtAniS->setValidator(new Latin1Validator(txtAniS));
     cmdMessage = button("cmdMessage", tr("Save Message"), rect(3000, 1800, 1815, 375),
                         &FrmConfig::cmdMessage_Click);
 
@@ -181,14 +181,14 @@ bool FrmConfig::request(const Protocol::Message &message, int waits)
     if (m_closed)
         return false;
     if (!m_port.isOpen()) {
-        MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
+        reportPortUnavailable();
         return false;
     }
     // Whatever is waiting now came too late for an earlier request; read with this one's reply
     // it would pass for the module's answer.
     m_port.discardInput();
-    if (!m_port.output(message.bytes())) {
-        MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable));
+    if (!m_port.output(message)) {
+        reportPortUnavailable();
         return false;
     }
     for (int wait = 0; wait < waits; ++wait) {
@@ -216,6 +216,12 @@ void FrmConfig::reportResult(const QString &confirmation)
         MessageBox::show(this, confirmation);
 }
 
+void FrmConfig::reportPortUnavailable()
+{
+    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable),
+                     m_portDetail ? m_portDetail() : QString());
+}
+
 void FrmConfig::setButtonsEnabled(bool enabled)
 {
     cmdChangeSU->setEnabled(enabled);
@@ -228,13 +234,19 @@ void FrmConfig::setVisible(bool visible)
     // Closed during its load, the dialog is on its way out and must not come back on screen.
     if (visible && m_closed)
         return;
-    if (visible && !m_placed) {
-        // Centred once the platform window exists, so that its frame is counted too.
-        m_placed = true;
-        create();
-        centreOnScreen(this);
-    }
+    if (visible)
+        placeOnScreen();
     QWidget::setVisible(visible);
+}
+
+void FrmConfig::placeOnScreen()
+{
+    if (m_placed)
+        return;
+    // Centred once the platform window exists, so that its frame is counted too.
+    m_placed = true;
+    create();
+    centreOnScreen(this);
 }
 
 void FrmConfig::closeEvent(QCloseEvent *event)

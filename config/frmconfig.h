@@ -3,7 +3,10 @@
 #include "replywait.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -43,6 +46,12 @@ public:
     // The bytes of the last read from the port; kept until the next read.
     QByteArray replyData() const { return ReplyData; }
 
+    // Where the port's state is explained, for "Selected Comm Port Not Available".
+    void setPortDetail(std::function<QString()> detail) { m_portDetail = std::move(detail); }
+    // Creates the platform window and centres it on the screen, once; before the load, so that
+    // the load's messages appear over the dialog.
+    void placeOnScreen();
+
     void setVisible(bool visible) override;
 
 protected:
@@ -57,6 +66,7 @@ private:
     bool readReply();
     void reportResult(const QString &confirmation);
     void setButtonsEnabled(bool enabled);
+    void reportPortUnavailable();
 
     SerialLink &m_port;
     ReplyWait m_replyWait{this};
@@ -73,6 +83,7 @@ private:
     QLineEdit *txtAniS = nullptr;
     QPushButton *cmdMessage = nullptr;
 
+    std::function<QString()> m_portDetail;
     int m_exchanges = 0;
     bool m_closed = false;
     bool m_deleteWhenIdle = false;

@@ -1,15 +1,23 @@
 #include "seriallink.h"
 
+#include <QFile>
 #include <QTimer>
+
+#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+// How much earlier than a message's turn the line timer fires; the rest is slept precisely.
+constexpr std::chrono::microseconds TimerLead{1500};
 
 struct LineSettings
 {
@@ -17,6 +25,17 @@ struct LineSettings
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
     QSerialPort::StopBits stopBits;
+
+    // A start bit, the data bits, the parity bit if any and the stop bits, at the baud rate.
+    LinePacer::Duration byteTime() const
+    {
+        const double halfBits =
+            2.0 * (1 + int(dataBits) + (parity == QSerialPort::NoParity ? 0 : 1)) +
+            (stopBits == QSerialPort::OneStop          ? 2
+             : stopBits == QSerialPort::OneAndHalfStop ? 3
+                                                       : 4);
+        return LinePacer::Duration(qint64(halfBits / 2.0 * 1e9 / double(baud) + 0.5));
+    }
 };
 
 std::optional<LineSettings> parseSettings(const QString &text)
@@ -68,6 +87,9 @@ SerialLink::SerialLink(QObject *parent)
     : QObject(parent)
 {
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
+    m_lineTimer.setSingleShot(true);
+    m_lineTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_lineTimer, &QTimer::timeout, this, [this] { sendDue(false); });
 }
 
 SerialLink::~SerialLink() = default;
@@ -93,6 +115,7 @@ bool SerialLink::open(const QString &device)
     m_directWriteError.clear();
     m_device = device;
     if (m_device.isEmpty()) {
+        m_failure = Failure::NotFound;
         m_errorString = tr("no device given");
         return false;
     }
@@ -102,19 +125,54 @@ bool SerialLink::open(const QString &device)
         m_port.setParity(line->parity);
         m_port.setDataBits(line->dataBits);
         m_port.setStopBits(line->stopBits);
+        m_pacer.setByteTime(line->byteTime());
     }
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
+        m_failure = classifyOpenFailure();
         m_errorString = m_port.errorString();
         return false;
     }
+    m_failure = Failure::None;
     m_errorString.clear();
     emit openChanged(true);
     return true;
 }
 
+// QSerialPort reports a device that is locked by another program and one the user may not open
+// alike, as a permission error; the device itself tells them apart.
+SerialLink::Failure SerialLink::classifyOpenFailure() const
+{
+    if (m_port.error() == QSerialPort::DeviceNotFoundError)
+        return Failure::NotFound;
+#ifdef Q_OS_UNIX
+    const QByteArray path = QFile::encodeName(m_device);
+    struct stat info
+    {};
+    if (::stat(path.constData(), &info) != 0)
+        return errno == EACCES ? Failure::PermissionDenied : Failure::NotFound;
+    if (!S_ISCHR(info.st_mode))
+        return Failure::NotSerial;
+    if (::access(path.constData(), R_OK | W_OK) != 0)
+        return Failure::PermissionDenied;
+    if (m_port.error() == QSerialPort::PermissionError)
+        return Failure::InUse;
+    if (m_port.errorString().contains(QLatin1String("ioctl")))
+        return Failure::NotSerial;
+#endif
+    return Failure::Other;
+}
+
+void SerialLink::setIdleGap(std::chrono::milliseconds gap)
+{
+    m_pacer.setIdleGap(gap);
+}
+
 void SerialLink::close()
 {
+    m_lineTimer.stop();
+    m_queue.clear();
+    m_pacer.reset();
     const bool wasOpen = m_port.isOpen();
     if (wasOpen)
         m_port.close();
@@ -123,15 +181,59 @@ void SerialLink::close()
         emit openChanged(false);
 }
 
-bool SerialLink::output(const QByteArray &bytes)
+bool SerialLink::output(const QByteArray &bytes, MessageEnd end)
 {
     if (!m_port.isOpen() || m_gone)
         return false;
-    const qsizetype sent = writeDirectly(bytes);
-    if (sent < 0) {
-        markGone(false);
-        return false;
+    m_queue.append({bytes, end});
+    if (m_queue.size() > 1 || m_lineTimer.isActive())
+        return true; // behind others: goes out when the line is free
+    return sendDue(true);
+}
+
+bool SerialLink::output(const Protocol::Message &message)
+{
+    return output(message.bytes(), Protocol::endsByIdleGap(message.command) ? MessageEnd::ByIdleGap
+                                                                            : MessageEnd::Known);
+}
+
+// Hands every queued message whose turn has come to the driver and sets the timer for the next.
+// A failure to write is returned when `failAtOnce` (the caller reports it); otherwise, on the
+// timer's turn, it is reported as the port being lost.
+bool SerialLink::sendDue(bool failAtOnce)
+{
+    while (!m_queue.isEmpty()) {
+        const auto now = LinePacer::Clock::now();
+        const auto start = m_pacer.nextStart(now, driverQueued());
+        const auto wait = start - now;
+        if (wait > TimerLead) {
+            // A timer may fire a millisecond late, and every late message leaves the line idle:
+            // it is set to fire early instead, and the rest is slept below.
+            m_lineTimer.start(
+                std::chrono::duration_cast<std::chrono::milliseconds>(wait - TimerLead));
+            return true;
+        }
+        if (wait > LinePacer::Duration::zero())
+            std::this_thread::sleep_for(wait);
+        const Pending message = m_queue.takeFirst();
+        if (!writeMessage(message.bytes)) {
+            m_queue.clear();
+            markGone(!failAtOnce);
+            return false;
+        }
+        m_pacer.sent(LinePacer::Clock::now(), message.bytes.size(),
+                     message.end == MessageEnd::ByIdleGap);
     }
+    return true;
+}
+
+// One message to the driver: at once with one write() where it has room, the rest queued in
+// order behind it. False when the device failed.
+bool SerialLink::writeMessage(const QByteArray &bytes)
+{
+    const qsizetype sent = writeDirectly(bytes);
+    if (sent < 0)
+        return false;
     if (sent == bytes.size())
         return true;
     const QByteArray rest = bytes.sliced(sent);
@@ -140,11 +242,20 @@ bool SerialLink::output(const QByteArray &bytes)
     if (written == rest.size() && driverCanTakeMore())
         m_port.flush();
     m_writing = false;
-    if (written != rest.size() || m_gone) {
-        markGone(false);
-        return false;
-    }
-    return true;
+    return written == rest.size() && !m_gone;
+}
+
+// Bytes handed over but not yet on the line, where the driver tells (a pseudo-terminal does
+// not), together with those still in QSerialPort's own buffer.
+qsizetype SerialLink::driverQueued() const
+{
+    qsizetype queued = m_port.bytesToWrite();
+#ifdef Q_OS_UNIX
+    int count = 0;
+    if (::ioctl(int(m_port.handle()), TIOCOUTQ, &count) == 0 && count > 0)
+        queued += count;
+#endif
+    return queued;
 }
 
 // With nothing queued, the bytes go to the driver with one write(): no copy into the port's
@@ -222,6 +333,7 @@ void SerialLink::markGone(bool notify)
     if (m_gone)
         return;
     m_gone = true;
+    m_failure = Failure::Lost;
     m_errorString = m_directWriteError.isEmpty() ? m_port.errorString() : m_directWriteError;
     QTimer::singleShot(0, this, [this, notify] {
         if (!m_gone)

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "linepacer.h"
+#include "protocol.h"
+
+#include <QList>
 #include <QObject>
 #include <QSerialPort>
+#include <QTimer>
 
 // A serial line to the module: line settings, open and close of a device it is given, one-write
 // output and on-demand input. It knows nothing of what the bytes mean, nor of COM numbers: it
 // opens the device path it is handed. It owns the open/closed state and reports every change
 // of it with openChanged().
+//
+// Every message from every sender goes through one queue here, paced by a LinePacer: a message
+// is handed to the driver only once the one before it has left the line, and after one whose
+// length varies the line stays quiet for the idle gap, so that the module can tell where each
+// ends. On an idle line a message goes out at once.
 //
 // A device that vanishes while open (a USB adapter pulled out, a pty whose far end closed)
 // makes QSerialPort report read errors in a tight loop. The first such error, or a failed
@@ -25,18 +35,43 @@ public:
     bool setSettings(const QString &settings);
     QString settings() const { return m_settings; }
 
+    // Why the port is not open.
+    enum class Failure {
+        None,
+        NotFound,         // no such device
+        PermissionDenied, // the user may not open it
+        InUse,            // another program holds it
+        NotSerial,        // it is no serial device
+        Lost,             // it went away while open
+        Other
+    };
+
     bool isOpen() const;
     // Opens `device` exclusively, closing whatever was open before. False on any failure, with
-    // errorString() saying why.
+    // failure() and errorString() saying why.
     bool open(const QString &device);
     void close();
+    Failure failure() const { return m_failure; }
     QString errorString() const { return m_errorString; }
     // The device of the open port, or of the last attempt.
     QString deviceName() const { return m_device; }
 
-    // Hands all bytes to the driver in one write, in order, nothing added. False, and nothing
-    // sent, when the port is closed or the write fails (the port then counts as gone).
-    bool output(const QByteArray &bytes);
+    // How the module finds the end of a message: at its known length, or by the line going
+    // quiet after it.
+    enum class MessageEnd { Known, ByIdleGap };
+
+    // Queues one message; its bytes go to the driver in one write, in order, nothing added, as
+    // soon as the line is free (at once when it is idle). False, and nothing sent, when the port
+    // is closed or gone, or when a write at once fails (the port then counts as gone); a later
+    // write that fails counts as the port gone too, reported by portLost().
+    bool output(const QByteArray &bytes, MessageEnd end = MessageEnd::Known);
+    // The same for a message of the module's protocol, ended by the idle gap where it must be.
+    bool output(const Protocol::Message &message);
+    // Messages waiting for the line.
+    qsizetype queuedMessages() const { return m_queue.size(); }
+
+    // The quiet time after a message of variable length (LinePacer::DefaultIdleGap unless set).
+    void setIdleGap(std::chrono::milliseconds gap);
 
     // Received bytes not yet read.
     qsizetype inBufferCount() const;
@@ -52,16 +87,31 @@ signals:
     void portLost();
 
 private:
+    struct Pending
+    {
+        QByteArray bytes;
+        MessageEnd end;
+    };
+
     void handleError(QSerialPort::SerialPortError error);
     void markGone(bool notify);
+    Failure classifyOpenFailure() const;
+    bool sendDue(bool failAtOnce);
+    bool writeMessage(const QByteArray &bytes);
+    qsizetype driverQueued() const;
     bool driverCanTakeMore() const;
     qsizetype writeDirectly(const QByteArray &bytes);
 
     QSerialPort m_port;
     QString m_settings;
+    Failure m_failure = Failure::None;
     QString m_errorString;
     QString m_directWriteError; // why the last direct write failed, if it did
     QString m_device;
     bool m_gone = false;
     bool m_writing = false;
+
+    LinePacer m_pacer;
+    QList<Pending> m_queue;
+    QTimer m_lineTimer;
 };

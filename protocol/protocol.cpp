@@ -44,6 +44,19 @@ QByteArray Message::bytes() const
     return out;
 }
 
+bool endsByIdleGap(quint8 command)
+{
+    switch (command) {
+    case CMD_SHOW_CHAR:
+    case CMD_SCROLL:
+    case CMD_ANIMATE:
+    case CMD_SAVE_MESSAGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 static Message withByte(quint8 command, quint8 value)
 {
     return {command, QByteArray(1, char(value))};

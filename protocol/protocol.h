@@ -65,6 +65,10 @@ struct Message
     friend bool operator==(const Message &, const Message &) = default;
 };
 
+// Texts carry no length and no end marker, and "Show Single ASCII" may go without its
+// character: the module finds the end of these messages by the line going quiet after them.
+bool endsByIdleGap(quint8 command);
+
 // Main window.
 Message showChar(const QString &text);
 Message showCustom(int position);

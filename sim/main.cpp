@@ -25,12 +25,16 @@ void printError(const QString &text)
     std::fprintf(stderr, "glyphsmith-sim: %s\n", qPrintable(text));
 }
 
+// Exit statuses, as --help gives them.
+constexpr int Failed = 1;
+constexpr int BadArgument = 2;
+
 int run(const Options &options)
 {
     PtyPort port;
-    if (!port.open(options.linkPath)) {
+    if (!port.open(options.linkPath, options.replace)) {
         printError(port.errorString());
-        return 1;
+        return port.linkFailed() ? BadArgument : Failed;
     }
 
     StateFile::Loaded loaded;
@@ -41,7 +45,7 @@ int run(const Options &options)
         QString error;
         if (!simulator.openLog(options.logPath, &error)) {
             printError(QStringLiteral("cannot write %1: %2").arg(options.logPath, error));
-            return 1;
+            return BadArgument;
         }
     }
     if (!loaded.problem.isEmpty()) {
@@ -51,6 +55,15 @@ int run(const Options &options)
         simulator.note(text);
     }
     simulator.setStateFile(options.statePath);
+    if (!options.statePath.isEmpty()) {
+        if (const auto why = StateFile::whyNotWritable(options.statePath)) {
+            const QString text = QStringLiteral("state file %1 cannot be written (%2); changes to "
+                                                "the stored settings will not be kept")
+                                     .arg(options.statePath, *why);
+            printError(text);
+            simulator.note(text);
+        }
+    }
 
     QObject::connect(&port, &PtyPort::received, &simulator, &Simulator::receive);
     QObject::connect(&simulator, &Simulator::transmit, &port, &PtyPort::write);

@@ -21,7 +21,11 @@ Log lines: the bytes of each message in hex ("FC 10 00 00 00 00 00 00 00"),
 "< " and the bytes of each reply or part of one as it is sent ("< AA"), and
 notes about junk, incomplete or refused messages starting with "# ".
 
-A bad argument ends the simulator with exit status 2.)";
+A bad argument ends the simulator with exit status 2: an unknown option or
+value, a --link path that cannot be made or that another simulator still
+serves, a --log file that cannot be written. A --state file that cannot be
+written is reported at start; the simulator runs on and logs each change it
+could not store. Any other failure ends it with exit status 1.)";
 
 std::optional<int> milliseconds(const QString &text, int minimum)
 {
@@ -45,6 +49,9 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
                                   QStringLiteral("Make <path> a symbolic link to the port "
                                                  "(replacing an old link; removed on exit)."),
                                   QStringLiteral("path"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("Take the --link path over even while another "
+                                                    "simulator serves it."));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Write every message and reply to <file>."),
                                  QStringLiteral("file"));
@@ -69,7 +76,8 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
                                    QStringLiteral("Fault: send each reply of two bytes or more "
                                                   "in two parts, <ms> milliseconds apart."),
                                    QStringLiteral("ms"));
-    parser.addOptions({headless, link, log, state, noReply, replyDelay, nak, settingsReply, split});
+    parser.addOptions(
+        {headless, link, replace, log, state, noReply, replyDelay, nak, settingsReply, split});
 
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -87,6 +95,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     options.linkPath = parser.value(link);
     options.logPath = parser.value(log);
     options.statePath = parser.value(state);
+    options.replace = parser.isSet(replace);
     if ((parser.isSet(link) && options.linkPath.isEmpty()) ||
         (parser.isSet(log) && options.logPath.isEmpty()) ||
         (parser.isSet(state) && options.statePath.isEmpty())) {

@@ -13,6 +13,7 @@ struct Options
     QString linkPath;
     QString logPath;
     QString statePath;
+    bool replace = false;
     Faults faults;
 };
 

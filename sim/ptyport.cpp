@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -30,7 +31,7 @@ bool PtyPort::fail(const QString &what)
     return false;
 }
 
-bool PtyPort::open(const QString &linkPath)
+bool PtyPort::open(const QString &linkPath, bool replace)
 {
     Q_ASSERT(m_master < 0);
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -58,6 +59,9 @@ bool PtyPort::open(const QString &linkPath)
         return fail(QStringLiteral("cannot make the pseudo-terminal non-blocking"));
 
     if (!linkPath.isEmpty()) {
+        m_linkFailed = true;
+        if (!claimLink(linkPath, replace))
+            return false;
         const QByteArray link = QFile::encodeName(linkPath);
         struct stat info
         {};
@@ -72,6 +76,7 @@ bool PtyPort::open(const QString &linkPath)
         if (::symlink(name, link.constData()) != 0)
             return fail(QStringLiteral("cannot create the link ") + linkPath);
         m_linkPath = linkPath;
+        m_linkFailed = false;
     }
 
     m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
@@ -135,10 +140,55 @@ void PtyPort::writePending()
     m_writeNotifier->setEnabled(!m_outgoing.isEmpty());
 }
 
+namespace {
+
+// The process id in an owner file, if the file holds one.
+std::optional<qint64> ownerIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 pid = file.read(32).trimmed().toLongLong(&ok);
+    return ok && pid > 0 ? std::optional<qint64>(pid) : std::nullopt;
+}
+
+// A live simulator: the process exists and is one (a stale file may name a reused id).
+bool isLiveSimulator(qint64 pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "glyphsmith-sim";
+}
+
+} // namespace
+
+bool PtyPort::claimLink(const QString &linkPath, bool replace)
+{
+    const QString owner = linkPath + QStringLiteral(".owner");
+    if (const auto pid = ownerIn(owner);
+        pid && *pid != ::getpid() && isLiveSimulator(*pid) && !replace) {
+        m_errorString = QStringLiteral("%1 is served by another simulator (process %2); stop it, "
+                                       "or pass --replace to take the link over")
+                            .arg(linkPath)
+                            .arg(*pid);
+        return false;
+    }
+    QFile file(owner);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(QByteArray::number(qint64(::getpid())) + '\n') < 0) {
+        m_errorString =
+            QStringLiteral("cannot create the link %1: %2").arg(linkPath, file.errorString());
+        return false;
+    }
+    return true;
+}
+
 void PtyPort::removeLink()
 {
     if (m_linkPath.isEmpty())
         return;
+    if (ownerIn(ownerPath()) == qint64(::getpid()))
+        QFile::remove(ownerPath());
     // Another simulator may have taken the path over since; its link is not ours to remove.
     const QByteArray link = QFile::encodeName(m_linkPath);
     char target[4096];

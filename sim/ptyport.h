@@ -12,6 +12,9 @@ class QSocketNotifier;
 // The simulator holds a slave descriptor of its own for as long as it runs: while any slave
 // descriptor is open the master never reads end-of-file or EIO, so the program may close and
 // reopen its port as often as it likes.
+//
+// Beside a link, "<link>.owner" holds the process id of the simulator that serves it, so that a
+// second simulator given the same link does not take it from a live one by accident.
 class PtyPort : public QObject
 {
     Q_OBJECT
@@ -22,9 +25,12 @@ public:
     ~PtyPort() override;
 
     // Opens the pseudo-terminal and, with a non-empty `linkPath`, points a symbolic link there
-    // at its slave, replacing an old link. False, with errorString() saying why, on failure.
-    bool open(const QString &linkPath);
+    // at its slave, replacing an old link. A link that another simulator still serves is left
+    // alone unless `replace`. False, with errorString() saying why, on failure; linkFailed()
+    // tells whether the link was the trouble rather than the pseudo-terminal.
+    bool open(const QString &linkPath, bool replace = false);
     QString errorString() const { return m_errorString; }
+    bool linkFailed() const { return m_linkFailed; }
 
     QString slavePath() const { return m_slavePath; }
     // The path the program should open: the link when there is one.
@@ -38,6 +44,8 @@ signals:
 
 private:
     bool fail(const QString &what);
+    bool claimLink(const QString &linkPath, bool replace);
+    QString ownerPath() const { return m_linkPath + QStringLiteral(".owner"); }
     void readAvailable();
     void writePending();
     void removeLink();
@@ -47,6 +55,7 @@ private:
     QString m_slavePath;
     QString m_linkPath;
     QString m_errorString;
+    bool m_linkFailed = false;
     QByteArray m_outgoing;
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;

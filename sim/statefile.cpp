@@ -136,4 +136,14 @@ bool save(const QString &path, const StoredState &state, QString *error)
     return true;
 }
 
+std::optional<QString> whyNotWritable(const QString &path)
+{
+    // As save() writes: a new file beside the old one, then renamed over it.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    file.cancelWriting();
+    return std::nullopt;
+}
+
 } // namespace StateFile

@@ -31,5 +31,7 @@ struct Loaded
 };
 Loaded load(const QString &path);
 bool save(const QString &path, const StoredState &state, QString *error);
+// Whether the file could be written now, without changing it; the reason when not.
+std::optional<QString> whyNotWritable(const QString &path);
 
 } // namespace StateFile

@@ -2,11 +2,15 @@
 #include "dotgrid.h"
 #include "frmmain.h"
 #include "messagebox.h"
+#include "moduletextbox.h"
 #include "testsupport.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace TestSupport;
@@ -40,6 +44,8 @@ private slots:
     void noSpeedSelected();
     void noPositionSelected_data();
     void noPositionSelected();
+    void refusedInputIsNamed_data();
+    void refusedInputIsNamed();
 
 private:
     void clickButton(const char *name);
@@ -236,6 +242,60 @@ void TestCommands::noPositionSelected()
     clickButton(qPrintable(button));
     QCOMPARE(m_messages, QStringList{QStringLiteral("No Position Selected")});
     QCOMPARE(m_pty->readAll(50), QByteArray());
+}
+
+void TestCommands::refusedInputIsNamed_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QStringList>("noteSays");
+    const QString mixed = QStringLiteral("Привет 🙂 é€ü");
+    QTest::newRow("pasted mixed scripts keep their Latin-1")
+        << "txtScroll" << true << mixed << QStringLiteral("  éü")
+        << QStringList{"П", "🙂", "€", "Latin-1"};
+    QTest::newRow("a long paste is cut to the box")
+        << "txtScroll" << true << QString(10000, u'A') << QString(20, u'A')
+        << QStringList{"20 characters"};
+    QTest::newRow("typed Cyrillic")
+        << "txtScroll" << false << QStringLiteral("Ж") << QString() << QStringList{"Ж", "Latin-1"};
+    QTest::newRow("paste into the one-character box")
+        << "txtSASC" << true << QStringLiteral("AB") << QStringLiteral("A")
+        << QStringList{"one character"};
+    QTest::newRow("plain Latin-1 paste, no note") << "txtScroll" << true << QStringLiteral("Grüße")
+                                                  << QStringLiteral("Grüße") << QStringList{};
+}
+
+void TestCommands::refusedInputIsNamed()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, kept);
+    QFETCH(QStringList, noteSays);
+    auto *edit = m_window->findChild<ModuleTextBox *>(box);
+    QVERIFY(edit);
+    QSignalSpy notes(edit, &ModuleTextBox::inputRefused);
+    edit->setFocus();
+    if (paste) {
+        QApplication::clipboard()->setText(input);
+        QTest::keySequence(edit, QKeySequence::Paste);
+    } else {
+        typeText(edit, input);
+    }
+    QCOMPARE(edit->text(), kept);
+    QCOMPARE(notes.count(), noteSays.isEmpty() ? 0 : 1);
+    for (const QString &word : noteSays)
+        QVERIFY2(notes.first().first().toString().contains(word),
+                 qPrintable(notes.first().first().toString()));
+    QVERIFY(m_messages.isEmpty()); // a note at the box, not a message box
+
+    // What is sent is what the box shows, byte for byte in Latin-1.
+    clickButton(box == QLatin1String("txtSASC") ? "cmdSSA" : "cmdScroll");
+    const QByteArray expected =
+        QByteArray(1, char(box == QLatin1String("txtSASC") ? 0xFE : 0xFD)) + kept.toLatin1();
+    QCOMPARE(m_pty->read(int(expected.size())), expected);
 }
 
 QTEST_MAIN(TestCommands)

@@ -153,6 +153,8 @@ private slots:
     void linkRemovedOnSignal_data();
     void linkRemovedOnSignal();
     void linkOverFileRefused();
+    void linkServedByAnotherRefused();
+    void unwritableStateFileWarned();
     void badArguments_data();
     void badArguments();
     void help();
@@ -380,9 +382,58 @@ void TestSimProcess::linkOverFileRefused()
     file.close();
     QVERIFY(!sim.start({}));
     QVERIFY(sim.process().state() == QProcess::NotRunning || sim.process().waitForFinished(3000));
-    QCOMPARE(sim.process().exitCode(), 1);
+    QCOMPARE(sim.process().exitCode(), 2);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("keep me"));
+}
+
+void TestSimProcess::linkServedByAnotherRefused()
+{
+    SimRun first(m_dir->path());
+    QVERIFY(first.start({}));
+    const QString firstPort = QFileInfo(first.linkPath()).symLinkTarget();
+
+    SimRun second(m_dir->path());
+    QVERIFY(!second.start({}));
+    QVERIFY(second.process().state() == QProcess::NotRunning ||
+            second.process().waitForFinished(3000));
+    QCOMPARE(second.process().exitCode(), 2);
+    QVERIFY(second.process().readAllStandardError().contains("--replace"));
+    QCOMPARE(QFileInfo(first.linkPath()).symLinkTarget(), firstPort);
+
+    // Asked to, a third one takes the link over; the first one, stopped, leaves it alone.
+    SimRun third(m_dir->path());
+    QVERIFY(third.start({"--replace"}));
+    const QString thirdPort = QFileInfo(third.linkPath()).symLinkTarget();
+    QVERIFY(thirdPort != firstPort);
+    QCOMPARE(first.stop(), 0);
+    QCOMPARE(QFileInfo(third.linkPath()).symLinkTarget(), thirdPort);
+    QVERIFY(third.openPort());
+    third.write(hex("F0"));
+    QCOMPARE(hexString(third.read(3)), QStringLiteral("FF FF FF"));
+}
+
+void TestSimProcess::unwritableStateFileWarned()
+{
+    // A state file in a folder that cannot exist: here, below a plain file.
+    QFile plain(m_dir->filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    SimRun sim(m_dir->path());
+    QVERIFY(sim.start({"--state", m_dir->filePath("plain/state")}));
+    QVERIFY(sim.openPort());
+    sim.write(hex("F6 39"));
+    QCOMPARE(hexString(sim.read(1)), QStringLiteral("AA"));
+    const QStringList log = sim.log(4);
+    QCOMPARE(log.size(), 4);
+    QVERIFY2(log.at(0).startsWith("# state file") && log.at(0).contains("cannot be written"),
+             qPrintable(log.at(0)));
+    // The change is acknowledged, as the module does, and the failed store is in the log.
+    QCOMPARE(log.at(1), QStringLiteral("F6 39"));
+    QVERIFY2(log.at(2).startsWith("# cannot write the state file"), qPrintable(log.at(2)));
+    QCOMPARE(log.at(3), QStringLiteral("< AA"));
+    QCOMPARE(sim.stop(), 0);
+    QVERIFY(sim.process().readAllStandardError().contains("cannot be written"));
 }
 
 void TestSimProcess::badArguments_data()
@@ -395,6 +446,7 @@ void TestSimProcess::badArguments_data()
     QTest::newRow("split of 0 ms") << QStringList{"--split", "0"};
     QTest::newRow("half a hex pair") << QStringList{"--settings-reply", "0"};
     QTest::newRow("empty settings record") << QStringList{"--settings-reply", ""};
+    QTest::newRow("link in a missing folder") << QStringList{"--link", "/nonexistent/x/port"};
 }
 
 void TestSimProcess::badArguments()

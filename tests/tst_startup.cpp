@@ -8,12 +8,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <ctime>
@@ -97,8 +104,16 @@ private slots:
     void controls_data();
     void controls();
 
+    void commandLine_data();
+    void commandLine();
+    void runSettings_data();
+    void runSettings();
+    void messageBoxOverItsWindow();
+    void disabledConfigureReadable();
+
 private:
     QStringList m_messages;
+    QStringList m_details;
 };
 
 void TestStartup::initTestCase()
@@ -111,7 +126,11 @@ void TestStartup::init()
     clearSettings();
     mapAllPortsToMissing();
     m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    m_details.clear();
+    MessageBox::setHandler([this](QWidget *, const QString &text, const QString &detail) {
+        m_messages.append(text);
+        m_details.append(detail);
+    });
 }
 
 void TestStartup::cleanup()
@@ -167,6 +186,11 @@ void TestStartup::missingPortAtStartup()
     window.Form_Load();
 
     QCOMPARE(m_messages, QStringList{PortUnavailable});
+    // Below the message: the number, its device, the system's reason and the remedy.
+    QVERIFY2(m_details.first().startsWith(QStringLiteral("COM2 is %1.\nThe system says: No such "
+                                                         "file or directory.\nNo such device")
+                                              .arg(missingDevicePath(2))),
+             qPrintable(m_details.first()));
     QVERIFY(!window.serialPort().isOpen());
     QCOMPARE(checkedPorts(window), QList<int>{2});
     QVERIFY(!configureEnabled(window));
@@ -278,6 +302,8 @@ void TestStartup::portHeldByAnotherProgram()
     FrmMain window;
     window.Form_Load();
     QCOMPARE(m_messages, QStringList{PortUnavailable});
+    QVERIFY2(m_details.first().contains(QStringLiteral("Another program holds the port")),
+             qPrintable(m_details.first()));
     QVERIFY(!window.serialPort().isOpen());
     QVERIFY(!configureEnabled(window));
 }
@@ -320,6 +346,8 @@ void TestStartup::outputWhileDriverIsFull()
     Pty pty;
     SerialLink link;
     QSignalSpy lost(&link, &SerialLink::portLost);
+    // A fast line, so that the link's pacing lets the messages out within the test's patience.
+    QVERIFY(link.setSettings(QStringLiteral("921600,n,8,1")));
     QVERIFY(link.open(pty.slavePath()));
 
     QByteArray sent;
@@ -528,6 +556,116 @@ void TestStartup::controls()
     QCOMPARE(widget->geometry(),
              Twips::rect(twips.left(), twips.top(), twips.width(), twips.height()));
     QCOMPARE(TestSupport::caption(widget), caption);
+}
+
+void TestStartup::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("error");
+    // No display at all: help and version are answered all the same.
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "^Usage: glyphsmith \\[options\\]\n"
+                          << "^$";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "^glyphsmith \\d+\\.\\d+\\.\\d+\n$"
+                             << "^$";
+    QTest::newRow("no display") << QStringList{} << 1 << "^$"
+                                << "^glyphsmith: no display found;[^\n]*\n$";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "-platform", "offscreen"} << 2 << "^$"
+                                    << "^glyphsmith: Unknown option 'bogus'";
+}
+
+void TestStartup::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    program.setProcessEnvironment(environment);
+    program.start(qEnvironmentVariable("GLYPHSMITH_PROGRAM"), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString stdOut = QString::fromLocal8Bit(program.readAllStandardOutput());
+    const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+    QVERIFY2(QRegularExpression(out).match(stdOut).hasMatch(), qPrintable(stdOut));
+    QVERIFY2(QRegularExpression(error).match(stdErr).hasMatch(), qPrintable(stdErr));
+}
+
+void TestStartup::runSettings_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("no settings file") << QByteArray();
+    QTest::newRow("[Ports] without COM1") << QByteArray("[Ports]\nCOM3=/dev/ttyS0\n");
+    QTest::newRow("COM1 and COM2 elsewhere, other groups kept")
+        << QByteArray("[Properties]\nCommPort=2\n\n[Ports]\nCOM1=/dev/ttyUSB0\nCOM2=/dev/ttyS0\n"
+                      "\n[Link]\nIdleGap=7\n");
+}
+
+void TestStartup::runSettings()
+{
+    // `make run` must never let a COM number stand for a real device of the machine.
+    QFETCH(QByteArray, before);
+    QTemporaryDir folder;
+    const QString conf = folder.filePath(QStringLiteral("config/Kaldor8x8.conf"));
+    const QString link = folder.filePath(QStringLiteral("module"));
+    if (!before.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(conf).absolutePath()));
+        QFile file(conf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    QProcess script;
+    script.start(QStringLiteral("sh"), {qEnvironmentVariable("GLYPHSMITH_SOURCE_DIR") +
+                                            QStringLiteral("/scripts/run-settings"),
+                                        conf, link});
+    QVERIFY(script.waitForFinished(5000));
+    QCOMPARE(script.exitCode(), 0);
+
+    QSettings settings(conf, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Ports/COM1")).toString(), link);
+    for (int port = 2; port <= 6; ++port) {
+        const QString device = settings.value(QStringLiteral("Ports/COM%1").arg(port)).toString();
+        QVERIFY2(!device.isEmpty() && !QFileInfo::exists(device), qPrintable(device));
+    }
+    if (before.contains("CommPort=2")) {
+        QCOMPARE(settings.value(QStringLiteral("Properties/CommPort")).toString(),
+                 QStringLiteral("2"));
+        QCOMPARE(settings.value(QStringLiteral("Link/IdleGap")).toString(), QStringLiteral("7"));
+    }
+}
+
+void TestStartup::messageBoxOverItsWindow()
+{
+    // Before its first show a window is where it has been placed; afterwards, where it is.
+    QWidget window;
+    window.setGeometry(100, 200, 400, 300);
+    QCOMPARE(MessageBox::placement(&window, QSize(200, 100)), QPoint(200, 300));
+    auto *child = new QWidget(&window);
+    QCOMPARE(MessageBox::placement(child, QSize(100, 50)), QPoint(250, 325));
+}
+
+void TestStartup::disabledConfigureReadable()
+{
+    FrmMain window;
+    window.Form_Load(); // COM1 missing: "Configure" stays disabled
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QMenuBar *bar = window.menuBar();
+    QAction *configure = window.findChild<QAction *>(QStringLiteral("mnuConfig"));
+    QVERIFY(!configure->isEnabled());
+    const QImage picture = bar->grab(bar->actionGeometry(configure)).toImage();
+    int darkest = 255;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            darkest = qMin(darkest, qGray(picture.pixel(x, y)));
+    }
+    // Readable against the grey (192) of the bar, yet not black as enabled text is.
+    QVERIFY2(darkest <= 110 && darkest >= 60, qPrintable(QString::number(darkest)));
 }
 
 QTEST_MAIN(TestStartup)

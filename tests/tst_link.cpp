@@ -1,0 +1,183 @@
+#include "appsettings.h"
+#include "commport.h"
+#include "linepacer.h"
+#include "seriallink.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <poll.h>
+#include <unistd.h>
+
+using namespace TestSupport;
+using namespace std::chrono_literals;
+using Time = LinePacer::Time;
+
+namespace {
+
+// A message handed over: its size, whether it ends by the idle gap, and when (ms from zero).
+struct Sent
+{
+    int bytes;
+    bool byGap;
+    double atMs;
+};
+
+Time at(double ms)
+{
+    return Time(std::chrono::duration_cast<LinePacer::Duration>(
+        std::chrono::duration<double, std::milli>(ms)));
+}
+
+double msOf(Time time)
+{
+    return std::chrono::duration<double, std::milli>(time.time_since_epoch()).count();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Sent>)
+
+// The serial link's pacing, its settings in the store, and what a failed port tells the user.
+class TestLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTemporarySettings(); }
+
+    void pacing_data();
+    void pacing();
+    void textsNeverTouchOnThePty();
+    void storeFailureNamesFileAndReason_data();
+    void storeFailureNamesFileAndReason();
+    void failureDetail_data();
+    void failureDetail();
+};
+
+void TestLink::pacing_data()
+{
+    QTest::addColumn<QList<Sent>>("sent");
+    QTest::addColumn<double>("nowMs");
+    QTest::addColumn<int>("driverQueued");
+    QTest::addColumn<double>("expectedMs");
+    // 9600 baud 8N1: 1.041667 ms a byte; a message of known length may be handed over one
+    // byte time before the line is free, a text only after the line is free and 5 ms quiet.
+    QTest::newRow("idle line: at once") << QList<Sent>{} << 3.0 << 0 << 3.0;
+    QTest::newRow("after a pattern") << QList<Sent>{{9, false, 0}} << 1.0 << 0 << 8 * 1.041667;
+    QTest::newRow("after a text: line time and gap")
+        << QList<Sent>{{6, true, 0}} << 1.0 << 0 << 6 * 1.041667 + 5;
+    QTest::newRow("after a text, long since") << QList<Sent>{{6, true, 0}} << 50.0 << 0 << 50.0;
+    QTest::newRow("handed over early: counted from the line, not the hand-over")
+        << QList<Sent>{{9, false, 0}, {9, false, 8.0}} << 9.0 << 0 << 17 * 1.041667;
+    QTest::newRow("driver still holds bytes after a text")
+        << QList<Sent>{{3, true, 0}} << 2.0 << 10 << 2 + 10 * 1.041667 + 5;
+    QTest::newRow("driver holds bytes after a pattern")
+        << QList<Sent>{{9, false, 0}} << 1.0 << 20 << 1 + 19 * 1.041667;
+}
+
+void TestLink::pacing()
+{
+    QFETCH(QList<Sent>, sent);
+    QFETCH(double, nowMs);
+    QFETCH(int, driverQueued);
+    QFETCH(double, expectedMs);
+    LinePacer pacer;
+    for (const Sent &message : sent)
+        pacer.sent(at(message.atMs), message.bytes, message.byGap);
+    QVERIFY2(qAbs(msOf(pacer.nextStart(at(nowMs), driverQueued)) - expectedMs) < 0.001,
+             qPrintable(QString::number(msOf(pacer.nextStart(at(nowMs), driverQueued)))));
+}
+
+void TestLink::textsNeverTouchOnThePty()
+{
+    // Two texts handed over at once reach the far end as two bursts, the second only after the
+    // first's line time and the idle gap, as the module needs to tell them apart.
+    Pty pty;
+    SerialLink link;
+    QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
+    QVERIFY(link.open(pty.slavePath()));
+    const QByteArray first = hex("FD 48 45 4C 4C 4F");
+    const QByteArray second = hex("FB 48 49");
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(link.output(first, SerialLink::MessageEnd::ByIdleGap));
+    QVERIFY(link.output(second, SerialLink::MessageEnd::ByIdleGap));
+    QCOMPARE(link.queuedMessages(), 1);
+    QCOMPARE(pty.read(int(first.size()), 1000), first);
+    const double firstMs = double(clock.nsecsElapsed()) / 1e6;
+    QCOMPARE(pty.read(int(second.size()), 1000), second);
+    const double secondMs = double(clock.nsecsElapsed()) / 1e6;
+    QVERIFY2(secondMs >= 6 * 1.0416 + 5,
+             qPrintable(QStringLiteral("second text read %1 ms after the first, %2 ms after both "
+                                       "were handed over")
+                            .arg(secondMs - firstMs)
+                            .arg(secondMs)));
+}
+
+void TestLink::storeFailureNamesFileAndReason_data()
+{
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<QString>("reason");
+    // Where the settings folder should be, there is a plain file.
+    QTest::newRow("folder cannot be made") << true << "Not a directory";
+    // Where the settings file should be, there is a folder.
+    QTest::newRow("file cannot be written") << false << "Is a directory";
+}
+
+void TestLink::storeFailureNamesFileAndReason()
+{
+    QFETCH(bool, folderIsAFile);
+    QFETCH(QString, reason);
+    // QSettings takes its folder from the environment once a run, so the blocker goes in the
+    // test's own settings folder and is taken away again.
+    const QString file = AppSettings::fileName();
+    const QString folder = QFileInfo(file).absolutePath();
+    QVERIFY(QDir(folder).removeRecursively());
+    const QString blocker = folderIsAFile ? folder : file;
+    if (folderIsAFile) {
+        QFile plain(blocker);
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QDir().mkpath(blocker));
+    }
+    const auto failure = AppSettings::storeCommPort(2);
+    QVERIFY(folderIsAFile ? QFile::remove(blocker) : QDir(folder).removeRecursively());
+    QVERIFY(failure);
+    QCOMPARE(failure->fileName, file);
+    QCOMPARE(failure->reason, reason);
+    QVERIFY(!AppSettings::storeCommPort(2));
+}
+
+void TestLink::failureDetail_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QStringList>("says");
+    using F = SerialLink::Failure;
+    QTest::newRow("no such device") << int(F::NotFound) << QStringList{"plugged in", "COM3"};
+    QTest::newRow("permission denied") << int(F::PermissionDenied) << QStringList{"dialout"};
+    QTest::newRow("held by another program") << int(F::InUse) << QStringList{"Another program"};
+    QTest::newRow("not a serial device") << int(F::NotSerial) << QStringList{"not a serial"};
+    QTest::newRow("gone while open") << int(F::Lost) << QStringList{"went away"};
+}
+
+void TestLink::failureDetail()
+{
+    QFETCH(int, failure);
+    QFETCH(QStringList, says);
+    const QString detail = portFailureDetail(3, QStringLiteral("/dev/ttyUSB7"),
+                                             SerialLink::Failure(failure), QStringLiteral("Why"));
+    QVERIFY2(detail.startsWith(QStringLiteral("COM3 is /dev/ttyUSB7.\nThe system says: Why.")),
+             qPrintable(detail));
+    for (const QString &word : says)
+        QVERIFY2(detail.contains(word), qPrintable(detail));
+    QVERIFY(portFailureDetail(4, std::nullopt, SerialLink::Failure::NotFound, QString())
+                .startsWith(QStringLiteral("COM4 stands for no device")));
+}
+
+QTEST_GUILESS_MAIN(TestLink)
+#include "tst_link.moc"
