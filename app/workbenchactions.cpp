@@ -9,6 +9,7 @@
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "patternimage.h"
+#include "patternlibrary.h"
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "workbenchsettings.h"
@@ -64,6 +65,10 @@ const TransformItem TransformItems[] = {
     {Transform::MirrorTopBottom, QT_TR_NOOP("&Mirror"), QT_TR_NOOP("&Top to Bottom"),
      QT_TR_NOOP("Mirror Top to Bottom"), Qt::CTRL | Qt::SHIFT | Qt::Key_M},
 };
+
+// What Copy adds for this program itself: the module bytes, so that its own pattern pastes back
+// without a question, whatever text format was chosen.
+constexpr char PatternMimeType[] = "application/x-glyphsmith-pattern";
 
 // The dot sizes a picture is exported at, with the file dialog's filter for each.
 constexpr int ExportDotSizes[] = {1, 16, 32};
@@ -266,12 +271,21 @@ void WorkbenchActions::copy()
     auto *data = new QMimeData;
     data->setText(TextFormats::write(pattern, WorkbenchSettings::copyFormat()));
     data->setImageData(PatternImage::render(pattern, 16));
+    data->setData(QLatin1String(PatternMimeType), bytesText(pattern).toLatin1());
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void WorkbenchActions::paste()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (data && data->hasFormat(QLatin1String(PatternMimeType))) {
+        const auto own =
+            patternFromBytesText(QString::fromLatin1(data->data(QLatin1String(PatternMimeType))));
+        if (own) {
+            m_window->gridEditor()->setPattern(own->columns(), tr("Paste"));
+            return;
+        }
+    }
     const bool hasImage = data && data->hasImage();
     if (data && data->hasText() && !data->text().trimmed().isEmpty()) {
         // A picture copied from elsewhere often comes with text, its address for one.

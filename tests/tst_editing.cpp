@@ -475,7 +475,12 @@ void TestEditing::copyThenPaste_data()
 void TestEditing::copyThenPaste()
 {
     QFETCH(Format, format);
-    FormatChooser::setHandler([&](const auto &, Format) { return std::optional<Format>(format); });
+    // The program's own copy pastes back without asking which reading is meant.
+    bool asked = false;
+    FormatChooser::setHandler([&](const auto &, Format) {
+        asked = true;
+        return std::optional<Format>();
+    });
     const Pattern drawn = Pattern::fromBits(0x1824'4281'8142'2418);
     QVERIFY(m_window->gridEditor()->setPattern(drawn.columns(), QStringLiteral("Draw")));
     m_window->findChild<QAction *>(QStringLiteral("mnuCopyAs-") + TextFormats::id(format))
@@ -488,6 +493,7 @@ void TestEditing::copyThenPaste()
     m_window->cmdCLR_Click();
     m_window->findChild<QAction *>(QStringLiteral("mnuPaste"))->trigger();
     QCOMPARE(gridPattern(*m_window).bits(), drawn.bits());
+    QVERIFY(!asked);
     // The picture alone pastes too, without asking for a threshold: its dots are crisp.
     m_window->cmdCLR_Click();
     QApplication::clipboard()->setImage(image);

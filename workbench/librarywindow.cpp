@@ -29,7 +29,6 @@ LibraryView::LibraryView(QWidget *parent)
     setSpacing(4);
     setGridSize(QSize(96, 72));
     setIconSize(QSize(40, 40));
-    setWordWrap(true);
     setTextElideMode(Qt::ElideRight);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setDragEnabled(true);
@@ -47,7 +46,7 @@ void LibraryView::startDrag(Qt::DropActions)
     std::sort(indexes.begin(), indexes.end());
     auto *drag = new QDrag(this);
     drag->setMimeData(model()->mimeData(indexes));
-    drag->setPixmap(indexes.first().data(Qt::DecorationRole).value<QPixmap>());
+    drag->setPixmap(indexes.first().data(Qt::DecorationRole).value<QIcon>().pixmap(iconSize()));
     drag->exec(Qt::MoveAction);
 }
 
