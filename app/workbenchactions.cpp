@@ -424,7 +424,6 @@ LibraryWindow *WorkbenchActions::libraryWindow()
 {
     if (!m_libraryWindow) {
         m_libraryWindow = new LibraryWindow(m_library, &m_window->grid(), m_window);
-        m_libraryWindow->setPalette(m_window->palette());
         m_libraryWindow->setWindowIcon(m_window->windowIcon());
         connect(m_libraryWindow, &LibraryWindow::loadRequested, this,
                 [this](const Pattern &pattern, const QString &name) {
@@ -489,7 +488,6 @@ void WorkbenchActions::showShortcuts()
         sections.append(
             {tr("Dialogs and windows"), {{tr("Close a dialog or this list"), tr("Esc")}}});
         m_shortcuts = new ShortcutsWindow(sections, m_window);
-        m_shortcuts->setPalette(m_window->palette());
         m_shortcuts->setWindowIcon(m_window->windowIcon());
     }
     m_shortcuts->show();

@@ -25,6 +25,8 @@ FormatChooser::FormatChooser(const QList<Reading> &readings, TextFormats::Format
     , m_group(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("frmPasteAs"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(tr("Paste As"));
     setFont(dialogFont());
     auto *layout = new QVBoxLayout(this);

@@ -42,6 +42,8 @@ ImageImportDialog::ImageImportDialog(const PatternImage::DotLevels &levels, cons
     , m_levels(levels)
 {
     setObjectName(QStringLiteral("frmImportImage"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(tr("Import Image - %1").arg(QFileInfo(source).fileName()));
     setFont(dialogFont());
 

@@ -90,6 +90,8 @@ LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, Q
     , m_grid(grid)
 {
     setObjectName(QStringLiteral("frmLibrary"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
     setFont(dialogFont());
     setAttribute(Qt::WA_DeleteOnClose, false);
 

@@ -11,6 +11,8 @@ ShortcutsWindow::ShortcutsWindow(const QList<Section> &sections, QWidget *parent
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmShortcuts"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(tr("Keyboard Shortcuts"));
     setFont(dialogFont());
     m_list = new QTreeWidget(this);
