@@ -320,7 +320,10 @@ QList<QPoint> DotGrid::cellsCrossed(QPointF from, QPointF to) const
 
 bool DotGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *cell = static_cast<DotCell *>(watched);
+    // Only the cells are watched; a cell being destroyed is no longer one.
+    auto *cell = qobject_cast<DotCell *>(watched);
+    if (!cell)
+        return false;
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         // The second press of a double click has already arrived as a press of its own.
