@@ -21,7 +21,9 @@ constexpr std::chrono::microseconds TimerLead{1500};
 
 struct LineSettings
 {
-    QSerialPort::BaudRate baud;
+    // Any rate the driver takes, not only the enumerated ones: QSerialPort::setBaudRate takes
+    // an int.
+    qint32 baud;
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
     QSerialPort::StopBits stopBits;
@@ -48,8 +50,7 @@ std::optional<LineSettings> parseSettings(const QString &text)
     if (!ok || baud <= 0)
         return std::nullopt;
 
-    LineSettings line{QSerialPort::BaudRate(baud), QSerialPort::NoParity, QSerialPort::Data8,
-                      QSerialPort::OneStop};
+    LineSettings line{baud, QSerialPort::NoParity, QSerialPort::Data8, QSerialPort::OneStop};
     const QString parity = fields[1].trimmed();
     if (parity == QLatin1String("n"))
         line.parity = QSerialPort::NoParity;
