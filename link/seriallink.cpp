@@ -197,6 +197,27 @@ bool SerialLink::output(const Protocol::Message &message)
                                                                             : MessageEnd::Known);
 }
 
+bool SerialLink::outputReplacing(const Protocol::Message &message, bool *replaced)
+{
+    if (replaced)
+        *replaced = false;
+    if (!m_port.isOpen() || m_gone)
+        return false;
+    if (!m_queue.isEmpty() && m_queue.last().replaceable) {
+        m_queue.last().bytes = message.bytes();
+        m_queue.last().end =
+            Protocol::endsByIdleGap(message.command) ? MessageEnd::ByIdleGap : MessageEnd::Known;
+        if (replaced)
+            *replaced = true;
+        return true;
+    }
+    if (!output(message))
+        return false;
+    if (!m_queue.isEmpty())
+        m_queue.last().replaceable = true;
+    return true;
+}
+
 // Hands every queued message whose turn has come to the driver and sets the timer for the next.
 // A failure to write is returned when `failAtOnce` (the caller reports it); otherwise, on the
 // timer's turn, it is reported as the port being lost.
