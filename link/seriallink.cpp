@@ -21,7 +21,7 @@ constexpr std::chrono::microseconds TimerLead{1500};
 
 struct LineSettings
 {
-    QSerialPort::BaudRate baud;
+    qint32 baud; // any rate the driver takes, not only the ones QSerialPort names
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
     QSerialPort::StopBits stopBits;
@@ -48,8 +48,7 @@ std::optional<LineSettings> parseSettings(const QString &text)
     if (!ok || baud <= 0)
         return std::nullopt;
 
-    LineSettings line{QSerialPort::BaudRate(baud), QSerialPort::NoParity, QSerialPort::Data8,
-                      QSerialPort::OneStop};
+    LineSettings line{baud, QSerialPort::NoParity, QSerialPort::Data8, QSerialPort::OneStop};
     const QString parity = fields[1].trimmed();
     if (parity == QLatin1String("n"))
         line.parity = QSerialPort::NoParity;
