@@ -20,8 +20,9 @@ their speed, F8 plays an arrow animation (0 up, 1 down, 2 right, 3 left).
 Log lines: the bytes of each message in hex ("FC 10 00 00 00 00 00 00 00"),
 "< " and the bytes of each reply or part of one as it is sent ("< AA"), and
 notes about junk, incomplete or refused messages starting with "# ". With
---log-times each line begins with the milliseconds since the start
-("1234.567 FC ..."): for a message, when its last byte arrived.
+--log-times each line begins with a time in milliseconds on the system's
+monotonic clock (CLOCK_MONOTONIC, "5234.567 FC ..."): for a message, when its
+last byte arrived.
 
 A bad argument ends the simulator with exit status 2: an unknown option or
 value, a --link path that cannot be made or that another simulator still
@@ -59,8 +60,8 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
                                                  "port, as a module on a line of that speed."),
                                   QStringLiteral("rate"));
     const QCommandLineOption logTimes(QStringLiteral("log-times"),
-                                      QStringLiteral("Begin each log line with the milliseconds "
-                                                     "since the start."));
+                                      QStringLiteral("Begin each log line with the time in "
+                                                     "milliseconds (monotonic clock)."));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Write every message and reply to <file>."),
                                  QStringLiteral("file"));

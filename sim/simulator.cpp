@@ -37,7 +37,10 @@ void Simulator::writeLog(const QString &line, std::optional<MessageFramer::Time>
         return;
     QByteArray text = line.toLatin1();
     if (m_logTimes) {
-        const double ms = double(duration_cast<microseconds>(at.value_or(now())).count()) / 1000;
+        // On the system's monotonic clock, so that other programs can set their own times
+        // against the log's.
+        const auto stamp = m_start.time_since_epoch() + at.value_or(now());
+        const double ms = double(duration_cast<microseconds>(stamp).count()) / 1000;
         text.prepend(QByteArray::number(ms, 'f', 3) + ' ');
     }
     m_log.write(text + '\n');

@@ -35,8 +35,8 @@ public:
     Simulator(const StoredState &stored, const Faults &faults, QObject *parent = nullptr);
 
     // One line per framed message, one per reply ("< AA"), and notes starting with "# ",
-    // each flushed as it is written; with `times`, each begins with the milliseconds since the
-    // start, for a message those of its last byte.
+    // each flushed as it is written; with `times`, each begins with the time in milliseconds on
+    // the monotonic clock, for a message that of its last byte.
     bool openLog(const QString &path, QString *error, bool times = false);
     // Where the stored settings are written whenever they change.
     void setStateFile(const QString &path) { m_statePath = path; }
