@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <string_view>
 
 namespace Fonts {
@@ -59,12 +60,21 @@ int guessedAscent(const BitmapFont &font)
 
 QRect letterInk(const BitmapFont &font)
 {
+    const auto isLetter = [](char32_t code) {
+        return code < 0x80 && QChar(char16_t(code)).isLetterOrNumber();
+    };
+    const bool mapped = std::any_of(font.glyphs.begin(), font.glyphs.end(),
+                                    [](const Glyph &glyph) { return !glyph.characters.isEmpty(); });
     QRect ink;
-    constexpr std::u32string_view letters =
-        U"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (const char32_t character : letters) {
-        if (const Glyph *glyph = font.glyphFor(character))
-            ink |= glyph->bitmap.inkRect();
+    for (const Glyph &glyph : font.glyphs) {
+        const bool letter =
+            mapped ? std::any_of(glyph.characters.begin(), glyph.characters.end(),
+                                 [&](const QString &text) {
+                                     return text.size() == 1 && isLetter(text[0].unicode());
+                                 })
+                   : glyph.code >= 0 && isLetter(char32_t(glyph.code));
+        if (letter)
+            ink |= glyph.bitmap.inkRect();
     }
     return ink.isEmpty() ? QRect(0, 0, font.width, font.height) : ink;
 }
