@@ -244,6 +244,7 @@ bool SerialLink::sendDue(bool failAtOnce)
         m_pacer.sent(LinePacer::Clock::now(), message.bytes.size(),
                      message.end == MessageEnd::ByIdleGap);
     }
+    emit queueDrained();
     return true;
 }
 

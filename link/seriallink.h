@@ -90,6 +90,9 @@ signals:
     void openChanged(bool open);
     // The device went away while open; the port has been closed.
     void portLost();
+    // The last queued message has been handed to the driver: a sender that goes step by step
+    // can queue its next step now and still keep the line busy.
+    void queueDrained();
 
 private:
     struct Pending
