@@ -84,7 +84,6 @@ private slots:
 
     void imageRoundTrip_data();
     void imageRoundTrip();
-    void imageThreshold();
     void pictureRefused_data();
     void pictureRefused();
 
@@ -337,23 +336,6 @@ void TestPattern::imageRoundTrip()
         QCOMPARE(PatternImage::threshold(*levels).bits(), pattern.bits());
     }
     QCOMPARE(QImage(path).size(), QSize(8 * dotSize, 8 * dotSize));
-}
-
-void TestPattern::imageThreshold()
-{
-    // A grey ramp from left to right, and a transparent picture counts as white paper.
-    QImage ramp(8, 8, QImage::Format_RGB32);
-    for (int x = 0; x < 8; ++x) {
-        for (int y = 0; y < 8; ++y)
-            ramp.setPixel(x, y, qRgb(x * 32, x * 32, x * 32));
-    }
-    const auto levels = PatternImage::levels(ramp);
-    QVERIFY(!PatternImage::isCrisp(levels));
-    QCOMPARE(PatternImage::threshold(levels, 100).rows()[0], quint8(0xF0));
-    QCOMPARE(PatternImage::threshold(levels, 100, true).rows()[5], quint8(0x0F));
-    QImage clear(40, 40, QImage::Format_ARGB32);
-    clear.fill(Qt::transparent);
-    QCOMPARE(PatternImage::threshold(PatternImage::levels(clear)).bits(), quint64(0));
 }
 
 void TestPattern::pictureRefused_data()
