@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <array>
+
 namespace {
 
 QString tr(const char *text)
@@ -22,15 +24,22 @@ const QLatin1String PatternsKey("patterns");
 const QLatin1String NameKey("name");
 const QLatin1String BytesKey("bytes");
 
+// The value of each hex digit, -1 for every other character below 128.
+constexpr std::array<qint8, 128> HexDigits = [] {
+    std::array<qint8, 128> digits{};
+    digits.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        digits[size_t(c)] = qint8(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        digits[size_t(c)] = qint8(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        digits[size_t(c)] = qint8(c - 'A' + 10);
+    return digits;
+}();
+
 int hexDigit(char16_t c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    return c < HexDigits.size() ? HexDigits[c] : -1;
 }
 
 QString megabytes(qint64 size)

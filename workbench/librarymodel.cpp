@@ -28,16 +28,14 @@ int LibraryModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_library.patterns.size());
 }
 
-// An icon rather than a pixmap: the view would make one of a pixmap at every paint.
-QIcon LibraryModel::thumbnail(const Pattern &pattern) const
+QPixmap LibraryModel::thumbnail(const Pattern &pattern) const
 {
     const auto cached = m_thumbnails.constFind(pattern.bits());
     if (cached != m_thumbnails.cend())
         return *cached;
     if (m_thumbnails.size() >= ThumbnailCacheSize)
         m_thumbnails.clear();
-    return *m_thumbnails.insert(pattern.bits(),
-                                QIcon(PatternPicture::draw(pattern, ThumbnailDotSize)));
+    return *m_thumbnails.insert(pattern.bits(), PatternPicture::draw(pattern, ThumbnailDotSize));
 }
 
 QVariant LibraryModel::data(const QModelIndex &index, int role) const

@@ -4,7 +4,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
-#include <QIcon>
+#include <QPixmap>
 
 // The patterns of a library as a list: names to show and edit, thumbnails, module bytes. Every
 // edit keeps the names unique and non-empty and is announced by edited(). Thumbnails are drawn
@@ -48,8 +48,8 @@ signals:
     void refused(const QString &reason);
 
 private:
-    QIcon thumbnail(const Pattern &pattern) const;
+    QPixmap thumbnail(const Pattern &pattern) const;
 
     PatternLibrary m_library;
-    mutable QHash<quint64, QIcon> m_thumbnails;
+    mutable QHash<quint64, QPixmap> m_thumbnails;
 };

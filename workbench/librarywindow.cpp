@@ -6,20 +6,85 @@
 #include "windowstyle.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
 #include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// A thumbnail over its name, drawn directly: the style's general item, with its text layout,
+// took most of the time the first look at a large library costs.
+class ThumbnailDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        const QPixmap thumbnail = index.data(Qt::DecorationRole).value<QPixmap>();
+        const QRect cell = option.rect;
+        const QPoint corner(cell.center().x() - thumbnail.width() / 2, cell.top() + Margin);
+        painter->drawPixmap(corner, thumbnail);
+
+        const QFontMetrics metrics(option.font);
+        const QString name = metrics.elidedText(index.data(Qt::DisplayRole).toString(),
+                                                Qt::ElideRight, cell.width() - 2 * Margin);
+        QRect text(0, 0, metrics.horizontalAdvance(name) + 2 * Margin, metrics.height());
+        text.moveTo(cell.center().x() - text.width() / 2, corner.y() + thumbnail.height() + Margin);
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(text, option.palette.brush(QPalette::Highlight));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(text, Qt::AlignCenter, name);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = text.adjusted(-1, -1, 1, 1);
+            const QWidget *view = option.widget;
+            (view ? view->style() : QApplication::style())
+                ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return option.rect.size();
+    }
+
+    // The name is edited where it is shown.
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override
+    {
+        const int thumbnail = index.data(Qt::DecorationRole).value<QPixmap>().height();
+        const int height = editor->sizeHint().height();
+        editor->setGeometry(option.rect.left(), option.rect.top() + 2 * Margin + thumbnail,
+                            option.rect.width(), height);
+    }
+
+private:
+    static constexpr int Margin = 2;
+};
+
+} // namespace
 
 LibraryView::LibraryView(QWidget *parent)
     : QListView(parent)
 {
-    setViewMode(QListView::IconMode);
+    // Icons on a grid, laid out as a list that wraps: icon mode would also keep a free position
+    // for every item, which costs a library of thousands a noticeable part of its opening.
     // Static: dragging reorders the patterns instead of moving icons about.
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::LeftToRight);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setWrapping(true);
@@ -29,7 +94,7 @@ LibraryView::LibraryView(QWidget *parent)
     setSpacing(4);
     setGridSize(QSize(96, 72));
     setIconSize(QSize(40, 40));
-    setTextElideMode(Qt::ElideRight);
+    setItemDelegate(new ThumbnailDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setDragEnabled(true);
     setAcceptDrops(true);
@@ -46,7 +111,7 @@ void LibraryView::startDrag(Qt::DropActions)
     std::sort(indexes.begin(), indexes.end());
     auto *drag = new QDrag(this);
     drag->setMimeData(model()->mimeData(indexes));
-    drag->setPixmap(indexes.first().data(Qt::DecorationRole).value<QIcon>().pixmap(iconSize()));
+    drag->setPixmap(indexes.first().data(Qt::DecorationRole).value<QPixmap>());
     drag->exec(Qt::MoveAction);
 }
 

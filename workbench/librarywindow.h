@@ -11,8 +11,8 @@ class QAction;
 class QLineEdit;
 class QSortFilterProxyModel;
 
-// The library's icon view. Dragging reorders the patterns: the drop is handed to the window as
-// rows of the view, and nothing is ever removed by the drag itself.
+// The library's view: thumbnails over their names on a grid. Dragging reorders the patterns: the
+// drop is handed to the window as rows of the view, and nothing is ever removed by the drag itself.
 class LibraryView : public QListView
 {
     Q_OBJECT
