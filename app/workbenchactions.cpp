@@ -98,7 +98,6 @@ QString withoutMnemonic(QString text)
 WorkbenchActions::WorkbenchActions(FrmMain *window)
     : QObject(window)
     , m_window(window)
-    , m_library(new LibraryDocument(this))
 {
     buildEditMenu();
     buildPatternMenu();
@@ -143,7 +142,7 @@ void WorkbenchActions::buildEditMenu()
         QAction *item = copyAs->addAction(TextFormats::displayName(format));
         item->setObjectName(QStringLiteral("mnuCopyAs-") + TextFormats::id(format));
         item->setCheckable(true);
-        item->setChecked(format == WorkbenchSettings::copyFormat());
+        item->setData(TextFormats::id(format));
         formats->addAction(item);
         connect(item, &QAction::triggered, this, [this, format] {
             WorkbenchSettings::setCopyFormat(format);
@@ -152,6 +151,12 @@ void WorkbenchActions::buildEditMenu()
             copy();
         });
     }
+    // The settings are read when the menu opens, not while the program starts.
+    connect(copyAs, &QMenu::aboutToShow, formats, [formats] {
+        const QString chosen = TextFormats::id(WorkbenchSettings::copyFormat());
+        for (QAction *item : formats->actions())
+            item->setChecked(item->data().toString() == chosen);
+    });
     connect(addAction(m_editMenu, "mnuPaste", tr("&Paste"), QKeySequence::Paste),
             &QAction::triggered, this, &WorkbenchActions::paste);
 
@@ -187,22 +192,23 @@ void WorkbenchActions::buildPatternMenu()
     m_patternMenu->setObjectName(QStringLiteral("mnuPattern"));
     connect(addAction(m_patternMenu, "mnuNew", tr("&New"), QKeySequence::New), &QAction::triggered,
             this, [this] {
-                if (m_library->newLibrary(m_window))
+                if (library()->newLibrary(m_window))
                     showLibrary();
             });
     connect(addAction(m_patternMenu, "mnuOpen", tr("&Open..."), QKeySequence::Open),
             &QAction::triggered, this, [this] {
-                if (m_library->open(m_window))
+                if (library()->open(m_window))
                     showLibrary();
             });
     m_recentMenu = m_patternMenu->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("mnuRecent"));
-    connect(m_recentMenu, &QMenu::aboutToShow, this, &WorkbenchActions::fillRecentMenu);
-    fillRecentMenu();
+    // Filled as the Pattern menu opens: an empty submenu would not open at all, and the settings
+    // are then read when needed, not while the program starts.
+    connect(m_patternMenu, &QMenu::aboutToShow, this, &WorkbenchActions::fillRecentMenu);
     connect(addAction(m_patternMenu, "mnuSave", tr("&Save"), QKeySequence::Save),
-            &QAction::triggered, this, [this] { m_library->save(m_window); });
+            &QAction::triggered, this, [this] { library()->save(m_window); });
     connect(addAction(m_patternMenu, "mnuSaveAs", tr("Save &As..."), QKeySequence::SaveAs),
-            &QAction::triggered, this, [this] { m_library->saveAs(m_window); });
+            &QAction::triggered, this, [this] { library()->saveAs(m_window); });
     m_patternMenu->addSeparator();
     connect(addAction(m_patternMenu, "mnuImportImage", tr("&Import Image..."),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)),
@@ -243,7 +249,7 @@ void WorkbenchActions::fillRecentMenu()
 
 void WorkbenchActions::openRecent(const QString &path)
 {
-    if (m_library->openFile(path, m_window)) {
+    if (library()->openFile(path, m_window)) {
         showLibrary();
         return;
     }
@@ -423,7 +429,7 @@ void WorkbenchActions::exportImage()
 LibraryWindow *WorkbenchActions::libraryWindow()
 {
     if (!m_libraryWindow) {
-        m_libraryWindow = new LibraryWindow(m_library, &m_window->grid(), m_window);
+        m_libraryWindow = new LibraryWindow(library(), &m_window->grid(), m_window);
         m_libraryWindow->setWindowIcon(m_window->windowIcon());
         connect(m_libraryWindow, &LibraryWindow::loadRequested, this,
                 [this](const Pattern &pattern, const QString &name) {
@@ -495,11 +501,19 @@ void WorkbenchActions::showShortcuts()
     m_shortcuts->activateWindow();
 }
 
+LibraryDocument *WorkbenchActions::library()
+{
+    // Made when first needed, so that the program's start-up does not draw the starter set.
+    if (!m_library)
+        m_library = new LibraryDocument(this);
+    return m_library;
+}
+
 bool WorkbenchActions::closeWorkbench()
 {
-    if (!m_library->maybeSave(m_libraryWindow && m_libraryWindow->isVisible()
-                                  ? static_cast<QWidget *>(m_libraryWindow)
-                                  : m_window))
+    if (m_library && !m_library->maybeSave(m_libraryWindow && m_libraryWindow->isVisible()
+                                               ? static_cast<QWidget *>(m_libraryWindow)
+                                               : m_window))
         return false;
     if (m_libraryWindow)
         m_libraryWindow->close();

@@ -27,7 +27,7 @@ public:
     explicit WorkbenchActions(FrmMain *window);
 
     QMenu *editMenu() const { return m_editMenu; }
-    LibraryDocument *library() const { return m_library; }
+    LibraryDocument *library();
     LibraryWindow *libraryWindow();
     ShortcutsWindow *shortcutsWindow() const;
 
@@ -59,7 +59,7 @@ private:
                        const QKeySequence &shortcut = QKeySequence());
 
     FrmMain *m_window;
-    LibraryDocument *m_library;
+    LibraryDocument *m_library = nullptr;
     QPointer<LibraryWindow> m_libraryWindow;
     QPointer<ShortcutsWindow> m_shortcuts;
     QMenu *m_editMenu = nullptr;

@@ -24,6 +24,9 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        // The name is made when a tool asks, not for all 64 cells while the window is built.
+        if (kind == QAccessible::Name)
+            return DotCell::tr("Row %1, column %2").arg(cell()->row()).arg(cell()->column());
         if (kind == QAccessible::Value)
             return cell()->isLit() ? DotCell::tr("lit") : DotCell::tr("dark");
         return QAccessibleWidget::text(kind);
@@ -63,6 +66,7 @@ void notifyState(DotCell *cell, void (*mark)(QAccessible::State &))
 DotCell::DotCell(int index, int row, int column, QWidget *parent)
     : QLabel(parent)
     , m_index(index)
+    , m_row(row)
     , m_column(column)
 {
     static const bool factoryInstalled = [] {
@@ -73,7 +77,6 @@ DotCell::DotCell(int index, int row, int column, QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     setScaledContents(false);
     setMargin(0);
-    setAccessibleName(tr("Row %1, column %2").arg(row).arg(column));
 }
 
 void DotCell::setLit(bool lit)

@@ -13,6 +13,8 @@ public:
     DotCell(int index, int row, int column, QWidget *parent = nullptr);
 
     int index() const { return m_index; }
+    // 1..8 from the top.
+    int row() const { return m_row; }
     // 1..8 from the left.
     int column() const { return m_column; }
     bool isLit() const { return m_lit; }
@@ -27,6 +29,7 @@ signals:
 
 private:
     int m_index;
+    int m_row;
     int m_column;
     bool m_lit = false;
     bool m_focusCell = false;
