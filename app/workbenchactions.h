@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+class BankDocument;
+class CharactersWindow;
 class FrmMain;
 class LibraryDocument;
 class LibraryWindow;
@@ -30,6 +32,8 @@ public:
     LibraryDocument *library();
     LibraryWindow *libraryWindow();
     ShortcutsWindow *shortcutsWindow() const;
+    CharactersWindow *charactersWindow();
+    BankDocument *characterBank();
 
     void copy();
     void paste();
@@ -42,6 +46,7 @@ public:
     void exportImage();
     void showLibrary();
     void showShortcuts();
+    void showCharacters();
 
     // Before the program closes: unsaved library changes are saved or dropped as the user says.
     // False when the user chose to stay.
@@ -55,6 +60,7 @@ private:
     void openRecent(const QString &path);
     void updateUndoActions();
     Pattern gridPattern() const;
+    QString bankDevice();
     QAction *addAction(QMenu *menu, const char *name, const QString &text,
                        const QKeySequence &shortcut = QKeySequence());
 
@@ -62,6 +68,8 @@ private:
     LibraryDocument *m_library = nullptr;
     QPointer<LibraryWindow> m_libraryWindow;
     QPointer<ShortcutsWindow> m_shortcuts;
+    BankDocument *m_bank = nullptr;
+    QPointer<CharactersWindow> m_characters;
     QMenu *m_editMenu = nullptr;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

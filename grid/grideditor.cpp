@@ -114,13 +114,19 @@ bool GridEditor::setPattern(const Protocol::ColumnPattern &columns, const QStrin
     return true;
 }
 
+void GridEditor::push(QUndoCommand *step)
+{
+    m_strokeOpen = false;
+    m_stack.push(step);
+}
+
 void GridEditor::undo()
 {
     if (!m_stack.canUndo())
         return;
     m_strokeOpen = false;
-    const auto *step = static_cast<const PatternStep *>(m_stack.command(m_stack.index() - 1));
-    if (m_grid->setPattern(step->before()))
+    const auto *step = dynamic_cast<const PatternStep *>(m_stack.command(m_stack.index() - 1));
+    if (!step || m_grid->setPattern(step->before()))
         m_stack.undo();
 }
 
@@ -129,7 +135,7 @@ void GridEditor::redo()
     if (!m_stack.canRedo())
         return;
     m_strokeOpen = false;
-    const auto *step = static_cast<const PatternStep *>(m_stack.command(m_stack.index()));
-    if (m_grid->setPattern(step->after()))
+    const auto *step = dynamic_cast<const PatternStep *>(m_stack.command(m_stack.index()));
+    if (!step || m_grid->setPattern(step->after()))
         m_stack.redo();
 }

@@ -27,6 +27,10 @@ public:
     bool click(int column, int weight);
     bool clear();
     bool setPattern(const Protocol::ColumnPattern &columns, const QString &stepName);
+    // A step of the workbench that changes something other than the grid (the custom
+    // characters stored from it), undone and redone in turn with the grid's own. The stack
+    // takes it and does it.
+    void push(QUndoCommand *step);
 
     void undo();
     void redo();
