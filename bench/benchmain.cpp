@@ -9,6 +9,7 @@
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
+#include "uploadbench.h"
 
 #include <QApplication>
 #include <QThread>
@@ -46,7 +47,8 @@ int main(int argc, char *argv[])
     QStringList chosen = QCoreApplication::arguments().mid(1);
     const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
                                QStringLiteral("startup"), QStringLiteral("burst"),
-                               QStringLiteral("library"), QStringLiteral("drag")};
+                               QStringLiteral("library"), QStringLiteral("drag"),
+                               QStringLiteral("upload")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -81,6 +83,10 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("drag"))) {
         announce("drag (1000 mouse moves in one second)");
         runDragBenchmark(report);
+    }
+    if (chosen.contains(QStringLiteral("upload"))) {
+        announce("upload all (10 uploads of ten custom characters at 9600 baud)");
+        runUploadBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

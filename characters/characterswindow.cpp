@@ -27,11 +27,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
-#include <QToolButton>
 #include <QUndoCommand>
 #include <QVBoxLayout>
 
@@ -65,12 +65,14 @@ private:
     Patterns m_after;
 };
 
-QToolButton *button(QAction *action, QWidget *parent)
+// A push button for an action, with its mnemonic, enabled as the action is.
+QPushButton *button(QAction *action, QWidget *parent)
 {
-    auto *b = new QToolButton(parent);
-    b->setDefaultAction(action);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::StrongFocus);
+    auto *b = new QPushButton(action->text(), parent);
+    b->setAutoDefault(false);
+    b->setEnabled(action->isEnabled());
+    QObject::connect(b, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::enabledChanged, b, &QPushButton::setEnabled);
     return b;
 }
 
@@ -152,8 +154,6 @@ QAction *CharactersWindow::addAction(const QString &text, const QKeySequence &sh
 {
     auto *action = new QAction(text, this);
     action->setShortcut(shortcut);
-    // The buttons show the text with its mnemonic; the list of shortcuts takes this.
-    action->setIconText(QString(text).remove(u'&').remove(QStringLiteral("...")));
     if (slot)
         connect(action, &QAction::triggered, this, slot);
     QWidget::addAction(action);
@@ -169,7 +169,10 @@ void CharactersWindow::buildSlotPart(QGroupBox *box)
     m_slots->setWordWrap(true);
     const int thumbnail = 8 * BankModel::ThumbnailDotSize;
     m_slots->setIconSize(QSize(thumbnail, thumbnail));
-    const int cell = fontMetrics().horizontalAdvance(tr("changed since upload")) + 16;
+    // Marks other than "as uploaded" are bold.
+    QFont bold = font();
+    bold.setBold(true);
+    const int cell = QFontMetrics(bold).horizontalAdvance(tr("changed since upload")) + 16;
     m_slots->setGridSize(QSize(cell, thumbnail + 3 * fontMetrics().height() + 8));
     m_slots->setMinimumHeight(2 * m_slots->gridSize().height() + 8);
     m_slots->setMinimumWidth(5 * cell + 24);
@@ -195,9 +198,9 @@ void CharactersWindow::buildSlotPart(QGroupBox *box)
         addAction(tr("&Upload"), QKeySequence(Qt::CTRL | Qt::Key_U), &CharactersWindow::upload);
     m_uploadAll = addAction(tr("Upload &All"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U),
                             &CharactersWindow::uploadAll);
-    m_cancel = addAction(tr("&Cancel"), QKeySequence(Qt::CTRL | Qt::Key_Period),
+    m_cancel = addAction(tr("Ca&ncel"), QKeySequence(Qt::CTRL | Qt::Key_Period),
                          &CharactersWindow::cancelUpload);
-    auto *saveBank = addAction(tr("Save in Library &File"), QKeySequence::Save, nullptr);
+    auto *saveBank = addAction(tr("Sa&ve in Library File"), QKeySequence::Save, nullptr);
     connect(saveBank, &QAction::triggered, this, [this] { saveBankInLibrary(); });
     auto *loadBank = addAction(tr("L&oad from File..."), QKeySequence::Open,
                                &CharactersWindow::chooseLibraryFile);
@@ -258,7 +261,7 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
                   &CharactersWindow::chooseFontFile);
     m_fontFile = new QLabel(tr("none"), box);
     m_fontFile->setObjectName(QStringLiteral("lblFontFile"));
-    m_scale = new QRadioButton(tr("Sc&ale to 8 x 8"), box);
+    m_scale = new QRadioButton(tr("S&cale to 8 x 8"), box);
     m_scale->setChecked(true);
     m_crop = new QRadioButton(tr("C&rop to 8 x 8"), box);
     auto *sources = new QButtonGroup(box);
