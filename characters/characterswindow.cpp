@@ -32,7 +32,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
-#include <QUndoCommand>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,21 +39,25 @@ namespace {
 constexpr int PreviewDotSize = 12;
 const QString ConsoleFonts = QStringLiteral("/usr/share/consolefonts");
 
-// A change of slots as a step of the grid's undo stack. It belongs to the device whose bank it
-// changed, even after the port has moved on to another.
-class BankStep : public QUndoCommand
+// A change of slots as a step of the grid's undo stack; the grid shows the same before and after
+// it. It belongs to the device whose bank it changed, even after the port has moved on.
+class BankStep : public GridStep
 {
 public:
     using Patterns = QMap<int, Protocol::ColumnPattern>;
 
-    BankStep(BankDocument *bank, const Patterns &before, const Patterns &after, const QString &text)
-        : QUndoCommand(text)
+    BankStep(BankDocument *bank, const Patterns &before, const Patterns &after,
+             const Protocol::ColumnPattern &grid, const QString &text)
+        : GridStep(text)
         , m_bank(bank)
         , m_device(bank->device())
         , m_before(before)
         , m_after(after)
+        , m_grid(grid)
     {}
 
+    Protocol::ColumnPattern gridBefore() const override { return m_grid; }
+    Protocol::ColumnPattern gridAfter() const override { return m_grid; }
     void redo() override { m_bank->setPatterns(m_device, m_after); }
     void undo() override { m_bank->setPatterns(m_device, m_before); }
 
@@ -63,6 +66,7 @@ private:
     QString m_device;
     Patterns m_before;
     Patterns m_after;
+    Protocol::ColumnPattern m_grid;
 };
 
 // A push button for an action, with its mnemonic, enabled as the action is.
@@ -409,7 +413,8 @@ void CharactersWindow::changeSlots(const QMap<int, Protocol::ColumnPattern> &aft
     for (auto it = after.begin(); it != after.end(); ++it)
         before.insert(it.key(), m_bank->bank().slot(it.key()).pattern);
     if (before != after)
-        m_editor->push(new BankStep(m_bank, before, after, stepName));
+        m_editor->push(new BankStep(m_bank, before, after, m_editor->grid()->model().columnValues(),
+                                    stepName));
 }
 
 void CharactersWindow::upload()

@@ -14,8 +14,8 @@ namespace AnimatedPicture {
 
 namespace {
 
-const QRgb Lit = qRgb(255, 64, 64);
-const QRgb Dark = qRgb(40, 40, 40);
+const QRgb Lit = qRgb(0, 0, 0);
+const QRgb Dark = qRgb(255, 255, 255);
 
 QString tr(const char *text)
 {
@@ -32,6 +32,11 @@ bool fail(QString *error, const QString &path, const QString &reason)
 bool isLit(const Protocol::ColumnPattern &pattern, int row, int column)
 {
     return pattern[size_t(column)] & Protocol::RowWeights[size_t(row)];
+}
+
+QImage render(const Protocol::ColumnPattern &pattern, int dotSize)
+{
+    return PatternImage::render(Pattern::fromColumns(pattern), dotSize);
 }
 
 // giflib writes through this into the save file.
@@ -51,12 +56,12 @@ std::optional<Picture> read(const QString &path, QString *error)
         return std::nullopt;
     }
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels) {
+    if (size.isValid() && qint64(size.width()) * size.height() > PatternImage::MaxPixels) {
         fail(error, path,
              tr("the picture is %1 x %2 pixels; at most %3 million pixels can be read")
                  .arg(size.width())
                  .arg(size.height())
-                 .arg(MaxPixels / 1000000));
+                 .arg(PatternImage::MaxPixels / 1000000));
         return std::nullopt;
     }
     Picture picture;
@@ -74,13 +79,7 @@ std::optional<Picture> read(const QString &path, QString *error)
             }
             break;
         }
-        // Transparent parts count as the light ground.
-        QImage flat(frame.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter(&flat).drawImage(0, 0, frame);
-        picture.frames.append(flat.scaled(Protocol::ColumnCount, Protocol::RowCount,
-                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                  .convertToFormat(QImage::Format_Grayscale8));
+        picture.frames.append(PatternImage::levels(frame));
         picture.delaysMs.append(delay);
         if (!reader.supportsAnimation() || !reader.canRead())
             break;
@@ -88,38 +87,15 @@ std::optional<Picture> read(const QString &path, QString *error)
     return picture;
 }
 
-QList<Frame> toFrames(const Picture &picture, int threshold, bool invert)
+QList<Frame> toFrames(const Picture &picture, int threshold, bool lightIsLit)
 {
     QList<Frame> frames;
     for (qsizetype i = 0; i < picture.frames.size(); ++i) {
-        const QImage &image = picture.frames.at(i);
-        Frame frame;
-        frame.durationMs = Frames::clampedDuration(picture.delaysMs.value(i));
-        for (int column = 0; column < Protocol::ColumnCount; ++column) {
-            for (int row = 0; row < Protocol::RowCount; ++row) {
-                const bool dark = qGray(image.pixel(column, row)) < threshold;
-                if (dark != invert)
-                    frame.pattern[size_t(column)] |= Protocol::RowWeights[size_t(row)];
-            }
-        }
-        frames.append(frame);
+        frames.append(
+            {PatternImage::threshold(picture.frames.at(i), threshold, lightIsLit).columns(),
+             Frames::clampedDuration(picture.delaysMs.value(i))});
     }
     return frames;
-}
-
-QImage render(const Protocol::ColumnPattern &pattern, int dotSize)
-{
-    QImage image(Protocol::ColumnCount * dotSize, Protocol::RowCount * dotSize,
-                 QImage::Format_RGB32);
-    image.fill(Dark);
-    QPainter painter(&image);
-    for (int column = 0; column < Protocol::ColumnCount; ++column) {
-        for (int row = 0; row < Protocol::RowCount; ++row) {
-            if (isLit(pattern, row, column))
-                painter.fillRect(column * dotSize, row * dotSize, dotSize, dotSize, QColor(Lit));
-        }
-    }
-    return image;
 }
 
 bool writeGif(const QString &path, const QList<Frame> &frames, int dotSize, QString *error)

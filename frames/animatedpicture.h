@@ -1,6 +1,7 @@
 #pragma once
 
 #include "animation.h"
+#include "patternimage.h"
 
 #include <QImage>
 #include <QList>
@@ -13,33 +14,29 @@
 namespace AnimatedPicture {
 
 // Every frame of an animated picture (a GIF above all; any picture Qt reads counts as one
-// frame), scaled down to 8x8 grey levels as it is read, with the delay of each.
+// frame), brought down to 8x8 grey levels as it is read, as the workbench's image import does,
+// with the delay of each.
 struct Picture
 {
-    QList<QImage> frames; // 8x8, QImage::Format_Grayscale8
-    QList<int> delaysMs;  // as the file gives them, 0 included
+    QList<PatternImage::DotLevels> frames;
+    QList<int> delaysMs; // as the file gives them, 0 included
 };
-
-// Pictures larger than this are refused before any frame is decoded.
-inline constexpr qint64 MaxPixels = 4096LL * 4096;
 
 // Nothing, with `error` naming the file and the reason, for a missing, damaged or empty file, a
 // picture too large to read, or more than Frames::MaxFrames frames.
 std::optional<Picture> read(const QString &path, QString *error);
 
-// The frames as dot patterns: a dot is lit where its grey level is below `threshold` (dark ink
-// on a light ground), or at or above it with `invert`. Delays become durations with
+// The frames as dot patterns: a dot is lit where the picture is darker than `threshold`, or
+// lighter with `lightIsLit` (PatternImage::threshold). Delays become durations with
 // Frames::clampedDuration().
-QList<Frame> toFrames(const Picture &picture, int threshold, bool invert);
+QList<Frame> toFrames(const Picture &picture, int threshold, bool lightIsLit);
 
-// An animated GIF that loops forever, each dot `dotSize` pixels square, each frame's delay its
-// duration in hundredths of a second. Written aside and renamed into place.
+// An animated GIF that loops forever, each frame drawn as the workbench draws a pattern (lit
+// dots black on white, `dotSize` pixels square, so that it reads back as it was), each frame's
+// delay its duration in hundredths of a second. Written aside and renamed into place.
 bool writeGif(const QString &path, const QList<Frame> &frames, int dotSize, QString *error);
 
-// All frames side by side, left to right, in one PNG.
+// All frames side by side, left to right, in one PNG, drawn as the GIF draws them.
 bool writeSpriteSheet(const QString &path, const QList<Frame> &frames, int dotSize, QString *error);
-
-// One frame as a picture: lit dots in red on a dark board, `dotSize` pixels each.
-QImage render(const Protocol::ColumnPattern &pattern, int dotSize);
 
 } // namespace AnimatedPicture

@@ -1,5 +1,7 @@
 #include "dotcell.h"
 
+#include <QPainter>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -85,6 +87,26 @@ void DotCell::setLit(bool lit)
         return;
     m_lit = lit;
     notifyState(this, [](QAccessible::State &state) { state.checked = true; });
+}
+
+void DotCell::setGhost(bool ghost)
+{
+    if (ghost == m_ghost)
+        return;
+    m_ghost = ghost;
+    update();
+}
+
+void DotCell::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_ghost || m_lit)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 0, 0, 70));
+    painter.drawEllipse(QRectF(rect()).adjusted(2, 2, -2, -2));
 }
 
 void DotCell::setFocusCell(bool focusCell)

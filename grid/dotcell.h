@@ -22,10 +22,16 @@ public:
     // The cell the grid's keyboard focus is on, while the grid has the focus.
     bool isFocusCell() const { return m_focusCell; }
     void setFocusCell(bool focusCell);
+    // A faint lit dot drawn over a dark one, for a pattern shown under the grid's own.
+    bool isGhost() const { return m_ghost; }
+    void setGhost(bool ghost);
 
 signals:
     // An assistive tool asked to toggle the dot.
     void toggleRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_index;
@@ -33,4 +39,5 @@ private:
     int m_column;
     bool m_lit = false;
     bool m_focusCell = false;
+    bool m_ghost = false;
 };

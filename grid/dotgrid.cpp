@@ -238,6 +238,7 @@ bool DotGrid::toggleCell(int column, int weight)
     setCellPicture(column, rowOf(weight), !lit, *picture);
     m_model.toggle(column, weight);
     label(column)->setText(m_model.columnText(column));
+    emit patternChanged(m_model.columnValues());
     return true;
 }
 
@@ -250,6 +251,7 @@ bool DotGrid::clearAll()
         emit pictureUnreadable(path);
         return false;
     }
+    const bool wasClear = m_model.columnValues() == Protocol::ColumnPattern{};
     m_model.clear();
     for (int column = 1; column <= GridModel::Columns; ++column) {
         for (int row = 0; row < Protocol::RowCount; ++row)
@@ -257,10 +259,12 @@ bool DotGrid::clearAll()
     }
     for (int column = 1; column <= GridModel::Columns; ++column)
         label(column)->setText(m_model.columnText(column));
+    if (!wasClear)
+        emit patternChanged(m_model.columnValues());
     return true;
 }
 
-bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
+DotGrid::Pictures DotGrid::readPictures(const Protocol::ColumnPattern &columns)
 {
     bool needLit = false;
     bool needDark = false;
@@ -269,18 +273,34 @@ bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
         needLit = needLit || (changed & columns[size_t(column - 1)]);
         needDark = needDark || (changed & ~columns[size_t(column - 1)]);
     }
-    const auto read = [this](bool needed, const QString &path) {
+    Pictures pictures;
+    const auto read = [this, &pictures](bool needed, const QString &path) {
         std::optional<QPixmap> picture;
-        if (needed && !(picture = DotPictures::load(path)))
+        if (needed && pictures.ok && !(picture = DotPictures::load(path))) {
             emit pictureUnreadable(path);
+            pictures.ok = false;
+        }
         return picture;
     };
-    const std::optional<QPixmap> lit = read(needLit, DotPictures::litPath());
-    if (needLit && !lit)
+    pictures.lit = read(needLit, DotPictures::litPath());
+    pictures.dark = read(needDark, DotPictures::darkPath());
+    return pictures;
+}
+
+bool DotGrid::canShow(const Protocol::ColumnPattern &columns)
+{
+    return readPictures(columns).ok;
+}
+
+bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
+{
+    const Pictures pictures = readPictures(columns);
+    if (!pictures.ok)
         return false;
-    const std::optional<QPixmap> dark = read(needDark, DotPictures::darkPath());
-    if (needDark && !dark)
-        return false;
+    const std::optional<QPixmap> &lit = pictures.lit;
+    const std::optional<QPixmap> &dark = pictures.dark;
+    const bool needLit = lit.has_value();
+    const bool needDark = dark.has_value();
     for (int column = 1; column <= GridModel::Columns; ++column) {
         const quint8 target = columns[size_t(column - 1)];
         if (m_model.columnValue(column) == target)
@@ -295,7 +315,20 @@ bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
         }
         label(column)->setText(m_model.columnText(column));
     }
+    if (needLit || needDark)
+        emit patternChanged(m_model.columnValues());
     return true;
+}
+
+void DotGrid::setGhost(const std::optional<Protocol::ColumnPattern> &ghost)
+{
+    for (int column = 1; column <= GridModel::Columns; ++column) {
+        for (int row = 0; row < Protocol::RowCount; ++row) {
+            const bool shown =
+                ghost && ((*ghost)[size_t(column - 1)] & Protocol::RowWeights[size_t(row)]);
+            m_cells[size_t(column - 1)][size_t(row)]->setGhost(shown);
+        }
+    }
 }
 
 QList<QPoint> DotGrid::cellsCrossed(QPointF from, QPointF to) const

@@ -3,6 +3,7 @@
 #include "gridmodel.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QPointF>
 
 #include <array>
@@ -47,6 +48,13 @@ public:
     bool clearAll();
     // Every dot as `columns` says; each picture is read once, and only if a cell takes it.
     bool setPattern(const Protocol::ColumnPattern &columns);
+    // Whether the pictures setPattern(columns) needs can be read now; if not, the path of the
+    // one that cannot is reported as setPattern() does, and nothing changes either way.
+    bool canShow(const Protocol::ColumnPattern &columns);
+
+    // Another pattern shown faintly under the grid's own (an animation's previous frame, say):
+    // its lit dots where the grid's are dark. It is only drawn: nothing else knows of it.
+    void setGhost(const std::optional<Protocol::ColumnPattern> &ghost);
 
     // The cells a pointer crosses going from `from` to `to` in the frame, in the order it
     // meets them, as (column 1..8, row 0..7).
@@ -61,6 +69,9 @@ signals:
     void strokeEnded();
     // A picture file could not be read; nothing was changed.
     void pictureUnreadable(const QString &path);
+    // The pattern is now `columns`: after a click, a stroke's cell, Clear ALL or a whole pattern,
+    // whenever the pattern is not the same as before.
+    void patternChanged(const Protocol::ColumnPattern &columns);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,6 +84,14 @@ private:
     void endStroke();
     void showContextMenu(QWidget *from, QPoint position);
     void setCellPicture(int column, int row, bool lit, const QPixmap &picture);
+    struct Pictures
+    {
+        bool ok = true;
+        std::optional<QPixmap> lit;
+        std::optional<QPixmap> dark;
+    };
+    // The pictures going from the grid's pattern to `columns` needs, read once each.
+    Pictures readPictures(const Protocol::ColumnPattern &columns);
 
     struct Stroke
     {

@@ -6,20 +6,20 @@ namespace {
 
 constexpr int StrokeId = 1;
 
-class PatternStep : public QUndoCommand
+class PatternStep : public GridStep
 {
 public:
     PatternStep(DotGrid *grid, const Protocol::ColumnPattern &before,
                 const Protocol::ColumnPattern &after, const QString &text, int stroke)
-        : QUndoCommand(text)
+        : GridStep(text)
         , m_grid(grid)
         , m_before(before)
         , m_after(after)
         , m_stroke(stroke)
     {}
 
-    const Protocol::ColumnPattern &before() const { return m_before; }
-    const Protocol::ColumnPattern &after() const { return m_after; }
+    Protocol::ColumnPattern gridBefore() const override { return m_before; }
+    Protocol::ColumnPattern gridAfter() const override { return m_after; }
 
     // The first time, the grid already shows `after`: nothing is read or changed.
     void redo() override { m_grid->setPattern(m_after); }
@@ -114,10 +114,15 @@ bool GridEditor::setPattern(const Protocol::ColumnPattern &columns, const QStrin
     return true;
 }
 
-void GridEditor::push(QUndoCommand *step)
+bool GridEditor::push(GridStep *step)
 {
     m_strokeOpen = false;
+    if (!m_grid->canShow(step->gridAfter())) {
+        delete step;
+        return false;
+    }
     m_stack.push(step);
+    return true;
 }
 
 void GridEditor::undo()
@@ -125,8 +130,8 @@ void GridEditor::undo()
     if (!m_stack.canUndo())
         return;
     m_strokeOpen = false;
-    const auto *step = dynamic_cast<const PatternStep *>(m_stack.command(m_stack.index() - 1));
-    if (!step || m_grid->setPattern(step->before()))
+    const auto *step = static_cast<const GridStep *>(m_stack.command(m_stack.index() - 1));
+    if (m_grid->canShow(step->gridBefore()))
         m_stack.undo();
 }
 
@@ -135,7 +140,7 @@ void GridEditor::redo()
     if (!m_stack.canRedo())
         return;
     m_strokeOpen = false;
-    const auto *step = dynamic_cast<const PatternStep *>(m_stack.command(m_stack.index()));
-    if (!step || m_grid->setPattern(step->after()))
+    const auto *step = static_cast<const GridStep *>(m_stack.command(m_stack.index()));
+    if (m_grid->canShow(step->gridAfter()))
         m_stack.redo();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gridstep.h"
 #include "protocol.h"
 
 #include <QObject>
@@ -27,10 +28,11 @@ public:
     bool click(int column, int weight);
     bool clear();
     bool setPattern(const Protocol::ColumnPattern &columns, const QString &stepName);
-    // A step of the workbench that changes something other than the grid (the custom
-    // characters stored from it), undone and redone in turn with the grid's own. The stack
-    // takes it and does it.
-    void push(QUndoCommand *step);
+
+    // A step of another kind (GridStep) onto the same stack: done at once, unless the pictures of
+    // the pattern it leaves cannot be read; then it is dropped and nothing changes. The stack
+    // takes the step in either case.
+    bool push(GridStep *step);
 
     void undo();
     void redo();

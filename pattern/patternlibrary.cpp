@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -25,6 +26,9 @@ const QLatin1String NameKey("name");
 const QLatin1String BytesKey("bytes");
 const QLatin1String BankKey("characterBank");
 const QLatin1String SlotsKey("slots");
+const QLatin1String AnimationsKey("animations");
+const QLatin1String FramesKey("frames");
+const QLatin1String DurationKey("duration");
 
 // The value of each hex digit, -1 for every other character below 128.
 constexpr std::array<qint8, 128> HexDigits = [] {
@@ -186,6 +190,8 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
             other.remove(BytesKey);
         }
     }
+    if (root.contains(AnimationsKey) && !readAnimations(root.value(AnimationsKey), library, reason))
+        return std::nullopt;
     if (root.contains(BankKey)) {
         library.characterBank = bankSection(root.value(BankKey), reason);
         if (!library.characterBank)
@@ -193,10 +199,60 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
     }
     for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
         if (it.key() != FormatKey && it.key() != VersionKey && it.key() != PatternsKey &&
-            it.key() != BankKey)
+            it.key() != AnimationsKey && it.key() != BankKey)
             library.otherSections.insert(it.key(), it.value());
     }
     return library;
+}
+
+bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &library,
+                                    QString *reason)
+{
+    if (!section.isArray()) {
+        *reason = tr("its \"animations\" are no list");
+        return false;
+    }
+    const QJsonArray entries = section.toArray();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QJsonObject entry = entries.at(i).toObject();
+        Animation animation;
+        animation.name = entry.value(NameKey).toString();
+        const QString which = tr("animation %1 (\"%2\")").arg(i + 1).arg(animation.name);
+        if (animation.name.trimmed().isEmpty()) {
+            *reason = tr("animation %1 has no name").arg(i + 1);
+            return false;
+        }
+        if (!library.animationNameProblem(animation.name).isEmpty()) {
+            *reason = tr("two animations are named \"%1\"").arg(animation.name);
+            return false;
+        }
+        const QJsonArray frames = entry.value(FramesKey).toArray();
+        if (!entry.value(FramesKey).isArray() || frames.size() > Frames::MaxFrames) {
+            *reason = tr("%1 has no list of at most %2 frames").arg(which).arg(Frames::MaxFrames);
+            return false;
+        }
+        for (qsizetype f = 0; f < frames.size(); ++f) {
+            const QJsonObject frame = frames.at(f).toObject();
+            const auto pattern = patternFromBytesText(frame.value(BytesKey).toString());
+            const QJsonValue duration = frame.value(DurationKey);
+            if (!pattern) {
+                *reason =
+                    tr("the bytes of frame %1 of %2 are not 16 hex digits").arg(f + 1).arg(which);
+                return false;
+            }
+            if (!duration.isDouble() || duration.toDouble() != double(duration.toInteger())) {
+                *reason = tr("frame %1 of %2 has no duration in whole milliseconds")
+                              .arg(f + 1)
+                              .arg(which);
+                return false;
+            }
+            // Kept within what the program plays: 0 is the GIF convention for 100 ms.
+            const qint64 ms = std::clamp<qint64>(duration.toInteger(), -1, Frames::MaxDurationMs);
+            animation.frames.append(Frame{pattern->columns(), Frames::clampedDuration(int(ms))});
+        }
+        library.animations.append(animation);
+    }
+    return true;
 }
 
 std::optional<PatternLibrary> PatternLibrary::read(const QString &path, QString *error)
@@ -237,6 +293,19 @@ QByteArray PatternLibrary::toJson() const
     root.insert(FormatKey, QLatin1String(FormatName));
     root.insert(VersionKey, FormatVersion);
     root.insert(PatternsKey, entries);
+    if (!animations.isEmpty()) {
+        QJsonArray animationEntries;
+        for (const Animation &animation : animations) {
+            QJsonArray frames;
+            for (const Frame &frame : animation.frames) {
+                frames.append(
+                    QJsonObject{{BytesKey, bytesText(Pattern::fromColumns(frame.pattern))},
+                                {DurationKey, frame.durationMs}});
+            }
+            animationEntries.append(QJsonObject{{NameKey, animation.name}, {FramesKey, frames}});
+        }
+        root.insert(AnimationsKey, animationEntries);
+    }
     if (characterBank) {
         QJsonArray bankSlots;
         for (const Pattern &pattern : characterBank->patterns)
@@ -271,6 +340,17 @@ QString PatternLibrary::nameProblem(const QString &name, int index) const
     for (int i = 0; i < patterns.size(); ++i) {
         if (i != index && patterns.at(i).name == name)
             return tr("There is already a pattern named \"%1\".").arg(name);
+    }
+    return QString();
+}
+
+QString PatternLibrary::animationNameProblem(const QString &name, int index) const
+{
+    if (name.trimmed().isEmpty())
+        return tr("An animation needs a name.");
+    for (int i = 0; i < animations.size(); ++i) {
+        if (i != index && animations.at(i).name == name)
+            return tr("There is already an animation named \"%1\".").arg(name);
     }
     return QString();
 }

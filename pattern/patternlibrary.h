@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation.h"
 #include "pattern.h"
 
 #include <QByteArray>
@@ -30,10 +31,11 @@ struct CharacterBankSection
     friend bool operator==(const CharacterBankSection &, const CharacterBankSection &) = default;
 };
 
-// A .glyphs pattern library: one JSON object with the format's name, its version and the list
-// of named patterns, each kept as its module bytes, and the character bank where there is one.
-// Sections and fields that this version does not know (later ones add animations) are kept and
-// written back unchanged. Only a higher format version is refused: a newer program writes one
+// A .glyphs pattern library: one JSON object with the format's name, its version, the list of
+// named patterns, each kept as its module bytes, the named animations, each a list of frames
+// with their module bytes and durations in milliseconds, and the character bank where there is
+// one. Sections and fields that this version does not know are kept and written back
+// unchanged. Only a higher format version is refused: a newer program writes one
 // when an older program would misread the file.
 class PatternLibrary
 {
@@ -44,6 +46,8 @@ public:
     static constexpr char FileSuffix[] = "glyphs";
 
     QList<NamedPattern> patterns;
+    // Written only when there are any, so that a library without animations reads as before.
+    QList<Animation> animations;
     // Files written before the bank was kept have none.
     std::optional<CharacterBankSection> characterBank;
     QJsonObject otherSections;
@@ -58,10 +62,15 @@ public:
 
     // Why `name` cannot name the pattern at `index` (-1: a new one): empty, or another's name.
     QString nameProblem(const QString &name, int index = -1) const;
+    // The same for an animation's name.
+    QString animationNameProblem(const QString &name, int index = -1) const;
     // "Pattern 1", "Pattern 2", ...: the first such name no pattern has.
     QString unusedName() const;
 
     friend bool operator==(const PatternLibrary &, const PatternLibrary &) = default;
+
+private:
+    static bool readAnimations(const QJsonValue &section, PatternLibrary &library, QString *reason);
 };
 
 // The module bytes as a library file keeps them: "10 00 00 00 00 00 00 00". Reading takes the

@@ -155,7 +155,7 @@ void TestFrames::gifRoundTrip()
     QVERIFY2(AnimatedPicture::writeGif(path, frames, 4, &error), qPrintable(error));
     const auto picture = AnimatedPicture::read(path, &error);
     QVERIFY2(picture, qPrintable(error));
-    QCOMPARE(AnimatedPicture::toFrames(*picture, 90, true), frames);
+    QCOMPARE(AnimatedPicture::toFrames(*picture, PatternImage::DefaultThreshold, false), frames);
 }
 
 void TestFrames::damagedGif_data()

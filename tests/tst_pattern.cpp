@@ -405,7 +405,7 @@ void TestPattern::libraryRoundTrip()
 void TestPattern::libraryKeepsWhatItDoesNotKnow()
 {
     const QByteArray json = R"({"format": "glyphsmith-library", "version": 1,
-        "animations": [{"name": "blink", "frames": [{"pattern": "Heart", "ms": 250}]}],
+        "palettes": [{"name": "warm", "colours": ["red", "amber"]}],
         "patterns": [{"name": "Heart", "bytes": "1000000000000000", "colour": "red"}]})";
     QString reason;
     const auto library = PatternLibrary::fromJson(json, &reason);
@@ -413,8 +413,7 @@ void TestPattern::libraryKeepsWhatItDoesNotKnow()
     QCOMPARE(library->patterns.first().pattern, topLeft());
     const QJsonObject again = QJsonDocument::fromJson(library->toJson()).object();
     const QJsonObject original = QJsonDocument::fromJson(json).object();
-    QCOMPARE(again.value(QStringLiteral("animations")),
-             original.value(QStringLiteral("animations")));
+    QCOMPARE(again.value(QStringLiteral("palettes")), original.value(QStringLiteral("palettes")));
     QCOMPARE(again.value(QStringLiteral("patterns"))
                  .toArray()
                  .at(0)

@@ -65,7 +65,29 @@ bool LibraryDocument::maybeSave(QWidget *parent)
 void LibraryDocument::revert()
 {
     m_model.setLibrary(m_saved);
+    replaceAnimations(m_saved.animations);
     setModified(false);
+}
+
+void LibraryDocument::setAnimations(const QList<Animation> &animations)
+{
+    if (animations == m_animations)
+        return;
+    m_animations = animations;
+    setModified(true);
+}
+
+void LibraryDocument::replaceAnimations(const QList<Animation> &animations)
+{
+    m_animations = animations;
+    emit animationsReplaced();
+}
+
+PatternLibrary LibraryDocument::current() const
+{
+    PatternLibrary library = m_model.library();
+    library.animations = m_animations;
+    return library;
 }
 
 bool LibraryDocument::newLibrary(QWidget *parent)
@@ -75,6 +97,7 @@ bool LibraryDocument::newLibrary(QWidget *parent)
     m_saved = PatternLibrary();
     m_starterSet = false;
     m_model.setLibrary(m_saved);
+    replaceAnimations({});
     setFilePath(QString());
     setModified(false);
     return true;
@@ -103,6 +126,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     m_saved = std::move(*library);
     m_starterSet = false;
     m_model.setLibrary(m_saved);
+    replaceAnimations(m_saved.animations);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
     WorkbenchSettings::rememberFile(m_path);
@@ -130,11 +154,12 @@ bool LibraryDocument::saveAs(QWidget *parent)
 bool LibraryDocument::saveTo(const QString &path, QWidget *parent)
 {
     QString error;
-    if (!m_model.library().write(path, &error)) {
+    const PatternLibrary library = current();
+    if (!library.write(path, &error)) {
         MessageBox::show(parent, error);
         return false;
     }
-    m_saved = m_model.library();
+    m_saved = library;
     m_starterSet = false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);

@@ -20,6 +20,10 @@ public:
     explicit LibraryDocument(QObject *parent = nullptr);
 
     LibraryModel *model() { return &m_model; }
+    // The animations kept in the same file as the patterns.
+    const QList<Animation> &animations() const { return m_animations; }
+    // Every change of the animations comes through here and counts as a change of the document.
+    void setAnimations(const QList<Animation> &animations);
     QString filePath() const { return m_path; }
     // The file's name, or what stands for a library that has none.
     QString displayName() const;
@@ -41,13 +45,20 @@ public:
 
 signals:
     void modifiedChanged(bool modified);
+    // The animations were replaced wholesale: a file opened, a new library, changes discarded.
+    void animationsReplaced();
     void filePathChanged(const QString &path);
 
 private:
     void setModified(bool modified);
     void setFilePath(const QString &path);
 
+    // The file's contents as they are now: the model's patterns, these animations.
+    PatternLibrary current() const;
+    void replaceAnimations(const QList<Animation> &animations);
+
     LibraryModel m_model;
+    QList<Animation> m_animations;
     QString m_path;
     bool m_modified = false;
     bool m_starterSet = true;

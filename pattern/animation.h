@@ -7,7 +7,8 @@
 
 // An animation the program plays on the module: named frames, each a dot pattern shown for a
 // time of its own. The module shows whatever pattern it was sent last, so playing is sending
-// the dot-pattern message of each frame at its time.
+// the dot-pattern message of each frame at its time. A pattern library keeps animations beside
+// its patterns.
 namespace Frames {
 
 // Nine bytes at 9600 baud, 8N1, take 9.375 ms: no frame can be shown for less on the module.

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "protocol.h"
+
+#include <QUndoCommand>
+
+// One step of the grid's undo stack. Whatever else a step changes, it says which pattern the
+// grid shows before and after it, so that the editor can make sure the pictures for that
+// pattern can be read before it takes the step back or does it again: a picture that cannot be
+// read leaves everything as it was.
+class GridStep : public QUndoCommand
+{
+public:
+    using QUndoCommand::QUndoCommand;
+
+    virtual Protocol::ColumnPattern gridBefore() const = 0;
+    virtual Protocol::ColumnPattern gridAfter() const = 0;
+};
