@@ -343,7 +343,8 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     grid->addWidget(m_threshold, 1, 2, 1, 2);
     grid->addWidget(m_thresholdValue, 1, 4);
     grid->addWidget(m_file, 2, 0);
-    grid->addWidget(button(openFont, box), 2, 1);
+    QPushButton *openFontButton = button(openFont, box);
+    grid->addWidget(openFontButton, 2, 1);
     grid->addWidget(m_fontFile, 2, 2, 1, 3);
     auto *fitRow = new QHBoxLayout;
     fitRow->addWidget(m_scale);
@@ -362,12 +363,18 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     auto *fillRow = new QHBoxLayout;
     fillRow->addWidget(fillLabel);
     fillRow->addWidget(m_fillText, 1);
-    fillRow->addWidget(button(fill, box));
+    QPushButton *fillButton = button(fill, box);
+    fillRow->addWidget(fillButton);
 
     auto *layout = new QVBoxLayout(box);
     layout->addLayout(grid);
     layout->addLayout(pickerRow, 1);
     layout->addLayout(fillRow);
+
+    // Tab goes through the controls as they stand, the buttons made last included.
+    setTabOrder(m_file, openFontButton);
+    setTabOrder(openFontButton, m_scale);
+    setTabOrder(m_fillText, fillButton);
 }
 
 int CharactersWindow::currentSlot() const
