@@ -21,9 +21,9 @@ QString BankModel::markText(CharacterBank::Mark mark)
     case CharacterBank::Mark::NeverUploaded:
         return tr("never uploaded");
     case CharacterBank::Mark::Changed:
-        return tr("changed since upload");
+        return tr("changed");
     case CharacterBank::Mark::Uploaded:
-        return tr("as uploaded");
+        return tr("uploaded");
     }
     return QString();
 }
@@ -44,7 +44,9 @@ QVariant BankModel::data(const QModelIndex &index, int role) const
         return QStringLiteral("%1\n%2").arg(index.row()).arg(markText(mark));
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
-        return tr("Slot %1: %2").arg(index.row()).arg(markText(mark));
+        return mark == CharacterBank::Mark::Changed
+                   ? tr("Slot %1: changed since the last upload").arg(index.row())
+                   : tr("Slot %1: %2").arg(index.row()).arg(markText(mark));
     case Qt::DecorationRole:
         return PatternPicture::draw(Pattern::fromColumns(slot.pattern), ThumbnailDotSize);
     case Qt::FontRole:

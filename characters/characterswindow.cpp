@@ -112,9 +112,8 @@ CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, Libra
 
     auto *note = new QLabel(
         tr("The module cannot be read back: each slot shows what this program last stored for "
-           "it, and its mark says whether that is what this program uploaded to the module on "
-           "this port (\"as uploaded\"), something else (\"changed since upload\") or nothing "
-           "yet (\"never uploaded\")."),
+           "it, and its mark says only what this program sent to the module on this port: "
+           "\"uploaded\" as shown, \"changed\" since the last upload, or \"never uploaded\"."),
         this);
     note->setObjectName(QStringLiteral("lblNote"));
     note->setWordWrap(true);
@@ -171,12 +170,14 @@ void CharactersWindow::buildSlotPart(QGroupBox *box)
     m_slots = iconList("lstSlots", box);
     m_slots->setModel(m_bankModel);
     m_slots->setWordWrap(true);
+    // Each slot is measured for itself: the marks other than "uploaded" are bold.
+    m_slots->setUniformItemSizes(false);
     const int thumbnail = 8 * BankModel::ThumbnailDotSize;
     m_slots->setIconSize(QSize(thumbnail, thumbnail));
-    // Marks other than "as uploaded" are bold.
+    // Marks other than "uploaded" are bold.
     QFont bold = font();
     bold.setBold(true);
-    const int cell = QFontMetrics(bold).horizontalAdvance(tr("changed since upload")) + 16;
+    const int cell = QFontMetrics(bold).horizontalAdvance(tr("never uploaded")) + 16;
     m_slots->setGridSize(QSize(cell, thumbnail + 3 * fontMetrics().height() + 8));
     m_slots->setMinimumHeight(2 * m_slots->gridSize().height() + 8);
     m_slots->setMinimumWidth(5 * cell + 24);
