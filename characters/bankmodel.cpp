@@ -105,19 +105,20 @@ int BankModel::dropPosition(int row, const QModelIndex &parent)
     return row >= 0 && row < CharacterBank::Slots ? row : -1;
 }
 
-bool BankModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int,
-                                const QModelIndex &parent) const
+// The empty part of the view counts too: a drag that enters there must not be refused for the
+// whole of its way over the slots. A drop there changes nothing.
+bool BankModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
+                                const QModelIndex &) const
 {
-    return (action & supportedDropActions()) && dropPosition(row, parent) >= 0 &&
-           !droppedPatterns(data).isEmpty();
+    return (action & supportedDropActions()) && !droppedPatterns(data).isEmpty();
 }
 
 bool BankModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
                              const QModelIndex &parent)
 {
-    if (!canDropMimeData(data, action, row, column, parent))
-        return false;
     const int position = dropPosition(row, parent);
+    if (position < 0 || !canDropMimeData(data, action, row, column, parent))
+        return false;
     emit patternsDropped(position, droppedPatterns(data).mid(0, CharacterBank::Slots - position));
     return true;
 }

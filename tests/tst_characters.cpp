@@ -222,6 +222,7 @@ void TestCharacters::dropFromLibrary()
     QMimeData text;
     text.setText(QStringLiteral("not a pattern"));
     QVERIFY(!model->dropMimeData(&text, Qt::CopyAction, -1, 0, model->index(0)));
+    QVERIFY(!model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, QModelIndex())); // no slot
 }
 
 void TestCharacters::uploadAllThroughTheSimulator()
