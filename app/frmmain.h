@@ -53,6 +53,8 @@ public:
     void SendCommand(quint8 cmd);
     // Sends a pattern as "Send Dot Matrix" sends the grid's.
     void sendPattern(const Protocol::ColumnPattern &columns);
+    // "Selected Comm Port Not Available", with what the port's state says below it.
+    void reportPortUnavailable();
 
     void mnuCOM_Click(int Index);
     void mnuConfig_Click();
@@ -90,7 +92,6 @@ private:
     void colClick(int column, int Index);
     std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
-    void reportPortUnavailable();
     void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
     CommPort MSComm1;

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+class FramesEditor;
+class FramesWindow;
 class FrmMain;
 class LibraryDocument;
 class LibraryWindow;
@@ -42,6 +44,12 @@ public:
     void exportImage();
     void showLibrary();
     void showShortcuts();
+    FramesEditor *framesEditor();
+    FramesWindow *framesWindow();
+    void showFrames();
+    // Edit > Send as You Draw: every change of the grid goes to the module at once, a pattern
+    // still waiting for the line replaced by the newer one.
+    QAction *sendAsYouDrawAction() const { return m_sendAsYouDraw; }
 
     // Before the program closes: unsaved library changes are saved or dropped as the user says.
     // False when the user chose to stay.
@@ -54,6 +62,8 @@ private:
     void fillRecentMenu();
     void openRecent(const QString &path);
     void updateUndoActions();
+    void readSendAsYouDraw();
+    void sendAsYouDraw(const Protocol::ColumnPattern &columns);
     Pattern gridPattern() const;
     QAction *addAction(QMenu *menu, const char *name, const QString &text,
                        const QKeySequence &shortcut = QKeySequence());
@@ -62,6 +72,10 @@ private:
     LibraryDocument *m_library = nullptr;
     QPointer<LibraryWindow> m_libraryWindow;
     QPointer<ShortcutsWindow> m_shortcuts;
+    FramesEditor *m_framesEditor = nullptr;
+    QPointer<FramesWindow> m_framesWindow;
+    QAction *m_sendAsYouDraw = nullptr;
+    bool m_sendAsYouDrawRead = false;
     QMenu *m_editMenu = nullptr;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
