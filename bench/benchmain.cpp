@@ -5,6 +5,7 @@
 #include "burstbench.h"
 #include "clickbench.h"
 #include "dragbench.h"
+#include "framesbench.h"
 #include "librarybench.h"
 #include "replywaitbench.h"
 #include "report.h"
@@ -46,7 +47,8 @@ int main(int argc, char *argv[])
     QStringList chosen = QCoreApplication::arguments().mid(1);
     const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
                                QStringLiteral("startup"), QStringLiteral("burst"),
-                               QStringLiteral("library"), QStringLiteral("drag")};
+                               QStringLiteral("library"), QStringLiteral("drag"),
+                               QStringLiteral("frames")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -81,6 +83,10 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("drag"))) {
         announce("drag (1000 mouse moves in one second)");
         runDragBenchmark(report);
+    }
+    if (chosen.contains(QStringLiteral("frames"))) {
+        announce("frames on a 9600-baud module (about 12 s)");
+        runFramesBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");
