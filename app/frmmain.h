@@ -53,7 +53,7 @@ public:
     void SendCommand(quint8 cmd);
     // Sends a pattern as "Send Dot Matrix" sends the grid's.
     void sendPattern(const Protocol::ColumnPattern &columns);
-    // "Selected Comm Port Not Available", with what the port's failure says.
+    // "Selected Comm Port Not Available", with what the port's state says below it.
     void reportPortUnavailable();
 
     void mnuCOM_Click(int Index);

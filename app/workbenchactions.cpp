@@ -4,6 +4,8 @@
 #include "characterswindow.h"
 #include "dotgrid.h"
 #include "formatchooser.h"
+#include "frameseditor.h"
+#include "frameswindow.h"
 #include "frmmain.h"
 #include "grideditor.h"
 #include "imageimportdialog.h"
@@ -106,6 +108,7 @@ WorkbenchActions::WorkbenchActions(FrmMain *window)
     buildPatternMenu();
     buildHelpMenu();
     window->dotGrid()->setContextMenu(m_editMenu);
+    connect(window->dotGrid(), &DotGrid::patternChanged, this, &WorkbenchActions::sendAsYouDraw);
 }
 
 QAction *WorkbenchActions::addAction(QMenu *menu, const char *name, const QString &text,
@@ -187,6 +190,36 @@ void WorkbenchActions::buildEditMenu()
     connect(addAction(m_editMenu, "mnuClear", tr("Clear A&LL"),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)),
             &QAction::triggered, m_window, &FrmMain::cmdCLR_Click);
+
+    m_editMenu->addSeparator();
+    m_sendAsYouDraw = addAction(m_editMenu, "mnuSendAsYouDraw", tr("Send as You &Draw"),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    m_sendAsYouDraw->setCheckable(true);
+    connect(m_editMenu, &QMenu::aboutToShow, this, &WorkbenchActions::readSendAsYouDraw);
+    connect(m_sendAsYouDraw, &QAction::toggled, this, [this](bool on) {
+        m_sendAsYouDrawRead = true;
+        WorkbenchSettings::setSendAsYouDraw(on);
+        if (on)
+            sendAsYouDraw(m_window->grid().columnValues());
+    });
+}
+
+// The setting is read when first needed (the menu opens, the grid changes), not while the
+// program starts.
+void WorkbenchActions::readSendAsYouDraw()
+{
+    if (m_sendAsYouDrawRead)
+        return;
+    m_sendAsYouDrawRead = true;
+    const QSignalBlocker blocker(m_sendAsYouDraw);
+    m_sendAsYouDraw->setChecked(WorkbenchSettings::sendAsYouDraw());
+}
+
+void WorkbenchActions::sendAsYouDraw(const Protocol::ColumnPattern &columns)
+{
+    readSendAsYouDraw();
+    if (m_sendAsYouDraw->isChecked() && m_window->serialPort().isOpen())
+        m_window->serialPort().outputReplacing(Protocol::dotMatrix(columns));
 }
 
 void WorkbenchActions::buildPatternMenu()
@@ -223,9 +256,42 @@ void WorkbenchActions::buildPatternMenu()
     connect(
         addAction(m_patternMenu, "mnuLibrary", tr("&Library"), QKeySequence(Qt::CTRL | Qt::Key_L)),
         &QAction::triggered, this, &WorkbenchActions::showLibrary);
+    connect(addAction(m_patternMenu, "mnuFrames", tr("&Frames"),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)),
+            &QAction::triggered, this, &WorkbenchActions::showFrames);
     connect(addAction(m_patternMenu, "mnuCharacters", tr("&Characters..."),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
             &QAction::triggered, this, &WorkbenchActions::showCharacters);
+}
+
+FramesEditor *WorkbenchActions::framesEditor()
+{
+    if (!m_framesEditor)
+        m_framesEditor = new FramesEditor(library(), m_window->gridEditor(), this);
+    return m_framesEditor;
+}
+
+FramesWindow *WorkbenchActions::framesWindow()
+{
+    if (!m_framesWindow) {
+        m_framesWindow = new FramesWindow(framesEditor(), m_window->gridEditor(), m_window);
+        m_framesWindow->setWindowIcon(m_window->windowIcon());
+        SerialLink &link = m_window->serialPort();
+        m_framesWindow->setModule(
+            [&link](const Protocol::ColumnPattern &pattern, bool *replaced) {
+                return link.outputReplacing(Protocol::dotMatrix(pattern), replaced);
+            },
+            [&link] { return link.isOpen(); }, [this] { m_window->reportPortUnavailable(); });
+    }
+    return m_framesWindow;
+}
+
+void WorkbenchActions::showFrames()
+{
+    FramesWindow *window = framesWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void WorkbenchActions::buildHelpMenu()
@@ -497,6 +563,11 @@ void WorkbenchActions::showShortcuts()
             library.entries.append({action->iconText(), keys});
         }
         sections.append(library);
+        ShortcutsWindow::Section frames{tr("Frames window"), {}};
+        for (const QAction *action : framesWindow()->shortcutActions())
+            frames.entries.append(
+                {action->iconText(), action->shortcut().toString(QKeySequence::NativeText)});
+        sections.append(frames);
         ShortcutsWindow::Section characters{tr("Characters window"), {}};
         for (const QAction *action : charactersWindow()->shortcutActions()) {
             QStringList keys;
@@ -585,6 +656,8 @@ bool WorkbenchActions::closeWorkbench()
         return false;
     if (m_libraryWindow)
         m_libraryWindow->close();
+    if (m_framesWindow)
+        m_framesWindow->close();
     if (m_shortcuts)
         m_shortcuts->close();
     if (m_characters)

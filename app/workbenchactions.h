@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+class FramesEditor;
+class FramesWindow;
 class BankDocument;
 class CharactersWindow;
 class FrmMain;
@@ -46,6 +48,12 @@ public:
     void exportImage();
     void showLibrary();
     void showShortcuts();
+    FramesEditor *framesEditor();
+    FramesWindow *framesWindow();
+    void showFrames();
+    // Edit > Send as You Draw: every change of the grid goes to the module at once, a pattern
+    // still waiting for the line replaced by the newer one.
+    QAction *sendAsYouDrawAction() const { return m_sendAsYouDraw; }
     void showCharacters();
 
     // Before the program closes: unsaved library changes are saved or dropped as the user says.
@@ -59,6 +67,8 @@ private:
     void fillRecentMenu();
     void openRecent(const QString &path);
     void updateUndoActions();
+    void readSendAsYouDraw();
+    void sendAsYouDraw(const Protocol::ColumnPattern &columns);
     Pattern gridPattern() const;
     QString bankDevice();
     QAction *addAction(QMenu *menu, const char *name, const QString &text,
@@ -68,6 +78,10 @@ private:
     LibraryDocument *m_library = nullptr;
     QPointer<LibraryWindow> m_libraryWindow;
     QPointer<ShortcutsWindow> m_shortcuts;
+    FramesEditor *m_framesEditor = nullptr;
+    QPointer<FramesWindow> m_framesWindow;
+    QAction *m_sendAsYouDraw = nullptr;
+    bool m_sendAsYouDrawRead = false;
     BankDocument *m_bank = nullptr;
     QPointer<CharactersWindow> m_characters;
     QMenu *m_editMenu = nullptr;

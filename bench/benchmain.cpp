@@ -5,6 +5,7 @@
 #include "burstbench.h"
 #include "clickbench.h"
 #include "dragbench.h"
+#include "framesbench.h"
 #include "librarybench.h"
 #include "replywaitbench.h"
 #include "report.h"
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
     const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
                                QStringLiteral("startup"), QStringLiteral("burst"),
                                QStringLiteral("library"), QStringLiteral("drag"),
-                               QStringLiteral("upload")};
+                               QStringLiteral("frames"),  QStringLiteral("upload")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -83,6 +84,10 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("drag"))) {
         announce("drag (1000 mouse moves in one second)");
         runDragBenchmark(report);
+    }
+    if (chosen.contains(QStringLiteral("frames"))) {
+        announce("frames on a 9600-baud module (about 12 s)");
+        runFramesBenchmark(report, QCoreApplication::applicationDirPath());
     }
     if (chosen.contains(QStringLiteral("upload"))) {
         announce("upload all (10 uploads of ten custom characters at 9600 baud)");

@@ -451,6 +451,17 @@ void TestPattern::libraryRefused_data()
                                            "{\"name\": \"A\", \"bytes\": "
                                            "\"0000000000000000\"}]}")
         << "patterns 1 and 3 are both named \"A\"";
+    const QByteArray animated = QByteArray(good).replace(
+        "\"patterns\"", R"("animations": [{"name": "Blink", "frames": FRAMES}], "patterns")");
+    QTest::newRow("animation frame bytes")
+        << QByteArray(animated).replace("FRAMES", R"([{"bytes": "10", "duration": 100}])")
+        << "the bytes of frame 1 of animation 1 (\"Blink\") are not 16 hex digits";
+    QTest::newRow("animation frame time")
+        << QByteArray(animated).replace("FRAMES",
+                                        R"([{"bytes": "1000000000000000", "duration": "long"}])")
+        << "frame 1 of animation 1 (\"Blink\") has no duration in whole milliseconds";
+    QTest::newRow("animation without frames")
+        << QByteArray(animated).replace("FRAMES", "{}") << "has no list of at most";
     const QString nine = QStringList(9, QStringLiteral("\"0000000000000000\"")).join(", ");
     const auto withBank = [&good](const QString &bank) {
         return QByteArray(good).replace("\"version\": 1",

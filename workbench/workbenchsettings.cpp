@@ -17,6 +17,7 @@ constexpr char CopyFormatKey[] = "CopyFormat";
 constexpr char BareFormatKey[] = "BareHexFormat";
 constexpr char ExportDotSizeKey[] = "ExportDotSize";
 constexpr char LastFolderKey[] = "LastFolder";
+constexpr char SendAsYouDrawKey[] = "SendAsYouDraw";
 
 QVariant value(const char *key, const QVariant &fallback = QVariant())
 {
@@ -112,6 +113,16 @@ QString lastFolder()
 void setLastFolder(const QString &folder)
 {
     setValue(LastFolderKey, folder);
+}
+
+bool sendAsYouDraw()
+{
+    return value(SendAsYouDrawKey, false).toBool();
+}
+
+void setSendAsYouDraw(bool on)
+{
+    setValue(SendAsYouDrawKey, on);
 }
 
 } // namespace WorkbenchSettings

@@ -29,4 +29,8 @@ void setExportDotSize(int dotSize);
 QString lastFolder();
 void setLastFolder(const QString &folder);
 
+// Edit > Send as You Draw.
+bool sendAsYouDraw();
+void setSendAsYouDraw(bool on);
+
 } // namespace WorkbenchSettings

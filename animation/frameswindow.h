@@ -1,0 +1,96 @@
+#pragma once
+
+#include "frameplayer.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class DotGrid;
+class FramesEditor;
+class FramesModel;
+class GridEditor;
+class LibraryView;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+
+// The window "Frames": the animations of the open library, the current one's frames as a strip
+// of thumbnails, and what is done with them. The selected frame is the one the main grid edits;
+// frames are added, duplicated, deleted, moved and timed here, each change one undo step with
+// the grid's. An animation plays in the window's preview, and on the module, each frame sent
+// as the dot-pattern message at its time; it comes from and goes to animated GIFs, sprite
+// sheets, C arrays, and text scrolled in any font.
+class FramesWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *parent = nullptr);
+    ~FramesWindow() override;
+
+    // How a frame reaches the module (a message that replaces one still waiting for the line),
+    // and how the user is told that the port is not open.
+    void setModule(FramePlayer::Send send, std::function<bool()> isOpen,
+                   std::function<void()> reportPortUnavailable);
+
+    FramePlayer *player() { return &m_player; }
+    LibraryView *strip() const { return m_strip; }
+    QComboBox *animationList() const { return m_animations; }
+    QSpinBox *durationBox() const { return m_duration; }
+    QCheckBox *onionSkinBox() const { return m_onionSkin; }
+    QCheckBox *loopBox() const { return m_loop; }
+    QLabel *countsLabel() const { return m_counts; }
+    QLabel *previewLabel() const { return m_preview; }
+    // The window's actions with their shortcuts, for the list of keyboard shortcuts.
+    QList<QAction *> shortcutActions() const { return m_actions; }
+
+    void newAnimation();
+    void renameAnimation();
+    void playOnScreen();
+    void playOnModule();
+    void stop();
+    void importAnimation();
+    bool importAnimationFile(const QString &path);
+    void textToFrames();
+    void exportGif();
+    void exportSpriteSheet();
+    // Asks which bytes: the module's, or rows with the leftmost dot in bit 7.
+    void exportCArray();
+    void exportCArray(bool rows);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QAction *addAction(const QString &text, const QKeySequence &shortcut);
+    void refresh();
+    void updateGhost();
+    void showFrame(int frame);
+    void play(bool onModule);
+    void showCounts(int shown, int skipped);
+    QString freeName(const QString &wanted) const;
+    QString chooseExport(const QString &caption, const QString &filter, const QString &suffix);
+
+    FramesEditor *m_editor;
+    GridEditor *m_grid;
+    FramesModel *m_model;
+    FramePlayer m_player;
+    // The frames being played, as they were when playing began.
+    QList<Frame> m_playing;
+    FramePlayer::Send m_send;
+    std::function<bool()> m_portOpen;
+    std::function<void()> m_reportPortUnavailable;
+    QList<QAction *> m_actions;
+    QComboBox *m_animations = nullptr;
+    LibraryView *m_strip = nullptr;
+    QSpinBox *m_duration = nullptr;
+    QCheckBox *m_onionSkin = nullptr;
+    QCheckBox *m_loop = nullptr;
+    QLabel *m_preview = nullptr;
+    QLabel *m_counts = nullptr;
+    bool m_refreshing = false;
+};

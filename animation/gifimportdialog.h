@@ -1,0 +1,43 @@
+#pragma once
+
+#include "animatedpicture.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QSlider;
+
+// The dialog "Import Animation": the frames of an animated picture as the threshold makes dots
+// of them, following the threshold slider as it moves, before they become an animation.
+class GifImportDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    GifImportDialog(const AnimatedPicture::Picture &picture, const QString &source,
+                    QWidget *parent = nullptr);
+
+    QList<Frame> frames() const;
+    QSlider *thresholdSlider() const { return m_slider; }
+    QCheckBox *lightIsLitBox() const { return m_lightIsLit; }
+    QPixmap preview() const;
+
+    // Nothing when the user cancelled. Tests replace the dialog with a handler.
+    static std::optional<QList<Frame>> run(QWidget *parent, const AnimatedPicture::Picture &picture,
+                                           const QString &source);
+    using Handler = std::function<std::optional<QList<Frame>>(
+        const AnimatedPicture::Picture &picture, const QString &source)>;
+    static void setHandler(Handler handler);
+
+private:
+    void updatePreview();
+
+    const AnimatedPicture::Picture &m_picture;
+    QSlider *m_slider = nullptr;
+    QCheckBox *m_lightIsLit = nullptr;
+    QLabel *m_preview = nullptr;
+};

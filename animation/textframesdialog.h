@@ -1,0 +1,54 @@
+#pragma once
+
+#include "textframes.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QSpinBox;
+
+// The dialog "Text to Frames": a text in any installed font, drawn without smoothing at a size
+// and threshold the user moves while seeing the result, scrolled one dot a frame in a direction
+// at a frame time of the user's choice.
+class TextFramesDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TextFramesDialog(QWidget *parent = nullptr);
+
+    QString text() const;
+    TextFrames::Options options() const;
+    QList<Frame> frames() const;
+    QLineEdit *textBox() const { return m_text; }
+    QLabel *previewLabel() const { return m_preview; }
+
+    // The text and the frames, or nothing when the user cancelled. Tests replace the dialog.
+    struct Result
+    {
+        QString text;
+        QList<Frame> frames;
+    };
+    static std::optional<Result> run(QWidget *parent);
+    using Handler = std::function<std::optional<Result>()>;
+    static void setHandler(Handler handler);
+
+private:
+    void updatePreview();
+
+    QLineEdit *m_text = nullptr;
+    QFontComboBox *m_font = nullptr;
+    QSpinBox *m_size = nullptr;
+    QSlider *m_threshold = nullptr;
+    QComboBox *m_direction = nullptr;
+    QSpinBox *m_frameMs = nullptr;
+    QLabel *m_preview = nullptr;
+    QLabel *m_count = nullptr;
+};

@@ -1,0 +1,334 @@
+#include "dotcell.h"
+#include "dotgrid.h"
+#include "frameseditor.h"
+#include "frameswindow.h"
+#include "frmmain.h"
+#include "gifimportdialog.h"
+#include "grideditor.h"
+#include "librarydocument.h"
+#include "librarywindow.h"
+#include "messagebox.h"
+#include "patternlibrary.h"
+#include "questions.h"
+#include "testsupport.h"
+#include "textframesdialog.h"
+#include "workbenchactions.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace TestSupport;
+using Columns = Protocol::ColumnPattern;
+
+namespace {
+
+QList<Columns> patternsOf(const QList<Frame> &frames)
+{
+    QList<Columns> patterns;
+    for (const Frame &frame : frames)
+        patterns.append(frame.pattern);
+    return patterns;
+}
+
+} // namespace
+
+// The Frames window: frames edited through the grid with one undo history, the onion skin,
+// playing on the module through the simulator, files in and out, and Send as You Draw.
+class TestAnimation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTemporarySettings(); }
+    void init();
+    void cleanup();
+
+    void framesAndGridShareOneUndoHistory();
+    void frameOperations_data();
+    void frameOperations();
+    void onionSkinIsOnlyDrawn();
+    void playOnModuleThroughTheSimulator();
+    void unplugStopsThePlayer();
+    void savedWithTheLibrary();
+    void importsAndExports();
+    void sendAsYouDrawEndsOnTheLastPattern();
+
+private:
+    FramesEditor *editor() { return m_window->workbench()->framesEditor(); }
+    Columns grid() const { return m_window->grid().columnValues(); }
+    void click(int column, int weight) { m_window->gridEditor()->click(column, weight); }
+
+    Pty *m_pty = nullptr;
+    FrmMain *m_window = nullptr;
+    FramesWindow *m_frames = nullptr;
+    QStringList m_messages;
+    QString m_nextFile;
+};
+
+void TestAnimation::init()
+{
+    clearSettings();
+    mapAllPortsToMissing();
+    m_pty = new Pty;
+    mapPort(1, m_pty->slavePath());
+    m_messages.clear();
+    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
+        return FileChooser::Choice{m_nextFile, f.value(0)};
+    });
+    SaveQuestion::setHandler(
+        [](QWidget *, const QString &) { return SaveQuestion::Answer::Discard; });
+    m_window = new FrmMain;
+    m_window->Form_Load();
+    m_window->show();
+    QVERIFY(m_window->serialPort().isOpen());
+    m_window->workbench()->showFrames();
+    m_frames = m_window->workbench()->framesWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frames));
+}
+
+void TestAnimation::cleanup()
+{
+    delete m_window;
+    delete m_pty;
+    MessageBox::setHandler({});
+    FileChooser::setHandler({});
+    SaveQuestion::setHandler({});
+    GifImportDialog::setHandler({});
+    TextFramesDialog::setHandler({});
+}
+
+void TestAnimation::framesAndGridShareOneUndoHistory()
+{
+    // Opening the window made an animation of the grid's pattern: one dark frame.
+    QCOMPARE(editor()->animations().size(), 1);
+    QCOMPARE(editor()->selectedFrame(), 0);
+    click(1, 16); // top left
+    QVERIFY(editor()->addFrame());
+    QCOMPARE(grid(), Columns{});
+    click(8, 8); // bottom right
+    QCOMPARE(patternsOf(editor()->frames()),
+             (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
+
+    // Back through all of it, the grid always showing the selected frame as it was then.
+    GridEditor *history = m_window->gridEditor();
+    history->undo(); // the click on frame 2
+    QCOMPARE(editor()->frames().at(1).pattern, Columns{});
+    history->undo(); // adding frame 2
+    QCOMPARE(editor()->frames().size(), 1);
+    QCOMPARE(editor()->selectedFrame(), 0);
+    QCOMPARE(grid(), (Columns{0x10, 0, 0, 0, 0, 0, 0, 0}));
+    history->undo(); // the click on frame 1
+    QCOMPARE(editor()->frames().at(0).pattern, Columns{});
+    QCOMPARE(grid(), Columns{});
+    for (int i = 0; i < 3; ++i)
+        history->redo();
+    QCOMPARE(editor()->selectedFrame(), 1);
+    QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
+    QCOMPARE(patternsOf(editor()->frames()),
+             (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
+    QVERIFY(m_window->workbench()->library()->isModified());
+}
+
+void TestAnimation::frameOperations_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QList<int>>("order"); // first column byte of each frame afterwards
+    QTest::addColumn<int>("selected");
+    // Frames 1, 2, 3 (first bytes 1, 2, 3), the second selected.
+    QTest::newRow("duplicate") << "duplicate" << QList<int>{1, 2, 2, 3} << 2;
+    QTest::newRow("delete") << "delete" << QList<int>{1, 3} << 1;
+    QTest::newRow("move later") << "later" << QList<int>{1, 3, 2} << 2;
+    QTest::newRow("move earlier") << "earlier" << QList<int>{2, 1, 3} << 0;
+    QTest::newRow("dropped at the end") << "drop" << QList<int>{1, 3, 2} << 2;
+}
+
+void TestAnimation::frameOperations()
+{
+    QFETCH(QString, operation);
+    QFETCH(QList<int>, order);
+    QFETCH(int, selected);
+    QList<Frame> frames;
+    for (quint8 first : {1, 2, 3})
+        frames.append(Frame{{first, 0, 0, 0, 0, 0, 0, 0}, 40});
+    QVERIFY(editor()->newAnimation(QStringLiteral("Three"), frames, QStringLiteral("test")));
+    QVERIFY(editor()->selectFrame(1));
+    if (operation == QLatin1String("duplicate"))
+        QVERIFY(editor()->duplicateFrame());
+    else if (operation == QLatin1String("delete"))
+        QVERIFY(editor()->deleteFrame());
+    else if (operation == QLatin1String("later"))
+        QVERIFY(editor()->moveFrame(1, 2));
+    else if (operation == QLatin1String("earlier"))
+        QVERIFY(editor()->moveFrame(1, 0));
+    else
+        emit m_frames->strip()->rowsDropped({1}, 3);
+    QList<int> firsts;
+    for (const Frame &frame : editor()->frames())
+        firsts.append(frame.pattern[0]);
+    QCOMPARE(firsts, order);
+    QCOMPARE(editor()->selectedFrame(), selected);
+    QCOMPARE(grid(), editor()->frames().at(selected).pattern);
+
+    // The time of a frame, through its box, is one more step.
+    m_frames->durationBox()->setValue(250);
+    QCOMPARE(editor()->frames().at(selected).durationMs, 250);
+    m_window->gridEditor()->undo();
+    QCOMPARE(editor()->frames().at(selected).durationMs, 40);
+}
+
+void TestAnimation::onionSkinIsOnlyDrawn()
+{
+    click(2, 1);
+    QVERIFY(editor()->addFrame());
+    m_frames->onionSkinBox()->setChecked(true);
+    DotGrid *dots = m_window->dotGrid();
+    QVERIFY(dots->cell(2, 1)->isGhost());
+    QVERIFY(!dots->cell(3, 1)->isGhost());
+    QCOMPARE(grid(), Columns{});
+    // What is sent is the grid's own pattern, not the faint one.
+    m_window->cmdDotM_Click();
+    QCOMPARE(m_pty->read(9), hex("FC 00 00 00 00 00 00 00 00"));
+    m_frames->onionSkinBox()->setChecked(false);
+    QVERIFY(!dots->cell(2, 1)->isGhost());
+}
+
+void TestAnimation::playOnModuleThroughTheSimulator()
+{
+    // The module on a 9600-baud line: the frames arrive in order, each no earlier than its time.
+    QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("module"));
+    const QString log = folder.filePath(QStringLiteral("log"));
+    QProcess sim;
+    sim.start(qEnvironmentVariable("GLYPHSMITH_SIM"),
+              {"--headless", "--baud", "9600", "--log-times", "--link", link, "--log", log});
+    QVERIFY(sim.waitForReadyRead(5000));
+    QVERIFY(m_window->serialPort().open(link));
+
+    QList<Frame> frames;
+    for (quint8 i = 1; i <= 5; ++i)
+        frames.append(Frame{{i, 0xFF, 0, 0, 0, 0, 0, i}, 50});
+    QVERIFY(editor()->newAnimation(QStringLiteral("Count"), frames, QStringLiteral("test")));
+    m_frames->loopBox()->setChecked(false);
+    m_frames->playOnModule();
+    QVERIFY(m_frames->player()->isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_frames->player()->isPlaying(), 3000);
+    QCOMPARE(m_frames->player()->shown(), 5);
+    QCOMPARE(m_frames->player()->skipped(), 0);
+
+    const auto logged = [&log] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+    QTRY_COMPARE(logged().size(), 5);
+    const QStringList lines = logged();
+    double first = 0;
+    for (int i = 0; i < 5; ++i) {
+        const qsizetype space = lines[i].indexOf(u' ');
+        QCOMPARE(lines[i].mid(space + 1),
+                 Protocol::hexString(Protocol::dotMatrix(frames[i].pattern).bytes()));
+        const double ms = lines[i].left(space).toDouble();
+        if (i == 0)
+            first = ms;
+        QVERIFY2(ms - first >= i * 50 - 1, qPrintable(lines.join(u'\n')));
+    }
+    sim.terminate();
+    sim.waitForFinished(3000);
+}
+
+void TestAnimation::unplugStopsThePlayer()
+{
+    QList<Frame> frames;
+    for (quint8 i = 1; i <= 4; ++i)
+        frames.append(Frame{{i, 0, 0, 0, 0, 0, 0, 0}, 20});
+    QVERIFY(editor()->newAnimation(QStringLiteral("Loop"), frames, QStringLiteral("test")));
+    m_frames->loopBox()->setChecked(true);
+    m_frames->playOnModule();
+    QVERIFY(m_frames->player()->isPlaying());
+    m_pty->closeMaster();
+    QTRY_VERIFY(!m_frames->player()->isPlaying());
+    QTest::qWait(200);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Selected Comm Port Not Available")});
+    QCOMPARE(editor()->frames(), frames);
+}
+
+void TestAnimation::savedWithTheLibrary()
+{
+    QList<Frame> frames = {Frame{{0x81, 0, 0, 0, 0, 0, 0, 0x18}, 120},
+                           Frame{{0, 0xFF, 0, 0, 0, 0, 0, 0}, 35}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Wink"), frames, QStringLiteral("test")));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("anim.glyphs"));
+    LibraryDocument *document = m_window->workbench()->library();
+    QVERIFY(document->saveTo(path, m_window));
+    QVERIFY(document->newLibrary(m_window));
+    QVERIFY(document->animations().isEmpty());
+    QVERIFY(document->openFile(path, m_window));
+    QCOMPARE(document->animations().last(), (Animation{QStringLiteral("Wink"), frames}));
+    QCOMPARE(editor()->currentAnimation(), 0);
+}
+
+void TestAnimation::importsAndExports()
+{
+    QTemporaryDir folder;
+    // A GIF written by the program comes back as the same frames, under the file's name.
+    QList<Frame> frames = {Frame{{0x10, 0, 0, 0, 0, 0, 0, 0}, 100},
+                           Frame{{0, 0, 0, 0, 0, 0, 0, 0x08}, 200}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Corners"), frames, QStringLiteral("test")));
+    m_nextFile = folder.filePath(QStringLiteral("corners.gif"));
+    m_frames->exportGif();
+    GifImportDialog::setHandler([](const AnimatedPicture::Picture &picture, const QString &) {
+        return std::optional<QList<Frame>>(AnimatedPicture::toFrames(picture, 128, false));
+    });
+    QVERIFY(m_frames->importAnimationFile(m_nextFile));
+    QCOMPARE(editor()->animations().last().name, QStringLiteral("corners"));
+    QCOMPARE(editor()->frames(), frames);
+
+    // The C array: one line of row bytes per frame, and the times.
+    m_nextFile = folder.filePath(QStringLiteral("corners.h"));
+    m_frames->exportCArray(true);
+    QFile array(m_nextFile);
+    QVERIFY(array.open(QIODevice::ReadOnly));
+    const QByteArray text = array.readAll();
+    QVERIFY2(text.contains("const uint8_t corners_frames[2][8] = {\n"
+                           "    {0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},\n"
+                           "    {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01},\n};\n"
+                           "const uint16_t corners_durations_ms[2] = {100, 200};"),
+             text.constData());
+
+    // A damaged picture: one message naming the file, nothing added.
+    const qsizetype animations = editor()->animations().size();
+    QFile broken(folder.filePath(QStringLiteral("broken.gif")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("GIF89a");
+    broken.close();
+    QVERIFY(!m_frames->importAnimationFile(broken.fileName()));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().contains(QStringLiteral("broken.gif")), qPrintable(m_messages[0]));
+    QCOMPARE(editor()->animations().size(), animations);
+}
+
+void TestAnimation::sendAsYouDrawEndsOnTheLastPattern()
+{
+    m_frames->close();
+    m_window->workbench()->sendAsYouDrawAction()->setChecked(true);
+    QCOMPARE(m_pty->read(9), hex("FC 00 00 00 00 00 00 00 00"));
+    // A quick stroke across a row: the line cannot carry every step, but it always ends on the
+    // grid's last pattern, and nothing waits behind it.
+    for (int column = 1; column <= 8; ++column)
+        click(column, 16);
+    const QByteArray received = m_pty->readAll(200);
+    QVERIFY(!received.isEmpty() && received.size() % 9 == 0);
+    QCOMPARE(received.right(9), hex("FC 10 10 10 10 10 10 10 10"));
+    QCOMPARE(m_window->serialPort().queuedMessages(), 0);
+}
+
+QTEST_MAIN(TestAnimation)
+#include "tst_animation.moc"
