@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QMimeData>
+#include <QPainter>
 
 BankModel::BankModel(BankDocument *document, QObject *parent)
     : QAbstractListModel(parent)
@@ -28,6 +29,25 @@ QString BankModel::markText(CharacterBank::Mark mark)
     return QString();
 }
 
+QSize BankModel::thumbnailSize()
+{
+    return {8 * (ThumbnailDotSize + HeldDotSize) + 4, 8 * ThumbnailDotSize};
+}
+
+// The slot's pattern and, for a changed slot, what the module still holds, small beside it.
+QPixmap BankModel::thumbnail(const CharacterBank::Slot &slot)
+{
+    QPixmap picture(thumbnailSize());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0,
+                       PatternPicture::draw(Pattern::fromColumns(slot.pattern), ThumbnailDotSize));
+    if (slot.mark() == CharacterBank::Mark::Changed)
+        painter.drawPixmap(picture.width() - 8 * HeldDotSize, picture.height() - 8 * HeldDotSize,
+                           PatternPicture::draw(Pattern::fromColumns(*slot.uploaded), HeldDotSize));
+    return picture;
+}
+
 int BankModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : CharacterBank::Slots;
@@ -45,10 +65,12 @@ QVariant BankModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return mark == CharacterBank::Mark::Changed
-                   ? tr("Slot %1: changed since the last upload").arg(index.row())
+                   ? tr("Slot %1: changed since the last upload; the small picture is what the "
+                        "module holds")
+                         .arg(index.row())
                    : tr("Slot %1: %2").arg(index.row()).arg(markText(mark));
     case Qt::DecorationRole:
-        return PatternPicture::draw(Pattern::fromColumns(slot.pattern), ThumbnailDotSize);
+        return thumbnail(slot);
     case Qt::FontRole:
         if (mark != CharacterBank::Mark::Uploaded) {
             QFont font;

@@ -4,6 +4,7 @@
 #include "pattern.h"
 
 #include <QAbstractListModel>
+#include <QPixmap>
 
 class BankDocument;
 
@@ -18,10 +19,14 @@ class BankModel : public QAbstractListModel
 public:
     enum Role { PatternRole = Qt::UserRole + 1, MarkRole };
     static constexpr int ThumbnailDotSize = 5;
+    // What a changed slot's module still holds, beside its pattern.
+    static constexpr int HeldDotSize = 2;
 
     explicit BankModel(BankDocument *document, QObject *parent = nullptr);
 
     static QString markText(CharacterBank::Mark mark);
+    static QSize thumbnailSize();
+    static QPixmap thumbnail(const CharacterBank::Slot &slot);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -172,13 +172,13 @@ void CharactersWindow::buildSlotPart(QGroupBox *box)
     m_slots->setWordWrap(true);
     // Each slot is measured for itself: the marks other than "uploaded" are bold.
     m_slots->setUniformItemSizes(false);
-    const int thumbnail = 8 * BankModel::ThumbnailDotSize;
-    m_slots->setIconSize(QSize(thumbnail, thumbnail));
+    const QSize thumbnail = BankModel::thumbnailSize();
+    m_slots->setIconSize(thumbnail);
     // Marks other than "uploaded" are bold.
     QFont bold = font();
     bold.setBold(true);
     const int cell = QFontMetrics(bold).horizontalAdvance(tr("never uploaded")) + 16;
-    m_slots->setGridSize(QSize(cell, thumbnail + 3 * fontMetrics().height() + 8));
+    m_slots->setGridSize(QSize(cell, thumbnail.height() + 3 * fontMetrics().height() + 8));
     m_slots->setMinimumHeight(2 * m_slots->gridSize().height() + 8);
     m_slots->setMinimumWidth(5 * cell + 24);
     // Patterns dragged from the library window land on a slot.

@@ -7,6 +7,7 @@
 #include "gridmodel.h"
 #include "librarydocument.h"
 #include "messagebox.h"
+#include "patternpicture.h"
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "testsupport.h"
@@ -251,6 +252,21 @@ void TestCharacters::uploadAllThroughTheSimulator()
     // One slot changed since: its mark says so, and Upload sends that slot alone.
     m_characters->storePatterns(2, {Pattern::fromBits(1)}, "set");
     QCOMPARE(bank().slot(2).mark(), Mark::Changed);
+    // Beside the new pattern, small, what the module still holds.
+    const QImage thumbnail = m_characters->bankModel()
+                                 ->index(2)
+                                 .data(Qt::DecorationRole)
+                                 .value<QPixmap>()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+    const QImage held =
+        PatternPicture::draw(Pattern::fromColumns(patternFor(2)), BankModel::HeldDotSize)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(thumbnail.copy(
+                 QRect(QPoint(thumbnail.width() - held.width(), thumbnail.height() - held.height()),
+                       held.size())),
+             held);
     m_characters->selectSlot(2);
     m_characters->upload();
     QTRY_VERIFY(!m_characters->isUploading());
