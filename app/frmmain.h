@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+class DevicesDialog;
 class DotGrid;
 class FrmConfig;
 class GridModel;
@@ -24,7 +25,9 @@ class QPushButton;
 // SerialLink) with its port menu, the pending payload CommandData, and the pattern editor (a
 // DotGrid over a GridModel). The eleven command buttons build their message through Protocol and
 // send it with SendCommand; the configuration dialog (FrmConfig) borrows the link for its own
-// exchanges. Every control that needs an open port follows the link's openChanged().
+// exchanges. Every control that needs an open port follows the link's openChanged(). A port that
+// is lost is reported once and reopened by the CommPort when its device returns; the Devices
+// dialog (DevicesDialog) assigns devices and network endpoints to COM1..COM6.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -42,12 +45,14 @@ public:
     DotGrid *dotGrid() const { return m_grid; }
     QByteArray commandData() const { return CommandData; }
     FrmConfig *configDialog() const;
+    DevicesDialog *devicesDialog() const;
 
     // Writes `cmd` followed by CommandData in one write.
     void SendCommand(quint8 cmd);
 
     void mnuCOM_Click(int Index);
     void mnuConfig_Click();
+    void mnuDevices_Click();
 
     void col1_Click(int Index);
     void col2_Click(int Index);
@@ -83,6 +88,7 @@ private:
     std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
     void reportPortUnavailable();
+    void storeChosenPort(int Index);
     void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
     CommPort MSComm1;
@@ -90,6 +96,7 @@ private:
 
     std::array<QAction *, 7> mnuCOM{}; // Index 1..6
     QAction *mnuConfig = nullptr;
+    QAction *mnuDevices = nullptr;
 
     QGroupBox *Frame1 = nullptr;
     DotGrid *m_grid = nullptr;
@@ -99,5 +106,8 @@ private:
     QComboBox *cboCustom = nullptr;
 
     QPointer<FrmConfig> m_config;
+    QPointer<DevicesDialog> m_devices;
+    // A port chosen from the menu that is still being connected: stored once it is open.
+    std::optional<int> m_storeWhenOpen;
     bool m_storeFailureReported = false;
 };

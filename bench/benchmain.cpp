@@ -4,6 +4,7 @@
 #include "benchsupport.h"
 #include "burstbench.h"
 #include "clickbench.h"
+#include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
@@ -42,8 +43,9 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"), QStringLiteral("wait"),
-                               QStringLiteral("startup"), QStringLiteral("burst")};
+    const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
+                               QStringLiteral("startup"), QStringLiteral("burst"),
+                               QStringLiteral("send"),    QStringLiteral("reconnect")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -69,6 +71,15 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("burst"))) {
         announce("burst (10000 commands, twice)");
         runBurstBenchmark(report);
+    }
+
+    if (chosen.contains(QStringLiteral("send"))) {
+        announce("send (30 runs of glyphsmith-send and of the floor)");
+        runSendBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("reconnect"))) {
+        announce("reconnect (20 unplugs, 3 s of waiting)");
+        runReconnectBenchmark(report);
     }
 
     std::fprintf(stdout, "\n");

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "endpoint.h"
+#include "linkfailure.h"
+#include "rfc2217session.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+// A module on the network, for SerialLink: raw bytes over TCP, or telnet with the
+// COM-PORT-OPTION (Rfc2217Session), which sets the far side's serial port and escapes 0xFF.
+// Connecting never blocks: opened() or openFailed() follows open() within ConnectTimeout, which
+// covers name resolution, the TCP handshake and the RFC 2217 negotiation alike.
+class NetworkPort : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::milliseconds ConnectTimeout{3000};
+
+    explicit NetworkPort(QObject *parent = nullptr);
+    ~NetworkPort() override;
+
+    void open(const Endpoint &endpoint, quint32 baudRate);
+    // Drops the connection at once; no signal follows.
+    void close();
+    bool isOpen() const { return m_open; }
+    bool isConnecting() const { return m_socket && !m_open; }
+
+    // Hands the bytes to the network, escaped where the protocol wants it. False when the
+    // connection is gone.
+    bool write(const QByteArray &data);
+    // Bytes handed over that the far side has not acknowledged yet.
+    qsizetype unsent() const;
+    // Whether everything handed over has gone to the network.
+    bool flushed() const { return unsent() == 0; }
+
+    qsizetype bytesAvailable() const { return m_input.size(); }
+    QByteArray readAll();
+    void discardInput() { m_input.clear(); }
+
+signals:
+    void opened();
+    void openFailed(LinkFailure failure, const QString &reason);
+    void lost(const QString &reason);
+    void bytesWritten();
+
+private:
+    void connected();
+    void readFromSocket();
+    void socketError(QAbstractSocket::SocketError error);
+    void disconnected();
+    void negotiationDone();
+    void fail(LinkFailure failure, const QString &reason);
+    void drop(const QString &reason);
+
+    Endpoint m_endpoint;
+    // Deleted later, not at once: the connection may be dropped from within one of its signals.
+    QTcpSocket *m_socket = nullptr;
+    std::unique_ptr<Rfc2217Session> m_session;
+    QTimer m_connectTimer;
+    QByteArray m_input;
+    bool m_open = false;
+};
+
+// Why a connection could not be made, from the socket's error; public for the tests.
+LinkFailure classifySocketError(QAbstractSocket::SocketError error);
