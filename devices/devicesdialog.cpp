@@ -39,6 +39,7 @@ DevicesDialog::DevicesDialog(QWidget *parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().lineSpacing() + 8);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
 
@@ -114,7 +115,7 @@ DevicesDialog::DevicesDialog(QWidget *parent)
 
     m_model.refresh();
     m_table->resizeColumnsToContents();
-    resize(qMax(sizeHint().width(), 720), qMax(sizeHint().height(), 360));
+    resize(qMax(sizeHint().width(), 760), qMax(sizeHint().height(), 400));
     m_table->setFocus();
     updateButtons();
 }
