@@ -21,7 +21,7 @@ constexpr std::chrono::microseconds TimerLead{1500};
 
 struct LineSettings
 {
-    QSerialPort::BaudRate baud;
+    qint32 baud; // any rate the driver takes, not only the ones QSerialPort names
     QSerialPort::Parity parity;
     QSerialPort::DataBits dataBits;
     QSerialPort::StopBits stopBits;
@@ -48,8 +48,7 @@ std::optional<LineSettings> parseSettings(const QString &text)
     if (!ok || baud <= 0)
         return std::nullopt;
 
-    LineSettings line{QSerialPort::BaudRate(baud), QSerialPort::NoParity, QSerialPort::Data8,
-                      QSerialPort::OneStop};
+    LineSettings line{baud, QSerialPort::NoParity, QSerialPort::Data8, QSerialPort::OneStop};
     const QString parity = fields[1].trimmed();
     if (parity == QLatin1String("n"))
         line.parity = QSerialPort::NoParity;
@@ -250,6 +249,27 @@ bool SerialLink::output(const Protocol::Message &message)
                                                                             : MessageEnd::Known);
 }
 
+bool SerialLink::outputReplacing(const Protocol::Message &message, bool *replaced)
+{
+    if (replaced)
+        *replaced = false;
+    if (!m_port.isOpen() || m_gone)
+        return false;
+    if (!m_queue.isEmpty() && m_queue.last().replaceable) {
+        m_queue.last().bytes = message.bytes();
+        m_queue.last().end =
+            Protocol::endsByIdleGap(message.command) ? MessageEnd::ByIdleGap : MessageEnd::Known;
+        if (replaced)
+            *replaced = true;
+        return true;
+    }
+    if (!output(message))
+        return false;
+    if (!m_queue.isEmpty())
+        m_queue.last().replaceable = true;
+    return true;
+}
+
 // Hands every queued message whose turn has come to the driver and sets the timer for the next.
 // A failure to write is returned when `failAtOnce` (the caller reports it); otherwise, on the
 // timer's turn, it is reported as the port being lost.
@@ -277,6 +297,7 @@ bool SerialLink::sendDue(bool failAtOnce)
         m_pacer.sent(LinePacer::Clock::now(), message.bytes.size(),
                      message.end == MessageEnd::ByIdleGap);
     }
+    emit queueDrained();
     return true;
 }
 

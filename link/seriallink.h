@@ -66,6 +66,11 @@ public:
     bool output(const QByteArray &bytes, MessageEnd end = MessageEnd::Known);
     // The same for a message of the module's protocol, ended by the idle gap where it must be.
     bool output(const Protocol::Message &message);
+    // For a stream of whole pictures (frames of an animation, a pattern sent as it is drawn):
+    // while the previous one of the stream still waits for the line, this one takes its place
+    // (latest wins), so the queue never grows behind a line that cannot keep up. `replaced` says
+    // whether one was dropped that way.
+    bool outputReplacing(const Protocol::Message &message, bool *replaced = nullptr);
     // Messages waiting for the line.
     qsizetype queuedMessages() const { return m_queue.size(); }
 
@@ -90,12 +95,16 @@ signals:
     void portLost();
     // A connection under way could not be made; failure() and errorString() say why.
     void openFailed();
+    // The last queued message has been handed to the driver: a sender that goes step by step
+    // can queue its next step now and still keep the line busy.
+    void queueDrained();
 
 private:
     struct Pending
     {
         QByteArray bytes;
         MessageEnd end;
+        bool replaceable = false;
     };
 
     void handleError(QSerialPort::SerialPortError error);

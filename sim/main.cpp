@@ -43,7 +43,7 @@ int run(const Options &options)
     Simulator simulator(loaded.state, options.faults);
     if (!options.logPath.isEmpty()) {
         QString error;
-        if (!simulator.openLog(options.logPath, &error)) {
+        if (!simulator.openLog(options.logPath, &error, options.logTimes)) {
             printError(QStringLiteral("cannot write %1: %2").arg(options.logPath, error));
             return BadArgument;
         }
@@ -65,6 +65,8 @@ int run(const Options &options)
         }
     }
 
+    port.setBaud(options.baud);
+    simulator.setLinePoll([&port] { port.takeDue(); });
     QObject::connect(&port, &PtyPort::received, &simulator, &Simulator::receive);
     QObject::connect(&simulator, &Simulator::transmit, &port, &PtyPort::write);
 

@@ -19,7 +19,10 @@ their speed, F8 plays an arrow animation (0 up, 1 down, 2 right, 3 left).
 
 Log lines: the bytes of each message in hex ("FC 10 00 00 00 00 00 00 00"),
 "< " and the bytes of each reply or part of one as it is sent ("< AA"), and
-notes about junk, incomplete or refused messages starting with "# ".
+notes about junk, incomplete or refused messages starting with "# ". With
+--log-times each line begins with a time in milliseconds on the system's
+monotonic clock (CLOCK_MONOTONIC, "5234.567 FC ..."): for a message, when its
+last byte arrived.
 
 A bad argument ends the simulator with exit status 2: an unknown option or
 value, a --link path that cannot be made or that another simulator still
@@ -52,6 +55,13 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     const QCommandLineOption replace(QStringLiteral("replace"),
                                      QStringLiteral("Take the --link path over even while another "
                                                     "simulator serves it."));
+    const QCommandLineOption baud(QStringLiteral("baud"),
+                                  QStringLiteral("Take at most <rate> / 10 bytes a second from the "
+                                                 "port, as a module on a line of that speed."),
+                                  QStringLiteral("rate"));
+    const QCommandLineOption logTimes(QStringLiteral("log-times"),
+                                      QStringLiteral("Begin each log line with the time in "
+                                                     "milliseconds (monotonic clock)."));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("Write every message and reply to <file>."),
                                  QStringLiteral("file"));
@@ -76,8 +86,8 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
                                    QStringLiteral("Fault: send each reply of two bytes or more "
                                                   "in two parts, <ms> milliseconds apart."),
                                    QStringLiteral("ms"));
-    parser.addOptions(
-        {headless, link, replace, log, state, noReply, replyDelay, nak, settingsReply, split});
+    parser.addOptions({headless, link, replace, baud, log, logTimes, state, noReply, replyDelay,
+                       nak, settingsReply, split});
 
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -96,6 +106,16 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     options.logPath = parser.value(log);
     options.statePath = parser.value(state);
     options.replace = parser.isSet(replace);
+    options.logTimes = parser.isSet(logTimes);
+    if (parser.isSet(baud)) {
+        bool ok = false;
+        options.baud = parser.value(baud).toInt(&ok);
+        if (!ok || options.baud < 50 || options.baud > 4000000) {
+            error = QStringLiteral("--baud wants a rate from 50 to 4000000, not '%1'")
+                        .arg(parser.value(baud));
+            return CommandLine::Error;
+        }
+    }
     if ((parser.isSet(link) && options.linkPath.isEmpty()) ||
         (parser.isSet(log) && options.logPath.isEmpty()) ||
         (parser.isSet(state) && options.statePath.isEmpty())) {

@@ -14,6 +14,9 @@ struct Options
     QString logPath;
     QString statePath;
     bool replace = false;
+    // Bytes a second the simulated line carries is baud / 10; 0 for as fast as they come.
+    int baud = 0;
+    bool logTimes = false;
     Faults faults;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -87,8 +88,69 @@ bool PtyPort::open(const QString &linkPath, bool replace)
     return true;
 }
 
+void PtyPort::setBaud(int baud)
+{
+    m_byteTime =
+        baud > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud) : std::chrono::nanoseconds(0);
+    if (!m_paceTimer) {
+        m_paceTimer = new QTimer(this);
+        m_paceTimer->setSingleShot(true);
+        m_paceTimer->setTimerType(Qt::PreciseTimer);
+        connect(m_paceTimer, &QTimer::timeout, this, &PtyPort::readPaced);
+    }
+}
+
+// Takes the bytes that a line of the set speed has delivered by now, one byte time after the
+// other from when it began to carry them; the rest stays in the pty until its time comes.
+void PtyPort::readPaced()
+{
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    // On a line that had gone idle the first waiting byte is taken at once, the others at the
+    // line's pace. A timer that fires late only means more bytes are due.
+    if (m_lineIdle && m_lineFree + m_byteTime < now)
+        m_lineFree = now - m_byteTime;
+    m_lineIdle = false;
+    const qint64 due = (now - m_lineFree) / m_byteTime;
+    QByteArray bytes(qsizetype(due), Qt::Uninitialized);
+    ssize_t n;
+    do {
+        n = ::read(m_master, bytes.data(), size_t(due));
+    } while (n < 0 && errno == EINTR);
+    if (n > 0) {
+        // Each byte with its own arrival time, so that bytes taken together after a late timer
+        // still read as one unbroken message.
+        for (ssize_t i = 0; i < n; ++i) {
+            m_lineFree += m_byteTime;
+            emit received(bytes.mid(i, 1), m_lineFree);
+        }
+    } else if (n < 0 && errno != EAGAIN) {
+        qWarning("glyphsmith-sim: reading the pseudo-terminal failed: %s", std::strerror(errno));
+        m_readNotifier->setEnabled(false);
+        return;
+    }
+    if (n == due) {
+        // Perhaps more waiting: look again when the next few bytes have had their time.
+        m_readNotifier->setEnabled(false);
+        m_paceTimer->start(duration_cast<milliseconds>(m_byteTime * 2) + milliseconds(1));
+    } else {
+        m_lineIdle = true;
+        m_readNotifier->setEnabled(true);
+    }
+}
+
+void PtyPort::takeDue()
+{
+    if (m_byteTime > std::chrono::nanoseconds(0) && m_master >= 0)
+        readPaced();
+}
+
 void PtyPort::readAvailable()
 {
+    if (m_byteTime > std::chrono::nanoseconds(0)) {
+        readPaced();
+        return;
+    }
     QByteArray bytes;
     char buffer[512];
     for (;;) {
@@ -108,7 +170,7 @@ void PtyPort::readAvailable()
         break;
     }
     if (!bytes.isEmpty())
-        emit received(bytes);
+        emit received(bytes, std::chrono::steady_clock::now());
 }
 
 void PtyPort::write(const QByteArray &bytes)

@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
+
 class QSocketNotifier;
+class QTimer;
 
 // The module's end of the serial line: a pseudo-terminal whose slave side the program opens as
 // its serial port, found through a symbolic link when one is asked for.
@@ -39,14 +42,25 @@ public:
     // Queues bytes for the program; they go out in order as fast as the pty takes them.
     void write(const QByteArray &bytes);
 
+    // Takes at most baud / 10 bytes a second from the pty, as a module on a real line of that
+    // speed (8N1: ten bits a byte) receives them; what the program sends faster waits in the
+    // pty. 0, the default, takes whatever is there at once.
+    void setBaud(int baud);
+    // With a baud rate set: takes now the bytes the line has delivered by now. For whoever
+    // wants to know whether the line has really gone quiet, when its own timer says so.
+    void takeDue();
+
 signals:
-    void received(const QByteArray &bytes);
+    // `arrival` is when the last of the bytes came off the line: with a baud rate set, the time
+    // a line of that speed delivered it, which a late timer does not move.
+    void received(const QByteArray &bytes, std::chrono::steady_clock::time_point arrival);
 
 private:
     bool fail(const QString &what);
     bool claimLink(const QString &linkPath, bool replace);
     QString ownerPath() const { return m_linkPath + QStringLiteral(".owner"); }
     void readAvailable();
+    void readPaced();
     void writePending();
     void removeLink();
 
@@ -59,4 +73,11 @@ private:
     QByteArray m_outgoing;
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;
+
+    // Pacing at the line's speed: the time one byte takes, and when the last byte taken had
+    // finished arriving.
+    std::chrono::nanoseconds m_byteTime{0};
+    std::chrono::steady_clock::time_point m_lineFree{};
+    bool m_lineIdle = true;
+    QTimer *m_paceTimer = nullptr;
 };

@@ -12,7 +12,6 @@ Simulator::Simulator(const StoredState &stored, const Faults &faults, QObject *p
     , m_saved(stored)
 {
     m_module.setRefusingSettings(faults.nak);
-    m_clock.start();
     m_gapTimer.setSingleShot(true);
     m_gapTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_gapTimer, &QTimer::timeout, this, &Simulator::endMessageByGap);
@@ -21,8 +20,9 @@ Simulator::Simulator(const StoredState &stored, const Faults &faults, QObject *p
     m_shown = m_module.display();
 }
 
-bool Simulator::openLog(const QString &path, QString *error)
+bool Simulator::openLog(const QString &path, QString *error, bool times)
 {
+    m_logTimes = times;
     m_log.setFileName(path);
     if (!m_log.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         *error = m_log.errorString();
@@ -31,11 +31,19 @@ bool Simulator::openLog(const QString &path, QString *error)
     return true;
 }
 
-void Simulator::writeLog(const QString &line)
+void Simulator::writeLog(const QString &line, std::optional<MessageFramer::Time> at)
 {
     if (!m_log.isOpen())
         return;
-    m_log.write(line.toLatin1() + '\n');
+    QByteArray text = line.toLatin1();
+    if (m_logTimes) {
+        // On the system's monotonic clock, so that other programs can set their own times
+        // against the log's.
+        const auto stamp = m_start.time_since_epoch() + at.value_or(now());
+        const double ms = double(duration_cast<microseconds>(stamp).count()) / 1000;
+        text.prepend(QByteArray::number(ms, 'f', 3) + ' ');
+    }
+    m_log.write(text + '\n');
     m_log.flush();
 }
 
@@ -46,12 +54,15 @@ void Simulator::note(const QString &text)
 
 MessageFramer::Time Simulator::now() const
 {
-    return duration_cast<MessageFramer::Time>(nanoseconds(m_clock.nsecsElapsed()));
+    return duration_cast<MessageFramer::Time>(steady_clock::now() - m_start);
 }
 
-void Simulator::receive(const QByteArray &bytes)
+void Simulator::receive(const QByteArray &bytes, steady_clock::time_point arrival)
 {
-    take(m_framer.feed(bytes, now()));
+    const MessageFramer::Time at =
+        std::max(duration_cast<MessageFramer::Time>(arrival - m_start), m_lastArrival);
+    m_lastArrival = at;
+    take(m_framer.feed(bytes, at), at);
     armGapTimer();
 }
 
@@ -68,15 +79,19 @@ void Simulator::armGapTimer()
 
 void Simulator::endMessageByGap()
 {
-    take(m_framer.idle(now()));
+    if (m_linePoll)
+        m_linePoll();
+    // Ended by the gap after it: the message arrived with its last byte.
+    const std::optional<MessageFramer::Time> lastByte = m_framer.deadline();
+    take(m_framer.idle(now()), lastByte ? *lastByte - MessageFramer::IdleGap : now());
     // A timer may fire a little early; then the message is still open.
     armGapTimer();
 }
 
-void Simulator::take(const QList<MessageFramer::Frame> &frames)
+void Simulator::take(const QList<MessageFramer::Frame> &frames, MessageFramer::Time at)
 {
     for (const MessageFramer::Frame &frame : frames) {
-        writeLog(frame.logLine());
+        writeLog(frame.logLine(), at);
         if (frame.kind == MessageFramer::Frame::Kind::Message)
             act(frame.bytes);
     }

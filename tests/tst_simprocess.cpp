@@ -154,6 +154,7 @@ private slots:
     void linkRemovedOnSignal();
     void linkOverFileRefused();
     void linkServedByAnotherRefused();
+    void lineSpeedWithBaud();
     void unwritableStateFileWarned();
     void badArguments_data();
     void badArguments();
@@ -413,6 +414,30 @@ void TestSimProcess::linkServedByAnotherRefused()
     QCOMPARE(hexString(third.read(3)), QStringLiteral("FF FF FF"));
 }
 
+void TestSimProcess::lineSpeedWithBaud()
+{
+    // Ten patterns written at once arrive at the pace of a 9600-baud line: nine bytes take
+    // 9.375 ms. Each log line carries the time its message's last byte arrived.
+    SimRun sim(m_dir->path());
+    QVERIFY(sim.start({"--baud", "9600", "--log-times"}));
+    QVERIFY(sim.openPort());
+    QByteArray burst;
+    for (int i = 0; i < 10; ++i)
+        burst += hex("FC 10 00 00 00 00 00 00 00");
+    sim.write(burst);
+    const QStringList log = sim.log(10);
+    QCOMPARE(log.size(), 10);
+    double previous = -1;
+    for (const QString &line : log) {
+        const qsizetype space = line.indexOf(u' ');
+        QCOMPARE(line.mid(space + 1), QStringLiteral("FC 10 00 00 00 00 00 00 00"));
+        const double ms = line.left(space).toDouble();
+        if (previous >= 0)
+            QVERIFY2(qAbs(ms - previous - 9.375) < 0.01, qPrintable(log.join(u'\n')));
+        previous = ms;
+    }
+}
+
 void TestSimProcess::unwritableStateFileWarned()
 {
     // A state file in a folder that cannot exist: here, below a plain file.
@@ -474,8 +499,9 @@ void TestSimProcess::help()
     QCOMPARE(process.exitCode(), 0);
     const QByteArray text = process.readAllStandardOutput();
     for (const char *option :
-         {"--headless", "--link <path>", "--log <file>", "--state <file>", "--no-reply",
-          "--reply-delay <ms>", "--nak", "--settings-reply <hex>", "--split <ms>"})
+         {"--headless", "--link <path>", "--replace", "--baud <rate>", "--log-times",
+          "--log <file>", "--state <file>", "--no-reply", "--reply-delay <ms>", "--nak",
+          "--settings-reply <hex>", "--split <ms>"})
         QVERIFY2(text.contains(option), option);
 }
 

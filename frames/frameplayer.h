@@ -1,0 +1,69 @@
+#pragma once
+
+#include "animation.h"
+#include "frameschedule.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+// Plays an animation: at each frame's time it says which frame is due (for the screen) and, when
+// playing on the module, hands that frame to the line as a message that replaces a frame still
+// waiting there. So a frame due while the previous one is leaving the line takes the waiting
+// one's place (latest wins), and the line's queue never grows. It counts the frames that went
+// out and those skipped: replaced while waiting, or passed over by a timer that came late.
+class FramePlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Time = FrameSchedule::Time;
+    // Hands one frame to the line. False when the port failed; `replaced` when the frame took
+    // the place of one still waiting.
+    using Send = std::function<bool(const Protocol::ColumnPattern &pattern, bool *replaced)>;
+
+    explicit FramePlayer(QObject *parent = nullptr);
+
+    void setFrames(const QList<Frame> &frames);
+    void setLoop(bool loop);
+    // Without a sender the frames are only shown on the screen.
+    void setSend(Send send) { m_send = std::move(send); }
+
+    void start();
+    void stop();
+    bool isPlaying() const { return m_playing; }
+
+    int shown() const { return m_handed - m_replaced; }
+    int skipped() const { return m_replaced + m_passed; }
+
+    // The player's clockwork, for a clock of one's own: start at `start`, then tick at the
+    // times tick() asks for. tick() hands over what is due at `now` and says when to tick next;
+    // nothing once the run is over or the port failed.
+    void startAt(Time start);
+    std::optional<Time> tick(Time now);
+
+signals:
+    void frameDue(int frame);
+    void countsChanged(int shown, int skipped);
+    // Playing stopped: the run is over, stop() was called, or the port failed.
+    void stopped();
+    void sendFailed();
+
+private:
+    void tickNow();
+    void finish();
+
+    QList<Frame> m_frames;
+    bool m_loop = false;
+    Send m_send;
+    FrameSchedule m_schedule;
+    QTimer m_timer;
+    Time m_start{};
+    qint64 m_lastStep = -1;
+    bool m_playing = false;
+    int m_handed = 0;
+    int m_replaced = 0;
+    int m_passed = 0;
+};

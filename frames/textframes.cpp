@@ -1,0 +1,88 @@
+#include "textframes.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace TextFrames {
+
+namespace {
+
+constexpr int Size = 8;
+
+bool vertical(Direction direction)
+{
+    return direction == Direction::Up || direction == Direction::Down;
+}
+
+// Drawn in black on white without smoothing, then cut at the threshold to pure black and white.
+QImage draw(const QString &text, const QFont &font, QSize size, int threshold, bool centre)
+{
+    QImage image(size, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QFont plain = font;
+    plain.setStyleStrategy(QFont::NoAntialias);
+    QPainter painter(&image);
+    painter.setFont(plain);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(plain);
+    // The letters' body centred in the eight rows.
+    const int baseline = (Size - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    const int x = centre ? (Size - metrics.horizontalAdvance(text)) / 2 : 0;
+    painter.drawText(x, baseline, text);
+    painter.end();
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *line = image.scanLine(y);
+        for (int i = 0; i < image.width(); ++i)
+            line[i] = line[i] < threshold ? 0 : 255;
+    }
+    return image;
+}
+
+} // namespace
+
+QImage strip(const QString &text, const Options &options)
+{
+    if (!vertical(options.direction)) {
+        QFont plain = options.font;
+        plain.setStyleStrategy(QFont::NoAntialias);
+        const int width = qMax(1, QFontMetrics(plain).horizontalAdvance(text));
+        return draw(text, options.font, QSize(width, Size), options.threshold, false);
+    }
+    QImage column(Size, Size * qMax<qsizetype>(1, text.size()), QImage::Format_Grayscale8);
+    column.fill(Qt::white);
+    QPainter painter(&column);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        painter.drawImage(
+            0, int(i) * Size,
+            draw(text.mid(i, 1), options.font, QSize(Size, Size), options.threshold, true));
+    }
+    return column;
+}
+
+QList<Frame> scroll(const QString &text, const Options &options)
+{
+    const QImage picture = strip(text, options);
+    const bool down = options.direction == Direction::Down;
+    const bool right = options.direction == Direction::Right;
+    const int length = vertical(options.direction) ? picture.height() : picture.width();
+    const int duration = Frames::clampedDuration(options.frameMs);
+    QList<Frame> frames;
+    // The window onto the text moves from just before its start to just after its end.
+    for (int step = 0; step <= length + Size && frames.size() < Frames::MaxFrames; ++step) {
+        const int offset = (down || right) ? length - step : step - Size;
+        Frame frame;
+        frame.durationMs = duration;
+        for (int column = 0; column < Size; ++column) {
+            for (int row = 0; row < Size; ++row) {
+                const int x = vertical(options.direction) ? column : offset + column;
+                const int y = vertical(options.direction) ? offset + row : row;
+                if (picture.valid(x, y) && qGray(picture.pixel(x, y)) == 0)
+                    frame.pattern[size_t(column)] |= Protocol::RowWeights[size_t(row)];
+            }
+        }
+        frames.append(frame);
+    }
+    return frames;
+}
+
+} // namespace TextFrames

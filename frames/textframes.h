@@ -1,0 +1,32 @@
+#pragma once
+
+#include "animation.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+// A text as frames that scroll it across the module one dot at a time, drawn in any font the
+// machine has: texts longer than the module's own 20 characters, at any speed.
+namespace TextFrames {
+
+enum class Direction { Left, Right, Up, Down };
+
+struct Options
+{
+    QFont font;          // its pixel size is the height the letters are drawn at
+    int threshold = 128; // a dot is lit where the drawing is darker than this
+    Direction direction = Direction::Left;
+    int frameMs = 100;
+};
+
+// The whole text drawn without smoothing, as lit (black) and dark (white) pixels: one line
+// eight dots high for Left and Right, one character under the other, each eight dots high and
+// wide, for Up and Down.
+QImage strip(const QString &text, const Options &options);
+
+// The frames: the text comes in at one edge and leaves at the other, one dot a frame, starting
+// and ending with a dark module.
+QList<Frame> scroll(const QString &text, const Options &options);
+
+} // namespace TextFrames
