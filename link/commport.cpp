@@ -65,9 +65,12 @@ QString CommPort::errorString() const
 
 QString CommPort::failureDetail() const
 {
-    const SerialLink::Failure failure = !m_device || m_link.isOpen() || m_link.isConnecting()
-                                            ? SerialLink::Failure::None
-                                            : m_link.failure();
+    if (m_device && m_link.isConnecting()) {
+        return tr("COM%1 is %2.").arg(m_commPort).arg(*m_device) + u'\n' +
+               tr("The connection to it is still being made; try again in a moment.");
+    }
+    const SerialLink::Failure failure =
+        !m_device || m_link.isOpen() ? SerialLink::Failure::None : m_link.failure();
     return portFailureDetail(m_commPort, m_device, failure, m_link.errorString());
 }
 

@@ -1,5 +1,7 @@
 #include "moduleexchange.h"
 
+#include "endpoint.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
@@ -10,6 +12,7 @@ constexpr char LineSettings[] = "9600,n,8,1";
 // again this often, and gives up after SendTimeout.
 constexpr std::chrono::milliseconds SendCheck{2};
 constexpr std::chrono::milliseconds SendTimeout{3000};
+constexpr std::chrono::milliseconds FarLineMargin{100};
 } // namespace
 
 ModuleExchange::ModuleExchange(QObject *parent)
@@ -98,6 +101,17 @@ ModuleExchange::Outcome ModuleExchange::run(const QString &device, const Protoco
     for (int wait = 0; wait < waits; ++wait) {
         if (!m_wait.WaitForReply())
             break;
+    }
+    if (waits == 0 && Endpoint::looksLikeUrl(device)) {
+        // The far side's serial port may drop what it has not put on its line yet when the
+        // connection closes (ser2net flushes it): the connection is held until the message has
+        // had time to leave that line.
+        QTimer lineTime;
+        lineTime.setSingleShot(true);
+        lineTime.start(std::chrono::duration_cast<std::chrono::milliseconds>(
+                           LinePacer::DefaultByteTime * message.bytes().size()) +
+                       FarLineMargin);
+        waitUntil([&] { return !lineTime.isActive(); });
     }
     if (m_lost)
         return unavailable();

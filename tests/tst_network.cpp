@@ -4,7 +4,6 @@
 #include "messagebox.h"
 #include "networksupport.h"
 #include "protocol.h"
-#include "replywait.h"
 #include "seriallink.h"
 #include "testsupport.h"
 
@@ -104,8 +103,6 @@ private slots:
     void init();
     void cleanup();
 
-    void bytesEndToEnd_data();
-    void bytesEndToEnd();
     void configDialogOverNetwork_data();
     void configDialogOverNetwork();
     void unreachable_data();
@@ -179,39 +176,11 @@ FrmMain *TestNetwork::startWindow(const QString &device)
     return m_window;
 }
 
-void TestNetwork::bytesEndToEnd_data()
+void TestNetwork::configDialogOverNetwork_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("raw TCP") << "raw";
     QTest::newRow("RFC 2217") << "rfc2217";
-}
-
-// A pattern full of 0xFF out, a settings record full of 0xFF back, byte for byte.
-void TestNetwork::bytesEndToEnd()
-{
-    QFETCH(QString, kind);
-    startFarEnd({"--settings-reply", "03 FF 02 FF 41"});
-    SerialLink link;
-    QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
-    QSignalSpy opened(&link, &SerialLink::openChanged);
-    QVERIFY(link.open(url(kind)));
-    QVERIFY(link.isConnecting());
-    QTRY_VERIFY(link.isOpen());
-    QCOMPARE(opened.count(), 1);
-
-    const Protocol::ColumnPattern pattern = {0xFF, 0x81, 0xFF, 0x00, 0xFF, 0xFF, 0x18, 0xFF};
-    QVERIFY(link.output(Protocol::dotMatrix(pattern)));
-    QVERIFY(link.output(Protocol::readSettings()));
-    ReplyWait wait;
-    QTRY_VERIFY(link.allSent());
-    QVERIFY(wait.WaitForReply());
-    QCOMPARE(link.input(), hex("03 FF 02 FF 41"));
-    QCOMPARE(m_simulator->messages(), QStringList({"FC FF 81 FF 00 FF FF 18 FF", "F0"}));
-}
-
-void TestNetwork::configDialogOverNetwork_data()
-{
-    bytesEndToEnd_data();
 }
 
 // The configuration dialog's timed exchanges through ser2net, as over a serial port.
@@ -306,7 +275,7 @@ void TestNetwork::droppedMidMessage()
 
 void TestNetwork::droppedAndBack_data()
 {
-    bytesEndToEnd_data();
+    configDialogOverNetwork_data();
 }
 
 // A dropped connection is an unplug: one message, then the endpoint is tried again until it is

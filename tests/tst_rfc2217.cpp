@@ -1,5 +1,4 @@
 #include "endpoint.h"
-#include "networkport.h"
 #include "rfc2217session.h"
 #include "testsupport.h"
 
@@ -46,8 +45,6 @@ private slots:
     void refusals();
     void endpoints_data();
     void endpoints();
-    void socketErrors_data();
-    void socketErrors();
 };
 
 void TestRfc2217::negotiatesWithSer2net()
@@ -187,25 +184,6 @@ void TestRfc2217::endpoints()
     }
     QCOMPARE(int(endpoint->kind), kind);
     QCOMPARE(endpoint->toString(), normal);
-}
-
-void TestRfc2217::socketErrors_data()
-{
-    QTest::addColumn<int>("error");
-    QTest::addColumn<int>("failure");
-    QTest::newRow("name does not resolve")
-        << int(QAbstractSocket::HostNotFoundError) << int(LinkFailure::HostNotFound);
-    QTest::newRow("refused") << int(QAbstractSocket::ConnectionRefusedError)
-                             << int(LinkFailure::Refused);
-    QTest::newRow("network down") << int(QAbstractSocket::NetworkError)
-                                  << int(LinkFailure::NoAnswer);
-}
-
-void TestRfc2217::socketErrors()
-{
-    QFETCH(int, error);
-    QFETCH(int, failure);
-    QCOMPARE(int(classifySocketError(QAbstractSocket::SocketError(error))), failure);
 }
 
 QTEST_GUILESS_MAIN(TestRfc2217)

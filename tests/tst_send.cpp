@@ -57,21 +57,9 @@ void TestSend::exitStatus_data()
     QTest::newRow("stored port, COM1")
         << QStringList{"char", "A"} << none << Done << QStringList{"FE 41"} << ""
         << "";
-    QTest::newRow("COM1 by name") << QStringList{"-p", "com1", "custom", "0"} << none << Done
-                                  << QStringList{"FE 00"} << ""
-                                  << "";
-    QTest::newRow("save") << QStringList{"-p", "{sim}", "save", "9"} << none << Done
-                          << QStringList{"F9 09"} << ""
-                          << "";
     QTest::newRow("Latin-1 text") << QStringList{"-p", "{sim}", "scroll", "Grüße"} << none << Done
                                   << QStringList{"FD 47 72 FC DF 65"} << ""
                                   << "";
-    QTest::newRow("animate") << QStringList{"-p", "{sim}", "animate", "HI"} << none << Done
-                             << QStringList{"FB 48 49"} << ""
-                             << "";
-    QTest::newRow("speed") << QStringList{"-p", "{sim}", "speed", "3"} << none << Done
-                           << QStringList{"FA 29"} << ""
-                           << "";
     QTest::newRow("arrow") << QStringList{"-p", "{sim}", "arrow", "left"} << none << Done
                            << QStringList{"F8 03"} << ""
                            << "";
@@ -98,10 +86,6 @@ void TestSend::exitStatus_data()
         << QStringList{"-p", "{sim}", "set-speed", "4"} << QStringList{"--no-reply"} << NoReply
         << QStringList{"F6 21"} << ""
         << "no reply";
-    QTest::newRow("settings, no reply")
-        << QStringList{"-p", "{sim}", "settings"} << QStringList{"--no-reply"} << NoReply
-        << QStringList{"F0"} << ""
-        << "no reply";
     QTest::newRow("missing device")
         << QStringList{"-p", "COM3", "char", "A"} << none << PortUnavailable << none << ""
         << "not available";
@@ -117,15 +101,9 @@ void TestSend::exitStatus_data()
     QTest::newRow("speed 0") << QStringList{"-p", "{sim}", "set-speed", "0"} << none << BadUsage
                              << none << ""
                              << "1 to 4";
-    QTest::newRow("mode 7") << QStringList{"-p", "{sim}", "set-mode", "7"} << none << BadUsage
-                            << none << ""
-                            << "0 to 6";
     QTest::newRow("bad hex") << QStringList{"-p", "{sim}", "pattern", "18 3C 7E FF FF 7E 3C 1G"}
                              << none << BadUsage << none << ""
                              << "8 hex pairs";
-    QTest::newRow("seven bytes") << QStringList{"-p", "{sim}", "pattern", "18 3C 7E FF FF 7E 3C"}
-                                 << none << BadUsage << none << ""
-                                 << "8 hex pairs";
     QTest::newRow("not Latin-1") << QStringList{"-p", "{sim}", "scroll", "5 €"} << none << BadUsage
                                  << none << ""
                                  << "Latin-1";
