@@ -4,6 +4,9 @@
 
 namespace {
 
+// Longer than any COM-PORT-OPTION command; the rest of a longer one is dropped.
+constexpr qsizetype MaxSubnegotiation = 64;
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Rfc2217Session", text);
@@ -102,8 +105,8 @@ QByteArray Rfc2217Session::receive(const QByteArray &bytes, QByteArray &reply)
         case Parse::Subnegotiation:
             if (byte == IAC)
                 m_parse = Parse::SubnegotiationIac;
-            else
-                m_subnegotiation.append(c);
+            else if (m_subnegotiation.size() < MaxSubnegotiation)
+                m_subnegotiation.append(c); // a far side that never ends one costs no memory
             break;
         case Parse::SubnegotiationIac:
             if (byte == IAC) {

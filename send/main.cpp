@@ -111,9 +111,14 @@ int main(int argc, char *argv[])
 
     ModuleExchange exchange;
     switch (exchange.run(*device, request->message, request->waits)) {
-    case ModuleExchange::Outcome::PortUnavailable:
+    case ModuleExchange::Outcome::PortUnavailable: {
+        // A network port's reasons name the endpoint already.
+        const QString reason = exchange.errorString();
         return fail(ExitStatus::PortUnavailable,
-                    tr("%1 is not available: %2").arg(*device, exchange.errorString()));
+                    reason.startsWith(*device)
+                        ? reason
+                        : tr("%1 is not available: %2").arg(*device, reason));
+    }
     case ModuleExchange::Outcome::NoReply:
         return fail(ExitStatus::NoReply, tr("no reply from the module on %1").arg(*device));
     case ModuleExchange::Outcome::Cancelled:

@@ -19,7 +19,7 @@ QString tr(const char *text)
 }
 
 // One command: how many arguments it takes and how it turns them into a request.
-struct CommandSpec
+struct CommandEntry
 {
     QString arguments; // as --help shows them
     QString summary;
@@ -68,10 +68,10 @@ SendRequest plain(const Protocol::Message &message)
     return {message, SendRequest::Reply::None, 0};
 }
 
-const std::map<QString, CommandSpec> &commands()
+const std::map<QString, CommandEntry> &commands()
 {
     using R = std::optional<SendRequest>;
-    static const std::map<QString, CommandSpec> table = {
+    static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("char"),
          {QStringLiteral("C"), tr("show one character (none: an empty message)"), 0, 1,
           [](const QStringList &a, QString *e) -> R {
@@ -172,9 +172,9 @@ const std::map<QString, CommandSpec> &commands()
 QString sendCommandsHelp()
 {
     QString help;
-    for (const auto &[name, spec] : commands()) {
-        const QString usage = spec.arguments.isEmpty() ? name : name + u' ' + spec.arguments;
-        help += QStringLiteral("  %1%2\n").arg(usage.leftJustified(26), spec.summary);
+    for (const auto &[name, entry] : commands()) {
+        const QString usage = entry.arguments.isEmpty() ? name : name + u' ' + entry.arguments;
+        help += QStringLiteral("  %1%2\n").arg(usage.leftJustified(26), entry.summary);
     }
     return help;
 }
@@ -196,19 +196,19 @@ std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *e
         *error = tr("unknown command '%1'").arg(name);
         return std::nullopt;
     }
-    const CommandSpec &spec = it->second;
+    const CommandEntry &entry = it->second;
     const QStringList arguments = words.mid(1);
-    if (arguments.size() < spec.minArgs) {
-        *error = tr("'%1' needs %2").arg(name, spec.arguments);
+    if (arguments.size() < entry.minArgs) {
+        *error = tr("'%1' needs %2").arg(name, entry.arguments);
         return std::nullopt;
     }
-    if (spec.maxArgs >= 0 && arguments.size() > spec.maxArgs) {
-        *error = spec.maxArgs == 0
+    if (entry.maxArgs >= 0 && arguments.size() > entry.maxArgs) {
+        *error = entry.maxArgs == 0
                      ? tr("'%1' takes no argument").arg(name)
                      : tr("'%1' takes one argument (put a text with spaces in quotes)").arg(name);
         return std::nullopt;
     }
-    return spec.build(arguments, error);
+    return entry.build(arguments, error);
 }
 
 std::optional<QString> resolveSendPort(const QString &port, QString *error, int *status)
