@@ -35,15 +35,29 @@ void PathWatcher::stop()
     m_udev = nullptr;
 }
 
-// Watches the folder of each path, or the nearest one above it that exists.
+namespace {
+
+QString nearestFolder(const QString &path)
+{
+    QString folder = QFileInfo(path).absolutePath();
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
+        folder = QFileInfo(folder).absolutePath();
+    return folder;
+}
+
+} // namespace
+
+// Watches the folder of each path, or the nearest one above it that exists. A link left behind
+// by a device that went (a pty's link whose /dev/pts entry is gone) comes back to life when its
+// target does, which only the target's folder sees: that is watched too.
 void PathWatcher::rearm()
 {
     QStringList folders;
     for (const QString &path : std::as_const(m_paths)) {
-        QString folder = QFileInfo(path).absolutePath();
-        while (!QFileInfo(folder).isDir() && folder != QDir::rootPath())
-            folder = QFileInfo(folder).absolutePath();
-        folders.append(folder);
+        folders.append(nearestFolder(path));
+        const QFileInfo info(path);
+        if (info.isSymLink())
+            folders.append(nearestFolder(info.symLinkTarget()));
     }
     folders.removeDuplicates();
     const QStringList watched = m_folders.directories();

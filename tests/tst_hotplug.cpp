@@ -39,11 +39,15 @@ private slots:
 private:
     QString byIdFolder() const { return m_dir->filePath(QStringLiteral("serial/by-id")); }
     QString adapterLink() const { return byIdFolder() + u'/' + AdapterName; }
-    // A new pty behind the adapter's link, as udev makes it when the adapter is plugged in.
-    void plugIn();
-    // The pty hangs up, its link goes, and with `wholeFolder` the by-id folder too, as udev
-    // removes /dev/serial/by-id with the last adapter.
-    void pullOut(bool wholeFolder);
+    enum class Unplug { Link, Folder, Target };
+    // A new pty behind the adapter's link, as udev makes it when the adapter is plugged in; with
+    // Unplug::Target, behind the device node the link leads to.
+    void plugIn(Unplug how = Unplug::Link);
+    // The pty hangs up, and its link goes (Link), the by-id folder with it as udev removes
+    // /dev/serial/by-id with the last adapter (Folder), or only the node the link leads to,
+    // leaving the link behind (Target).
+    void pullOut(Unplug how);
+    QString nodeLink() const { return m_dir->filePath(QStringLiteral("dev/ttyUSB0")); }
     QAction *configure() const { return m_window->findChild<QAction *>("mnuConfig"); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -84,26 +88,32 @@ void TestHotplug::cleanup()
     MessageBox::setHandler({});
 }
 
-void TestHotplug::plugIn()
+void TestHotplug::plugIn(Unplug how)
 {
     m_pty = std::make_unique<Pty>();
     QVERIFY(m_pty->isValid());
     QVERIFY(QDir().mkpath(byIdFolder()));
-    QVERIFY(QFile::link(m_pty->slavePath(), adapterLink()));
+    QVERIFY(QDir().mkpath(QFileInfo(nodeLink()).absolutePath()));
+    QVERIFY(QFile::link(m_pty->slavePath(), nodeLink()));
+    if (how != Unplug::Target)
+        QVERIFY(QFile::link(nodeLink(), adapterLink()));
 }
 
-void TestHotplug::pullOut(bool wholeFolder)
+void TestHotplug::pullOut(Unplug how)
 {
     m_pty->closeMaster();
     QTRY_VERIFY(!m_window->serialPort().isOpen());
-    QVERIFY(QFile::remove(adapterLink()));
-    if (wholeFolder)
+    QVERIFY(QFile::remove(nodeLink()));
+    if (how != Unplug::Target)
+        QVERIFY(QFile::remove(adapterLink()));
+    if (how == Unplug::Folder)
         QVERIFY(QDir(byIdFolder()).removeRecursively());
     m_pty.reset();
 }
 
 void TestHotplug::stableNameOfADevice()
 {
+    QCOMPARE(Reconnector::byIdPath(nodeLink(), byIdFolder()), adapterLink());
     QCOMPARE(Reconnector::byIdPath(m_pty->slavePath(), byIdFolder()), adapterLink());
     QCOMPARE(Reconnector::byIdPath(adapterLink(), byIdFolder()), adapterLink());
     Pty other;
@@ -112,22 +122,23 @@ void TestHotplug::stableNameOfADevice()
 
 void TestHotplug::comesBack_data()
 {
-    QTest::addColumn<bool>("wholeFolder");
-    QTest::newRow("link removed and made again") << false;
-    QTest::newRow("by-id folder removed with it") << true;
+    QTest::addColumn<int>("how");
+    QTest::newRow("link removed and made again") << int(Unplug::Link);
+    QTest::newRow("by-id folder removed with it") << int(Unplug::Folder);
+    QTest::newRow("link left behind, its node back") << int(Unplug::Target);
 }
 
 // One message when it goes; reopened within a second of its return without another.
 void TestHotplug::comesBack()
 {
-    QFETCH(bool, wholeFolder);
-    pullOut(wholeFolder);
+    QFETCH(int, how);
+    pullOut(Unplug(how));
     QTRY_COMPARE(m_messages, QStringList{PortUnavailable});
     QVERIFY(!configure()->isEnabled());
     QVERIFY(m_window->commPort().reconnector().isWaiting());
     QTest::qWait(300);
 
-    plugIn();
+    plugIn(Unplug(how));
     QElapsedTimer clock;
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(m_window->serialPort().isOpen(), 2000);
@@ -142,7 +153,7 @@ void TestHotplug::comesBack()
 // Choosing a port from the menu works as before and ends the wait for the old one.
 void TestHotplug::menuChoiceEndsTheWait()
 {
-    pullOut(false);
+    pullOut(Unplug::Link);
     QTRY_COMPARE(m_messages.size(), 1);
     m_window->mnuCOM_Click(2);
     QCOMPARE(m_messages.size(), 2);
@@ -158,7 +169,7 @@ void TestHotplug::menuChoiceEndsTheWait()
 void TestHotplug::deviceThatKeepsDroppingOut()
 {
     for (int round = 0; round < 3; ++round) {
-        pullOut(false);
+        pullOut(Unplug::Link);
         plugIn();
         QTRY_VERIFY(m_window->serialPort().isOpen());
     }
