@@ -25,6 +25,9 @@ LinkFailure classifySocketError(QAbstractSocket::SocketError error)
 NetworkPort::NetworkPort(QObject *parent)
     : QObject(parent)
 {
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(RawSettleTime);
+    connect(&m_settleTimer, &QTimer::timeout, this, &NetworkPort::negotiationDone);
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(ConnectTimeout);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
@@ -67,8 +70,10 @@ void NetworkPort::open(const Endpoint &endpoint, quint32 baudRate)
 void NetworkPort::close()
 {
     m_connectTimer.stop();
+    m_settleTimer.stop();
     m_open = false;
     m_input.clear();
+    m_greeting.clear();
     m_session.reset();
     if (m_socket) {
         // The socket goes without a word: no signal of it may reach us after this.
@@ -85,7 +90,9 @@ void NetworkPort::connected()
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     if (!m_session) {
-        negotiationDone();
+        // ser2net takes a connection before it opens its device, and closes it at once when
+        // that fails: a raw connection counts as open once it has lasted a moment.
+        m_settleTimer.start();
         return;
     }
     m_socket->write(m_session->start());
@@ -94,6 +101,7 @@ void NetworkPort::connected()
 void NetworkPort::negotiationDone()
 {
     m_connectTimer.stop();
+    m_settleTimer.stop();
     m_open = true;
     emit opened();
 }
@@ -103,19 +111,19 @@ void NetworkPort::readFromSocket()
     if (!m_socket)
         return;
     const QByteArray bytes = m_socket->readAll();
-    if (!m_session) {
-        if (m_open)
-            m_input += bytes;
-        return;
-    }
     QByteArray reply;
-    const QByteArray data = m_session->receive(bytes, reply);
+    const QByteArray data = m_session ? m_session->receive(bytes, reply) : bytes;
     if (!reply.isEmpty())
         m_socket->write(reply);
     if (m_open) {
         m_input += data;
         return;
     }
+    // Text before the port is set up is the far side's word on why it cannot be (ser2net's
+    // "Device open failure: ..."), kept for the reason should it close the connection.
+    m_greeting += data.left(MaxGreeting - m_greeting.size());
+    if (!m_session)
+        return;
     // Data that comes before the port is set up was not meant for us.
     if (m_session->state() == Rfc2217Session::State::Refused)
         fail(LinkFailure::NotRfc2217,
@@ -128,6 +136,10 @@ void NetworkPort::socketError(QAbstractSocket::SocketError error)
 {
     if (!m_socket)
         return;
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        disconnected();
+        return;
+    }
     const QString reason = m_socket->errorString();
     if (!m_open)
         fail(classifySocketError(error), reason);
@@ -139,11 +151,15 @@ void NetworkPort::disconnected()
 {
     if (!m_socket)
         return;
-    if (!m_open)
-        fail(LinkFailure::NotRfc2217,
-             tr("%1 closed the connection while it was being set up").arg(m_endpoint.toString()));
-    else
+    if (m_open) {
         drop(tr("the far side closed the connection"));
+        return;
+    }
+    const QString said = QString::fromLatin1(m_greeting).simplified();
+    fail(LinkFailure::Other,
+         said.isEmpty()
+             ? tr("%1 closed the connection as soon as it was made").arg(m_endpoint.toString())
+             : tr("%1 closed the connection: %2").arg(m_endpoint.toString(), said));
 }
 
 void NetworkPort::fail(LinkFailure failure, const QString &reason)

@@ -15,13 +15,18 @@
 // A module on the network, for SerialLink: raw bytes over TCP, or telnet with the
 // COM-PORT-OPTION (Rfc2217Session), which sets the far side's serial port and escapes 0xFF.
 // Connecting never blocks: opened() or openFailed() follows open() within ConnectTimeout, which
-// covers name resolution, the TCP handshake and the RFC 2217 negotiation alike.
+// covers name resolution, the TCP handshake and the RFC 2217 negotiation alike. A far side that
+// closes the connection straight away (ser2net whose device cannot be opened) is a failure to
+// open, with what it said as the reason, not a port that opens and is lost.
 class NetworkPort : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr std::chrono::milliseconds ConnectTimeout{3000};
+    // How long a raw connection has to last before it counts as open.
+    static constexpr std::chrono::milliseconds RawSettleTime{150};
+    static constexpr qsizetype MaxGreeting = 200;
 
     explicit NetworkPort(QObject *parent = nullptr);
     ~NetworkPort() override;
@@ -64,7 +69,9 @@ private:
     QTcpSocket *m_socket = nullptr;
     std::unique_ptr<Rfc2217Session> m_session;
     QTimer m_connectTimer;
+    QTimer m_settleTimer;
     QByteArray m_input;
+    QByteArray m_greeting; // what the far side said before the port was set up
     bool m_open = false;
 };
 

@@ -214,6 +214,10 @@ void TestNetwork::unreachable_data()
     QTest::newRow("connect stalls") << "stalled" << int(LinkFailure::NoAnswer) << "did not answer";
     QTest::newRow("RFC 2217 refused") << "dont" << int(LinkFailure::NotRfc2217) << "tcp://host";
     QTest::newRow("no telnet answer") << "silent" << int(LinkFailure::NotRfc2217) << "tcp://host";
+    QTest::newRow("ser2net without its device, raw")
+        << "no device raw" << int(LinkFailure::Other) << "Device open failure";
+    QTest::newRow("ser2net without its device, RFC 2217")
+        << "no device rfc2217" << int(LinkFailure::Other) << "Device open failure";
 }
 
 // Each gives one clear message within a few seconds, and the window goes on handling events
@@ -226,7 +230,12 @@ void TestNetwork::unreachable()
     StalledListener stalled;
     FakeTelnetServer refusing(hex("FF FE 2C"));
     FakeTelnetServer silent{QByteArray()};
-    const QString device = farEnd == QLatin1String("refused")
+    Ser2netProcess ser2net;
+    if (farEnd.startsWith(QLatin1String("no device")))
+        QVERIFY(ser2net.start(QStringLiteral("/nonexistent/glyphsmith-test/module")));
+    const QString device = farEnd == QLatin1String("no device raw")       ? ser2net.rawUrl()
+                           : farEnd == QLatin1String("no device rfc2217") ? ser2net.rfc2217Url()
+                           : farEnd == QLatin1String("refused")
                                ? QStringLiteral("tcp://127.0.0.1:%1").arg(freeTcpPort())
                            : farEnd == QLatin1String("stalled")
                                ? QStringLiteral("tcp://127.0.0.1:%1").arg(stalled.port())
@@ -275,7 +284,12 @@ void TestNetwork::droppedMidMessage()
 
 void TestNetwork::droppedAndBack_data()
 {
-    configDialogOverNetwork_data();
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("moduleGoes"); // the module behind ser2net, rather than ser2net
+    QTest::newRow("raw TCP, ser2net goes") << "raw" << false;
+    QTest::newRow("RFC 2217, ser2net goes") << "rfc2217" << false;
+    QTest::newRow("raw TCP, the module goes") << "raw" << true;
+    QTest::newRow("RFC 2217, the module goes") << "rfc2217" << true;
 }
 
 // A dropped connection is an unplug: one message, then the endpoint is tried again until it is
@@ -283,11 +297,15 @@ void TestNetwork::droppedAndBack_data()
 void TestNetwork::droppedAndBack()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, moduleGoes);
     startFarEnd();
     startWindow(url(kind));
     QAction *configure = m_window->findChild<QAction *>(QStringLiteral("mnuConfig"));
     QTRY_VERIFY(configure->isEnabled());
-    m_ser2net->kill();
+    if (moduleGoes)
+        m_simulator->stop();
+    else
+        m_ser2net->kill();
     QTRY_COMPARE(m_messages, QStringList{PortUnavailable});
     QVERIFY2(m_details.first().contains(QStringLiteral("went away")),
              qPrintable(m_details.first()));
@@ -295,7 +313,8 @@ void TestNetwork::droppedAndBack()
     QTest::qWait(1200); // several attempts against the closed port, none reported
     QCOMPARE(m_messages.size(), 1);
 
-    QVERIFY(m_ser2net->start(m_simulator->link()));
+    QVERIFY(!configure->isEnabled()); // no flicker while ser2net turns the attempts away
+    QVERIFY(moduleGoes ? m_simulator->start() : m_ser2net->start(m_simulator->link()));
     QElapsedTimer clock;
     clock.start();
     QTRY_VERIFY_WITH_TIMEOUT(configure->isEnabled(), 3000);
