@@ -1,26 +1,79 @@
 #include "networkport.h"
 
-#include <linux/sockios.h>
-#include <sys/ioctl.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
 
-LinkFailure classifySocketError(QAbstractSocket::SocketError error)
+#include <cerrno>
+#include <cstring>
+#include <linux/sockios.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// getaddrinfo() for `host`; `numericOnly` answers at once, without asking the resolver.
+std::vector<NetworkPort::Address> lookUp(const QByteArray &host, quint16 port, bool numericOnly,
+                                         QString *error)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = numericOnly ? AI_NUMERICHOST | AI_NUMERICSERV : AI_NUMERICSERV;
+    addrinfo *found = nullptr;
+    const int status =
+        ::getaddrinfo(host.constData(), QByteArray::number(port).constData(), &hints, &found);
+    std::vector<NetworkPort::Address> addresses;
+    if (status != 0) {
+        *error = QString::fromLocal8Bit(::gai_strerror(status));
+        return addresses;
+    }
+    for (const addrinfo *entry = found; entry; entry = entry->ai_next) {
+        const auto *bytes = reinterpret_cast<const char *>(entry->ai_addr);
+        addresses.push_back(
+            {std::vector<char>(bytes, bytes + entry->ai_addrlen), entry->ai_family});
+    }
+    ::freeaddrinfo(found);
+    return addresses;
+}
+
+} // namespace
+
+LinkFailure classifyConnectError(int error)
 {
     switch (error) {
-    case QAbstractSocket::HostNotFoundError:
-        return LinkFailure::HostNotFound;
-    case QAbstractSocket::ConnectionRefusedError:
+    case ECONNREFUSED:
         return LinkFailure::Refused;
-    case QAbstractSocket::SocketTimeoutError:
-    case QAbstractSocket::NetworkError:
+    case ETIMEDOUT:
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+    case EHOSTDOWN:
+    case ENETDOWN:
         return LinkFailure::NoAnswer;
-    case QAbstractSocket::SocketAccessError:
+    case EACCES:
+    case EPERM:
         return LinkFailure::PermissionDenied;
-    case QAbstractSocket::RemoteHostClosedError:
-        return LinkFailure::Lost;
     default:
         return LinkFailure::Other;
     }
 }
+
+// What a name lookup on its thread reports back to; cleared when the port gives the lookup up.
+// Touched on the program's thread only.
+struct NetworkPort::Lookup
+{
+    NetworkPort *port = nullptr;
+};
 
 NetworkPort::NetworkPort(QObject *parent)
     : QObject(parent)
@@ -31,7 +84,7 @@ NetworkPort::NetworkPort(QObject *parent)
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(ConnectTimeout);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
-        if (m_session && m_socket->state() == QAbstractSocket::ConnectedState) {
+        if (m_session && m_readNotifier) {
             fail(LinkFailure::NotRfc2217,
                  tr("%1 did not answer the telnet COM-PORT-OPTION (RFC 2217) within %2 s; if "
                     "it serves raw bytes, use tcp://")
@@ -39,10 +92,11 @@ NetworkPort::NetworkPort(QObject *parent)
                      .arg(ConnectTimeout.count() / 1000));
             return;
         }
-        fail(LinkFailure::NoAnswer, tr("no answer from %1:%2 within %3 s")
-                                        .arg(m_endpoint.host)
-                                        .arg(m_endpoint.port)
-                                        .arg(ConnectTimeout.count() / 1000));
+        fail(m_addresses.empty() ? LinkFailure::HostNotFound : LinkFailure::NoAnswer,
+             tr("no answer from %1:%2 within %3 s")
+                 .arg(m_endpoint.host)
+                 .arg(m_endpoint.port)
+                 .arg(ConnectTimeout.count() / 1000));
     });
 }
 
@@ -55,47 +109,127 @@ void NetworkPort::open(const Endpoint &endpoint, quint32 baudRate)
 {
     close();
     m_endpoint = endpoint;
-    m_socket = new QTcpSocket(this);
+    m_active = true;
     if (endpoint.kind == Endpoint::Kind::Rfc2217)
         m_session = std::make_unique<Rfc2217Session>(baudRate);
-    connect(m_socket, &QTcpSocket::connected, this, &NetworkPort::connected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &NetworkPort::readFromSocket);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &NetworkPort::socketError);
-    connect(m_socket, &QTcpSocket::disconnected, this, &NetworkPort::disconnected);
-    connect(m_socket, &QTcpSocket::bytesWritten, this, &NetworkPort::bytesWritten);
     m_connectTimer.start();
-    m_socket->connectToHost(endpoint.host, endpoint.port);
+
+    // The answer comes back through the event loop, or to no one once the port has given the
+    // lookup up (closed, or opened anew).
+    auto lookup = std::make_shared<Lookup>();
+    lookup->port = this;
+    m_lookup = lookup;
+    const QByteArray host = QFile::encodeName(endpoint.host);
+    QString error;
+    auto numeric = lookUp(host, endpoint.port, true, &error);
+    if (!numeric.empty()) {
+        QMetaObject::invokeMethod(
+            this,
+            [lookup, numeric = std::move(numeric)] {
+                if (lookup->port)
+                    lookup->port->resolved(numeric, QString());
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    // A name may take the resolver seconds: it is asked on a thread of its own.
+    const quint16 port = endpoint.port;
+    std::thread([lookup, host, port] {
+        QString why;
+        auto addresses = lookUp(host, port, false, &why);
+        if (QCoreApplication *app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app,
+                [lookup, addresses = std::move(addresses), why] {
+                    if (lookup->port)
+                        lookup->port->resolved(addresses, why);
+                },
+                Qt::QueuedConnection);
+        }
+    }).detach();
 }
 
-void NetworkPort::close()
+void NetworkPort::resolved(const std::vector<Address> &addresses, const QString &error)
 {
-    m_connectTimer.stop();
-    m_settleTimer.stop();
-    m_open = false;
-    m_input.clear();
-    m_greeting.clear();
-    m_session.reset();
-    if (m_socket) {
-        // The socket goes without a word: no signal of it may reach us after this.
-        QTcpSocket *socket = std::exchange(m_socket, nullptr);
-        socket->disconnect(this);
-        socket->abort();
-        socket->deleteLater();
+    if (!m_active)
+        return;
+    m_lookup.reset();
+    if (addresses.empty()) {
+        fail(LinkFailure::HostNotFound,
+             tr("the host name %1 is not known (%2)").arg(m_endpoint.host, error));
+        return;
     }
+    m_addresses = addresses;
+    m_nextAddress = 0;
+    connectNext();
+}
+
+// Tries the addresses one after the other, as a host may have an IPv6 and an IPv4 one.
+void NetworkPort::connectNext()
+{
+    closeSocket();
+    if (m_nextAddress >= m_addresses.size()) {
+        fail(classifyConnectError(m_lastError), systemError(m_lastError));
+        return;
+    }
+    const Address &address = m_addresses[m_nextAddress++];
+    m_fd = ::socket(address.family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (m_fd < 0) {
+        m_lastError = errno;
+        connectNext();
+        return;
+    }
+    // Each message goes out as it is handed over, not held back to be joined with the next.
+    const int on = 1;
+    ::setsockopt(m_fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    ::setsockopt(m_fd, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    if (::connect(m_fd, reinterpret_cast<const sockaddr *>(address.sockaddr.data()),
+                  socklen_t(address.sockaddr.size())) == 0) {
+        connected();
+        return;
+    }
+    if (errno != EINPROGRESS) {
+        m_lastError = errno;
+        connectNext();
+        return;
+    }
+    m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkPort::connectFinished);
+}
+
+void NetworkPort::connectFinished()
+{
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        error = errno;
+    if (error != 0) {
+        m_lastError = error;
+        connectNext();
+        return;
+    }
+    connected();
 }
 
 void NetworkPort::connected()
 {
-    // Each message goes out as it is handed over, not held back to be joined with the next.
-    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    if (m_writeNotifier) {
+        m_writeNotifier->setEnabled(false);
+        disconnect(m_writeNotifier, nullptr, this, nullptr);
+    } else {
+        m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
+        m_writeNotifier->setEnabled(false);
+    }
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkPort::writePending);
+    m_readNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &NetworkPort::readFromSocket);
     if (!m_session) {
         // ser2net takes a connection before it opens its device, and closes it at once when
         // that fails: a raw connection counts as open once it has lasted a moment.
         m_settleTimer.start();
         return;
     }
-    m_socket->write(m_session->start());
+    send(m_session->start());
 }
 
 void NetworkPort::negotiationDone()
@@ -108,13 +242,34 @@ void NetworkPort::negotiationDone()
 
 void NetworkPort::readFromSocket()
 {
-    if (!m_socket)
+    char buffer[4096];
+    QByteArray bytes;
+    for (;;) {
+        const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
+        if (got > 0) {
+            bytes.append(buffer, got);
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
+        const int error = got < 0 ? errno : 0;
+        if (!bytes.isEmpty())
+            break; // the data first; the end shows again at the next read
+        if (error == 0) {
+            closedByFarSide();
+        } else if (m_open) {
+            drop(systemError(error));
+        } else {
+            fail(classifyConnectError(error), systemError(error));
+        }
         return;
-    const QByteArray bytes = m_socket->readAll();
+    }
     QByteArray reply;
     const QByteArray data = m_session ? m_session->receive(bytes, reply) : bytes;
     if (!reply.isEmpty())
-        m_socket->write(reply);
+        send(reply);
     if (m_open) {
         m_input += data;
         return;
@@ -122,9 +277,8 @@ void NetworkPort::readFromSocket()
     // Text before the port is set up is the far side's word on why it cannot be (ser2net's
     // "Device open failure: ..."), kept for the reason should it close the connection.
     m_greeting += data.left(MaxGreeting - m_greeting.size());
-    if (!m_session)
+    if (!m_session || !m_active)
         return;
-    // Data that comes before the port is set up was not meant for us.
     if (m_session->state() == Rfc2217Session::State::Refused)
         fail(LinkFailure::NotRfc2217,
              tr("%1: %2").arg(m_endpoint.toString(), m_session->refusal()));
@@ -132,25 +286,8 @@ void NetworkPort::readFromSocket()
         negotiationDone();
 }
 
-void NetworkPort::socketError(QAbstractSocket::SocketError error)
+void NetworkPort::closedByFarSide()
 {
-    if (!m_socket)
-        return;
-    if (error == QAbstractSocket::RemoteHostClosedError) {
-        disconnected();
-        return;
-    }
-    const QString reason = m_socket->errorString();
-    if (!m_open)
-        fail(classifySocketError(error), reason);
-    else
-        drop(reason);
-}
-
-void NetworkPort::disconnected()
-{
-    if (!m_socket)
-        return;
     if (m_open) {
         drop(tr("the far side closed the connection"));
         return;
@@ -174,29 +311,93 @@ void NetworkPort::drop(const QString &reason)
     emit lost(reason);
 }
 
-bool NetworkPort::write(const QByteArray &data)
+void NetworkPort::closeSocket()
 {
-    if (!m_open || !m_socket || m_socket->state() != QAbstractSocket::ConnectedState)
+    for (QSocketNotifier **notifier : {&m_readNotifier, &m_writeNotifier}) {
+        if (*notifier) {
+            (*notifier)->setEnabled(false);
+            (*notifier)->disconnect(this);
+            std::exchange(*notifier, nullptr)->deleteLater();
+        }
+    }
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
+    m_outgoing.clear();
+}
+
+void NetworkPort::close()
+{
+    m_connectTimer.stop();
+    m_settleTimer.stop();
+    if (m_lookup) {
+        m_lookup->port = nullptr;
+        m_lookup.reset();
+    }
+    closeSocket();
+    m_addresses.clear();
+    m_lastError = 0;
+    m_active = false;
+    m_open = false;
+    m_input.clear();
+    m_greeting.clear();
+    m_session.reset();
+}
+
+// Straight to the system where it takes it; the rest waits for the write notifier.
+bool NetworkPort::send(const QByteArray &wire)
+{
+    if (m_fd < 0)
         return false;
-    const QByteArray wire = m_session ? Rfc2217Session::escape(data) : data;
-    if (m_socket->write(wire) != wire.size())
+    if (!m_outgoing.isEmpty()) {
+        m_outgoing += wire;
+        return true;
+    }
+    qsizetype done = 0;
+    while (done < wire.size()) {
+        const ssize_t sent =
+            ::send(m_fd, wire.constData() + done, size_t(wire.size() - done), MSG_NOSIGNAL);
+        if (sent > 0) {
+            done += sent;
+            continue;
+        }
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
         return false;
-    // Handed to the system now rather than at the next pass of the event loop.
-    m_socket->flush();
+    }
+    if (done < wire.size()) {
+        m_outgoing = wire.mid(done);
+        m_writeNotifier->setEnabled(true);
+    }
     return true;
 }
 
-// What the socket still holds, and what the system has sent but the far side not yet
+void NetworkPort::writePending()
+{
+    const QByteArray pending = std::exchange(m_outgoing, QByteArray());
+    m_writeNotifier->setEnabled(false);
+    if (!send(pending) && m_open)
+        drop(systemError(errno));
+}
+
+bool NetworkPort::write(const QByteArray &data)
+{
+    if (!m_open)
+        return false;
+    return send(m_session ? Rfc2217Session::escape(data) : data);
+}
+
+// What the program still holds, and what the system has sent but the far side not yet
 // acknowledged: only acknowledged bytes are sure to have arrived should the connection be
 // closed now.
 qsizetype NetworkPort::unsent() const
 {
-    if (!m_socket)
+    if (m_fd < 0)
         return 0;
-    qsizetype pending = m_socket->bytesToWrite();
+    qsizetype pending = m_outgoing.size();
     int unacknowledged = 0;
-    if (m_socket->socketDescriptor() >= 0 &&
-        ::ioctl(int(m_socket->socketDescriptor()), SIOCOUTQ, &unacknowledged) == 0)
+    if (::ioctl(m_fd, SIOCOUTQ, &unacknowledged) == 0)
         pending += unacknowledged;
     return pending;
 }
