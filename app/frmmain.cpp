@@ -6,6 +6,7 @@
 #include "devicesdialog.h"
 #include "dotgrid.h"
 #include "frmconfig.h"
+#include "grideditor.h"
 #include "inputcontrols.h"
 #include "messagebox.h"
 #include "moduletextbox.h"
@@ -13,6 +14,7 @@
 #include "twips.h"
 #include "windowfonts.h"
 #include "windowstyle.h"
+#include "workbenchactions.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -82,6 +84,7 @@ FrmMain::FrmMain(QWidget *parent)
 
     buildMenus();
     buildControls();
+    m_workbench = new WorkbenchActions(this);
     resize(Twips::toPixels(ClientWidth),
            Twips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
 
@@ -157,6 +160,7 @@ void FrmMain::buildControls()
 
     Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
+    m_editor = new GridEditor(m_grid, this);
     using ColumnClick = void (FrmMain::*)(int);
     static constexpr std::array<ColumnClick, GridModel::Columns> columnClicks = {
         &FrmMain::col1_Click, &FrmMain::col2_Click, &FrmMain::col3_Click, &FrmMain::col4_Click,
@@ -338,6 +342,11 @@ void FrmMain::SendCommand(quint8 cmd)
         reportPortUnavailable();
 }
 
+void FrmMain::sendPattern(const Protocol::ColumnPattern &columns)
+{
+    send(Protocol::dotMatrix(columns));
+}
+
 void FrmMain::send(const Protocol::Message &message)
 {
     CommandData = message.payload;
@@ -351,6 +360,11 @@ void FrmMain::reportPortUnavailable()
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    // Unsaved patterns are never lost silently: the user may save them or stay.
+    if (!m_workbench->closeWorkbench()) {
+        event->ignore();
+        return;
+    }
     // The dialog lives on this window's port; it goes when the window goes.
     if (m_config)
         m_config->close();
@@ -362,7 +376,7 @@ void FrmMain::closeEvent(QCloseEvent *event)
 // The eight columns' click handlers share one body; only the column differs.
 void FrmMain::colClick(int column, int Index)
 {
-    m_grid->toggleCell(column, Index);
+    m_editor->click(column, Index);
 }
 
 void FrmMain::col1_Click(int Index)
@@ -400,7 +414,7 @@ void FrmMain::col8_Click(int Index)
 
 void FrmMain::cmdCLR_Click()
 {
-    m_grid->clearAll();
+    m_editor->clear();
 }
 
 void FrmMain::cmdSSA_Click()

@@ -13,7 +13,9 @@
 class DevicesDialog;
 class DotGrid;
 class FrmConfig;
+class GridEditor;
 class GridModel;
+class WorkbenchActions;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -23,11 +25,13 @@ class QPushButton;
 
 // The main window "8x8 Glyphsmith". It owns the serial port (MSComm1: a COM number over a
 // SerialLink) with its port menu, the pending payload CommandData, and the pattern editor (a
-// DotGrid over a GridModel). The eleven command buttons build their message through Protocol and
-// send it with SendCommand; the configuration dialog (FrmConfig) borrows the link for its own
-// exchanges. Every control that needs an open port follows the link's openChanged(). A port that
-// is lost is reported once and reopened by the CommPort when its device returns; the Devices
-// dialog (DevicesDialog) assigns devices and network endpoints to COM1..COM6.
+// DotGrid over a GridModel, whose changes a GridEditor records for undo). The eleven command
+// buttons build their message through Protocol and send it with SendCommand; the configuration
+// dialog (FrmConfig) borrows the link for its own exchanges. Every control that needs an open
+// port follows the link's openChanged(). A port that is lost is reported once and reopened by
+// the CommPort when its device returns; the Devices dialog (DevicesDialog) assigns devices and
+// network endpoints to COM1..COM6. The menus after "Configure" (Edit, Pattern, Help) and the
+// workbench's windows are WorkbenchActions'.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -43,12 +47,16 @@ public:
     SerialLink &serialPort() { return MSComm1.link(); }
     const GridModel &grid() const;
     DotGrid *dotGrid() const { return m_grid; }
+    GridEditor *gridEditor() const { return m_editor; }
+    WorkbenchActions *workbench() const { return m_workbench; }
     QByteArray commandData() const { return CommandData; }
     FrmConfig *configDialog() const;
     DevicesDialog *devicesDialog() const;
 
     // Writes `cmd` followed by CommandData in one write.
     void SendCommand(quint8 cmd);
+    // Sends a pattern as "Send Dot Matrix" sends the grid's.
+    void sendPattern(const Protocol::ColumnPattern &columns);
 
     void mnuCOM_Click(int Index);
     void mnuConfig_Click();
@@ -100,6 +108,8 @@ private:
 
     QGroupBox *Frame1 = nullptr;
     DotGrid *m_grid = nullptr;
+    GridEditor *m_editor = nullptr;
+    WorkbenchActions *m_workbench = nullptr;
     QLineEdit *txtSASC = nullptr;
     QLineEdit *txtScroll = nullptr;
     QComboBox *cboSpeed = nullptr;

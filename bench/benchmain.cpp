@@ -4,6 +4,8 @@
 #include "benchsupport.h"
 #include "burstbench.h"
 #include "clickbench.h"
+#include "dragbench.h"
+#include "librarybench.h"
 #include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
@@ -45,6 +47,7 @@ int main(int argc, char *argv[])
     QStringList chosen = QCoreApplication::arguments().mid(1);
     const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
                                QStringLiteral("startup"), QStringLiteral("burst"),
+                               QStringLiteral("library"), QStringLiteral("drag"),
                                QStringLiteral("send"),    QStringLiteral("reconnect")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
@@ -73,6 +76,14 @@ int main(int argc, char *argv[])
         runBurstBenchmark(report);
     }
 
+    if (chosen.contains(QStringLiteral("library"))) {
+        announce("library open (10000 patterns, 20 opens and 10 programs)");
+        runLibraryBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("drag"))) {
+        announce("drag (1000 mouse moves in one second)");
+        runDragBenchmark(report);
+    }
     if (chosen.contains(QStringLiteral("send"))) {
         announce("send (30 runs of glyphsmith-send and of the floor)");
         runSendBenchmark(report, QCoreApplication::applicationDirPath());

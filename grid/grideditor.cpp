@@ -1,0 +1,135 @@
+#include "grideditor.h"
+
+#include "dotgrid.h"
+
+namespace {
+
+constexpr int StrokeId = 1;
+
+class PatternStep : public QUndoCommand
+{
+public:
+    PatternStep(DotGrid *grid, const Protocol::ColumnPattern &before,
+                const Protocol::ColumnPattern &after, const QString &text, int stroke)
+        : QUndoCommand(text)
+        , m_grid(grid)
+        , m_before(before)
+        , m_after(after)
+        , m_stroke(stroke)
+    {}
+
+    const Protocol::ColumnPattern &before() const { return m_before; }
+    const Protocol::ColumnPattern &after() const { return m_after; }
+
+    // The first time, the grid already shows `after`: nothing is read or changed.
+    void redo() override { m_grid->setPattern(m_after); }
+    void undo() override { m_grid->setPattern(m_before); }
+
+    int id() const override { return m_stroke > 0 ? StrokeId : -1; }
+
+    // The cells a stroke crosses join the step its press began.
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *step = static_cast<const PatternStep *>(other);
+        if (step->m_stroke != m_stroke)
+            return false;
+        m_after = step->m_after;
+        setText(step->text());
+        return true;
+    }
+
+private:
+    DotGrid *m_grid;
+    Protocol::ColumnPattern m_before;
+    Protocol::ColumnPattern m_after;
+    int m_stroke;
+};
+
+} // namespace
+
+GridEditor::GridEditor(DotGrid *grid, QObject *parent)
+    : QObject(parent)
+    , m_grid(grid)
+{
+    connect(grid, &DotGrid::strokeStarted, this, &GridEditor::beginStroke);
+    connect(grid, &DotGrid::strokeCrossed, this, &GridEditor::paintDot);
+    connect(grid, &DotGrid::strokeEnded, this, [this] { m_strokeOpen = false; });
+}
+
+// The stack empties itself as it goes and would tell the menus, which may be gone by then.
+GridEditor::~GridEditor()
+{
+    m_stack.blockSignals(true);
+}
+
+void GridEditor::beginStroke()
+{
+    ++m_stroke;
+    m_strokeOpen = true;
+}
+
+void GridEditor::record(const Protocol::ColumnPattern &before, const QString &stepName,
+                        bool inStroke)
+{
+    const Protocol::ColumnPattern after = m_grid->model().columnValues();
+    if (after == before)
+        return;
+    m_stack.push(
+        new PatternStep(m_grid, before, after, stepName, inStroke && m_strokeOpen ? m_stroke : 0));
+}
+
+bool GridEditor::click(int column, int weight)
+{
+    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    if (!m_grid->toggleCell(column, weight))
+        return false;
+    record(before, tr("Click"), true);
+    return true;
+}
+
+void GridEditor::paintDot(int column, int weight, bool lit)
+{
+    if (m_grid->model().isLit(column, weight) == lit)
+        return;
+    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    if (m_grid->toggleCell(column, weight))
+        record(before, tr("Paint"), true);
+}
+
+bool GridEditor::clear()
+{
+    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    if (!m_grid->clearAll())
+        return false;
+    record(before, tr("Clear ALL"), false);
+    return true;
+}
+
+bool GridEditor::setPattern(const Protocol::ColumnPattern &columns, const QString &stepName)
+{
+    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    if (!m_grid->setPattern(columns))
+        return false;
+    record(before, stepName, false);
+    return true;
+}
+
+void GridEditor::undo()
+{
+    if (!m_stack.canUndo())
+        return;
+    m_strokeOpen = false;
+    const auto *step = static_cast<const PatternStep *>(m_stack.command(m_stack.index() - 1));
+    if (m_grid->setPattern(step->before()))
+        m_stack.undo();
+}
+
+void GridEditor::redo()
+{
+    if (!m_stack.canRedo())
+        return;
+    m_strokeOpen = false;
+    const auto *step = static_cast<const PatternStep *>(m_stack.command(m_stack.index()));
+    if (m_grid->setPattern(step->after()))
+        m_stack.redo();
+}

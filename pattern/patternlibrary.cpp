@@ -1,0 +1,246 @@
+#include "patternlibrary.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <QSet>
+
+#include <array>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PatternLibrary", text);
+}
+
+const QLatin1String FormatKey("format");
+const QLatin1String VersionKey("version");
+const QLatin1String PatternsKey("patterns");
+const QLatin1String NameKey("name");
+const QLatin1String BytesKey("bytes");
+
+// The value of each hex digit, -1 for every other character below 128.
+constexpr std::array<qint8, 128> HexDigits = [] {
+    std::array<qint8, 128> digits{};
+    digits.fill(-1);
+    for (int c = '0'; c <= '9'; ++c)
+        digits[size_t(c)] = qint8(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        digits[size_t(c)] = qint8(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        digits[size_t(c)] = qint8(c - 'A' + 10);
+    return digits;
+}();
+
+int hexDigit(char16_t c)
+{
+    return c < HexDigits.size() ? HexDigits[c] : -1;
+}
+
+QString megabytes(qint64 size)
+{
+    return QString::number(double(size) / (1024 * 1024), 'f', 1);
+}
+
+} // namespace
+
+QString bytesText(const Pattern &pattern)
+{
+    const auto columns = pattern.columns();
+    return Protocol::hexString(
+        QByteArray(reinterpret_cast<const char *>(columns.data()), qsizetype(columns.size())));
+}
+
+std::optional<Pattern> patternFromBytesText(const QString &text)
+{
+    // Two forms only: sixteen digits in a row, or eight pairs with one space between them.
+    const bool spaced = text.size() == 23;
+    if (!spaced && text.size() != 16)
+        return std::nullopt;
+    Protocol::ColumnPattern columns{};
+    const QChar *c = text.constData();
+    for (size_t column = 0; column < columns.size(); ++column) {
+        if (spaced && column > 0 && *c++ != u' ')
+            return std::nullopt;
+        const int high = hexDigit((c++)->unicode());
+        const int low = hexDigit((c++)->unicode());
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        columns[column] = quint8(high << 4 | low);
+    }
+    return Pattern::fromColumns(columns);
+}
+
+std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, QString *reason)
+{
+    if (std::all_of(json.begin(), json.end(), [](char c) { return QChar::isSpace(uchar(c)); })) {
+        *reason = tr("the file is empty");
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        const bool cutShort = parseError.error == QJsonParseError::UnterminatedObject ||
+                              parseError.error == QJsonParseError::UnterminatedArray ||
+                              parseError.error == QJsonParseError::UnterminatedString ||
+                              parseError.offset >= json.trimmed().size();
+        *reason =
+            cutShort
+                ? tr("the file ends too early, at byte %1: it is cut short").arg(parseError.offset)
+                : tr("it is not JSON (%1 at byte %2)")
+                      .arg(parseError.errorString())
+                      .arg(parseError.offset);
+        return std::nullopt;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(FormatKey).toString() != QLatin1String(FormatName)) {
+        *reason = tr("it is not a Glyphsmith pattern library (it has no \"format\": \"%1\")")
+                      .arg(QLatin1String(FormatName));
+        return std::nullopt;
+    }
+    const QJsonValue version = root.value(VersionKey);
+    if (!version.isDouble() || version.toDouble() < 1 ||
+        version.toDouble() != double(version.toInteger())) {
+        *reason = tr("it has no format version");
+        return std::nullopt;
+    }
+    if (version.toInteger() > FormatVersion) {
+        *reason = tr("it is format version %1, written by a newer Glyphsmith; this one reads "
+                     "format version %2")
+                      .arg(version.toInteger())
+                      .arg(FormatVersion);
+        return std::nullopt;
+    }
+    if (!root.value(PatternsKey).isArray()) {
+        *reason = tr("it has no list of \"patterns\"");
+        return std::nullopt;
+    }
+
+    PatternLibrary library;
+    const QJsonArray entries = root.value(PatternsKey).toArray();
+    library.patterns.reserve(entries.size());
+    // Views of the names kept in the library: they stay put while the list grows, as it never
+    // reallocates.
+    QHash<QStringView, int> numberOfName;
+    numberOfName.reserve(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const int number = int(i + 1);
+        const QJsonObject entry = entries.at(i).toObject();
+        const QString name = entry.value(NameKey).toString();
+        if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.isSpace(); })) {
+            *reason = tr("pattern %1 has no name").arg(number);
+            return std::nullopt;
+        }
+        const auto pattern = patternFromBytesText(entry.value(BytesKey).toString());
+        if (!pattern) {
+            *reason =
+                tr("the bytes of pattern %1 (\"%2\") are not 16 hex digits").arg(number).arg(name);
+            return std::nullopt;
+        }
+        library.patterns.append({name, *pattern, {}});
+        int &first = numberOfName[QStringView(library.patterns.last().name)];
+        if (first != 0) {
+            *reason =
+                tr("patterns %1 and %2 are both named \"%3\"").arg(first).arg(number).arg(name);
+            return std::nullopt;
+        }
+        first = number;
+        if (entry.size() > 2) {
+            QJsonObject &other = library.patterns.last().otherFields;
+            other = entry;
+            other.remove(NameKey);
+            other.remove(BytesKey);
+        }
+    }
+    for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
+        if (it.key() != FormatKey && it.key() != VersionKey && it.key() != PatternsKey)
+            library.otherSections.insert(it.key(), it.value());
+    }
+    return library;
+}
+
+std::optional<PatternLibrary> PatternLibrary::read(const QString &path, QString *error)
+{
+    const QString cannot = tr("Cannot open the pattern library %1: %2.");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = cannot.arg(path, file.errorString());
+        return std::nullopt;
+    }
+    if (file.size() > MaxFileSize) {
+        *error = cannot.arg(path, tr("it is %1 MB, and a pattern library is at most %2 MB")
+                                      .arg(megabytes(file.size()), megabytes(MaxFileSize)));
+        return std::nullopt;
+    }
+    const QByteArray json = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = cannot.arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QString reason;
+    auto library = fromJson(json, &reason);
+    if (!library)
+        *error = cannot.arg(path, reason);
+    return library;
+}
+
+QByteArray PatternLibrary::toJson() const
+{
+    QJsonArray entries;
+    for (const NamedPattern &named : patterns) {
+        QJsonObject entry = named.otherFields;
+        entry.insert(NameKey, named.name);
+        entry.insert(BytesKey, bytesText(named.pattern));
+        entries.append(entry);
+    }
+    QJsonObject root = otherSections;
+    root.insert(FormatKey, QLatin1String(FormatName));
+    root.insert(VersionKey, FormatVersion);
+    root.insert(PatternsKey, entries);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool PatternLibrary::write(const QString &path, QString *error) const
+{
+    const QString cannot = tr("Cannot save the pattern library %1: %2.");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = cannot.arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray json = toJson();
+    if (file.write(json) != json.size() || !file.commit()) {
+        *error = cannot.arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString PatternLibrary::nameProblem(const QString &name, int index) const
+{
+    if (name.trimmed().isEmpty())
+        return tr("A pattern needs a name.");
+    for (int i = 0; i < patterns.size(); ++i) {
+        if (i != index && patterns.at(i).name == name)
+            return tr("There is already a pattern named \"%1\".").arg(name);
+    }
+    return QString();
+}
+
+QString PatternLibrary::unusedName() const
+{
+    QSet<QString> names;
+    names.reserve(patterns.size());
+    for (const NamedPattern &named : patterns)
+        names.insert(named.name);
+    for (int number = 1;; ++number) {
+        const QString name = tr("Pattern %1").arg(number);
+        if (!names.contains(name))
+            return name;
+    }
+}

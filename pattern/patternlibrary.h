@@ -1,0 +1,57 @@
+#pragma once
+
+#include "pattern.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct NamedPattern
+{
+    QString name;
+    Pattern pattern;
+    // Fields of the file's entry that this version does not know, written back as they were.
+    QJsonObject otherFields;
+
+    friend bool operator==(const NamedPattern &, const NamedPattern &) = default;
+};
+
+// A .glyphs pattern library: one JSON object with the format's name, its version and the list
+// of named patterns, each kept as its module bytes. Sections and fields that this version does
+// not know (later ones add animations and a character bank beside "patterns") are kept and
+// written back unchanged. Only a higher format version is refused: a newer program writes one
+// when an older program would misread the file.
+class PatternLibrary
+{
+public:
+    static constexpr int FormatVersion = 1;
+    static constexpr qint64 MaxFileSize = qint64(32) * 1024 * 1024;
+    static constexpr char FormatName[] = "glyphsmith-library";
+    static constexpr char FileSuffix[] = "glyphs";
+
+    QList<NamedPattern> patterns;
+    QJsonObject otherSections;
+
+    // A library from a file, or nothing and a message that names the file and the reason.
+    static std::optional<PatternLibrary> read(const QString &path, QString *error);
+    // `reason` says what is wrong with the text, as the end of a sentence.
+    static std::optional<PatternLibrary> fromJson(const QByteArray &json, QString *reason);
+    QByteArray toJson() const;
+    // Replaces the file at once or not at all: a failed write leaves the old file as it was.
+    bool write(const QString &path, QString *error) const;
+
+    // Why `name` cannot name the pattern at `index` (-1: a new one): empty, or another's name.
+    QString nameProblem(const QString &name, int index = -1) const;
+    // "Pattern 1", "Pattern 2", ...: the first such name no pattern has.
+    QString unusedName() const;
+
+    friend bool operator==(const PatternLibrary &, const PatternLibrary &) = default;
+};
+
+// The module bytes as a library file keeps them: "10 00 00 00 00 00 00 00". Reading takes the
+// sixteen hex digits with or without the spaces.
+QString bytesText(const Pattern &pattern);
+std::optional<Pattern> patternFromBytesText(const QString &text);

@@ -1,0 +1,428 @@
+#include "textformats.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace TextFormats {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TextFormats", text);
+}
+
+struct Numbers
+{
+    QList<quint64> values;
+    QString error;
+};
+
+QString withoutComments(const QString &text)
+{
+    static const QRegularExpression comments(QStringLiteral(R"(/\*.*?\*/|//[^\n]*)"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    QString result = text;
+    return result.replace(comments, QStringLiteral(" "));
+}
+
+// A number as code writes it: 0x hex, 0b or Arduino B binary, or decimal, with C's integer
+// suffixes allowed after hex and decimal.
+std::optional<quint64> number(QString token)
+{
+    static const QRegularExpression hex(QStringLiteral("^0[xX]([0-9a-fA-F]{1,16})[uUlL]{0,3}$"));
+    static const QRegularExpression binary(QStringLiteral("^(?:0[bB]|B)([01]{1,64})$"));
+    static const QRegularExpression decimal(QStringLiteral("^([0-9]{1,20})[uUlL]{0,3}$"));
+    bool ok = false;
+    quint64 value = 0;
+    if (const auto m = hex.match(token); m.hasMatch())
+        value = m.captured(1).toULongLong(&ok, 16);
+    else if (const auto m = binary.match(token); m.hasMatch())
+        value = m.captured(1).toULongLong(&ok, 2);
+    else if (const auto m = decimal.match(token); m.hasMatch())
+        value = m.captured(1).toULongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+QStringList tokens(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    return text.split(separators, Qt::SkipEmptyParts);
+}
+
+// The numbers between `open` and `close`, after an optional declaration ending in '=' and
+// before an optional ';' and further statements without lists (the web editor adds a length).
+std::optional<QString> bracketed(const QString &code, QChar open, QChar close, QString &error)
+{
+    const qsizetype first = code.indexOf(open);
+    const qsizetype last = code.lastIndexOf(close);
+    if (first < 0 || last < first) {
+        error = tr("there is no %1 %2 around the numbers").arg(open).arg(close);
+        return std::nullopt;
+    }
+    const QString before = code.left(first).trimmed();
+    const QString after = code.mid(last + 1).trimmed();
+    if ((!before.isEmpty() && !before.endsWith(QLatin1Char('='))) ||
+        (!after.isEmpty() &&
+         (!after.startsWith(QLatin1Char(';')) || after.contains(open) || after.contains(close)))) {
+        error = tr("there is more than one list of numbers, or text around it");
+        return std::nullopt;
+    }
+    return code.mid(first + 1, last - first - 1);
+}
+
+Numbers numbersIn(const QString &list, const QRegularExpression *allowed = nullptr)
+{
+    Numbers numbers;
+    for (const QString &token : tokens(list)) {
+        const auto value = number(token);
+        if (!value || (allowed && !allowed->match(token).hasMatch())) {
+            numbers.error = tr("\"%1\" is not a number of this format").arg(token);
+            return numbers;
+        }
+        numbers.values.append(*value);
+    }
+    return numbers;
+}
+
+Parsed rowsFrom(const Numbers &numbers, const QString &where)
+{
+    if (!numbers.error.isEmpty())
+        return {std::nullopt, numbers.error};
+    if (numbers.values.size() != Pattern::Rows)
+        return {std::nullopt, tr("there are %1 numbers %2; a pattern is 8 rows")
+                                  .arg(numbers.values.size())
+                                  .arg(where)};
+    Pattern::RowBytes rows{};
+    for (int row = 0; row < Pattern::Rows; ++row) {
+        const quint64 value = numbers.values.at(row);
+        if (value > 0xFF)
+            return {std::nullopt,
+                    tr("row %1 is %2, more than the 8 bits of a row").arg(row + 1).arg(value)};
+        rows[size_t(row)] = quint8(value);
+    }
+    return {Pattern::fromRows(rows), QString()};
+}
+
+// Eight bare hex bytes ("10 00 ..." or "0x10, 0x00, ..."), or sixteen hex digits in one run.
+std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &error)
+{
+    static const QRegularExpression code(QStringLiteral("[{}\\[\\]=;]"));
+    static const QRegularExpression byte(QStringLiteral("^(?:0[xX])?([0-9a-fA-F]{1,2})$"));
+    static const QRegularExpression run(QStringLiteral("^[0-9a-fA-F]{16}$"));
+    if (text.contains(code)) {
+        error = tr("eight bare hex bytes were expected, not code");
+        return std::nullopt;
+    }
+    QStringList parts = tokens(text);
+    if (parts.size() == 1 && run.match(parts.first()).hasMatch()) {
+        const QString digits = parts.first();
+        parts.clear();
+        for (int i = 0; i < 16; i += 2)
+            parts.append(digits.mid(i, 2));
+    }
+    if (parts.size() != 8) {
+        error = tr("there are %1 numbers; eight hex bytes were expected").arg(parts.size());
+        return std::nullopt;
+    }
+    std::array<quint8, 8> bytes{};
+    for (int i = 0; i < 8; ++i) {
+        const auto m = byte.match(parts.at(i));
+        if (!m.hasMatch()) {
+            error = tr("\"%1\" is not a hex byte").arg(parts.at(i));
+            return std::nullopt;
+        }
+        bytes[size_t(i)] = quint8(m.captured(1).toUInt(nullptr, 16));
+    }
+    return bytes;
+}
+
+Parsed parseModuleBytes(const QString &text)
+{
+    QString error;
+    const auto bytes = bareBytes(text, error);
+    if (!bytes)
+        return {std::nullopt, error};
+    return {Pattern::fromColumns(*bytes), QString()};
+}
+
+Parsed parseRowBytes(const QString &text)
+{
+    QString error;
+    const auto bytes = bareBytes(text, error);
+    if (!bytes)
+        return {std::nullopt, error};
+    return {Pattern::fromRows(*bytes), QString()};
+}
+
+Parsed parseCArray(const QString &text)
+{
+    QString error;
+    const auto list = bracketed(withoutComments(text), u'{', u'}', error);
+    if (!list)
+        return {std::nullopt, error};
+    return rowsFrom(numbersIn(*list), tr("between { and }"));
+}
+
+Parsed parseArduino(const QString &text)
+{
+    static const QRegularExpression binary(QStringLiteral("^(?:0[bB]|B)[01]{1,8}$"));
+    const QString code = withoutComments(text);
+    QString list = code;
+    if (code.contains(QLatin1Char('{'))) {
+        QString error;
+        const auto inner = bracketed(code, u'{', u'}', error);
+        if (!inner)
+            return {std::nullopt, error};
+        list = *inner;
+    }
+    return rowsFrom(numbersIn(list, &binary), tr("of the form B10000000"));
+}
+
+Parsed parsePythonList(const QString &text)
+{
+    static const QRegularExpression list(
+        QStringLiteral(R"(^\s*(?:[A-Za-z_]\w*\s*=\s*)?\[(.*)\]\s*$)"),
+        QRegularExpression::DotMatchesEverythingOption);
+    const auto m = list.match(text);
+    if (!m.hasMatch())
+        return {std::nullopt, tr("there is no [ ] around the numbers")};
+    return rowsFrom(numbersIn(m.captured(1)), tr("between [ and ]"));
+}
+
+Parsed parseInteger64(const QString &text)
+{
+    static const QRegularExpression run(QStringLiteral("^[0-9a-fA-F]{16}$"));
+    const QString code = withoutComments(text).trimmed();
+    QString single = code;
+    if (code.contains(QLatin1Char('{'))) {
+        QString error;
+        const auto inner = bracketed(code, u'{', u'}', error);
+        if (!inner)
+            return {std::nullopt, error};
+        single = *inner;
+    }
+    const QStringList parts = tokens(single);
+    if (parts.size() != 1)
+        return {std::nullopt,
+                tr("there are %1 numbers; a pattern is one 64-bit number").arg(parts.size())};
+    if (run.match(parts.first()).hasMatch())
+        return {Pattern::fromBits(parts.first().toULongLong(nullptr, 16)), QString()};
+    const auto value = number(parts.first());
+    if (!value || parts.first().startsWith(QLatin1Char('B')) ||
+        parts.first().startsWith(QLatin1String("0b"), Qt::CaseInsensitive))
+        return {std::nullopt, tr("\"%1\" is not a 64-bit number").arg(parts.first())};
+    return {Pattern::fromBits(*value), QString()};
+}
+
+Parsed parseTextArt(const QString &text)
+{
+    static const QString lit = QStringLiteral("#Xx*O@1");
+    static const QString dark = QStringLiteral(".-_0");
+    QStringList lines;
+    for (QString line : QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'))) {
+        while (!line.isEmpty() && line.back().isSpace())
+            line.chop(1);
+        lines.append(line);
+    }
+    while (!lines.isEmpty() && lines.first().isEmpty())
+        lines.removeFirst();
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.size() != Pattern::Rows)
+        return {std::nullopt,
+                tr("there are %1 lines; text art is 8 lines of 8 dots").arg(lines.size())};
+    Pattern pattern;
+    for (int row = 0; row < Pattern::Rows; ++row) {
+        const QString &line = lines.at(row);
+        if (line.size() != Pattern::Columns)
+            return {
+                std::nullopt,
+                tr("line %1 has %2 characters; each line is 8 dots").arg(row + 1).arg(line.size())};
+        for (int column = 0; column < Pattern::Columns; ++column) {
+            const QChar c = line.at(column);
+            if (!lit.contains(c) && !dark.contains(c))
+                return {
+                    std::nullopt,
+                    tr("line %1 has \"%2\"; # is a lit dot and . a dark one").arg(row + 1).arg(c)};
+            pattern.setDot(row, column, lit.contains(c));
+        }
+    }
+    return {pattern, QString()};
+}
+
+QString identifier(const QString &name)
+{
+    QString result;
+    for (QChar c : name.trimmed())
+        result += (c.isLetterOrNumber() && c.unicode() < 128) ? c : QLatin1Char('_');
+    if (result.isEmpty())
+        return QStringLiteral("pattern");
+    if (result.front().isDigit())
+        result.prepend(QLatin1Char('_'));
+    return result;
+}
+
+QString hexList(const Pattern::RowBytes &rows)
+{
+    QStringList items;
+    for (quint8 row : rows)
+        items.append(QStringLiteral("0x") + Protocol::hexByte(row).rightJustified(2, u'0'));
+    return items.join(QLatin1String(", "));
+}
+
+// The guess behind the error message when a text reads as no format at all.
+Format likeliest(const QString &text)
+{
+    static const QRegularExpression arduino(QStringLiteral(R"(\b(?:0[bB]|B)[01]+\b)"));
+    const QString code = withoutComments(text);
+    if (code.contains(QLatin1Char('{'))) {
+        if (code.contains(QLatin1String("64")))
+            return Format::Integer64;
+        return code.contains(arduino) ? Format::Arduino : Format::CArray;
+    }
+    if (code.contains(QLatin1Char('[')))
+        return Format::PythonList;
+    if (text.contains(QLatin1Char('#')) || text.trimmed().count(QLatin1Char('\n')) >= 2)
+        return Format::TextArt;
+    if (code.contains(arduino))
+        return Format::Arduino;
+    if (tokens(code).size() == 1)
+        return Format::Integer64;
+    return Format::ModuleBytes;
+}
+
+} // namespace
+
+QString id(Format format)
+{
+    switch (format) {
+    case Format::ModuleBytes:
+        return QStringLiteral("module-bytes");
+    case Format::RowBytes:
+        return QStringLiteral("row-bytes");
+    case Format::CArray:
+        return QStringLiteral("c-array");
+    case Format::Arduino:
+        return QStringLiteral("arduino");
+    case Format::PythonList:
+        return QStringLiteral("python-list");
+    case Format::Integer64:
+        return QStringLiteral("integer64");
+    case Format::TextArt:
+        return QStringLiteral("text-art");
+    }
+    return QString();
+}
+
+std::optional<Format> fromId(const QString &text)
+{
+    for (Format format : AllFormats) {
+        if (id(format) == text)
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString displayName(Format format)
+{
+    switch (format) {
+    case Format::ModuleBytes:
+        return tr("Module bytes (columns)");
+    case Format::RowBytes:
+        return tr("Row bytes");
+    case Format::CArray:
+        return tr("C array (rows)");
+    case Format::Arduino:
+        return tr("Arduino binary (rows)");
+    case Format::PythonList:
+        return tr("Python list (rows)");
+    case Format::Integer64:
+        return tr("64-bit integer");
+    case Format::TextArt:
+        return tr("Text art");
+    }
+    return QString();
+}
+
+QString write(const Pattern &pattern, Format format, const QString &name)
+{
+    const Pattern::RowBytes rows = pattern.rows();
+    switch (format) {
+    case Format::ModuleBytes: {
+        const auto columns = pattern.columns();
+        return Protocol::hexString(
+            QByteArray(reinterpret_cast<const char *>(columns.data()), qsizetype(columns.size())));
+    }
+    case Format::RowBytes:
+        return Protocol::hexString(
+            QByteArray(reinterpret_cast<const char *>(rows.data()), qsizetype(rows.size())));
+    case Format::CArray:
+        return QStringLiteral("const uint8_t %1[8] = {%2};").arg(identifier(name), hexList(rows));
+    case Format::Arduino: {
+        QString text = QStringLiteral("const byte %1[8] = {\n").arg(identifier(name));
+        for (int row = 0; row < Pattern::Rows; ++row)
+            text += QStringLiteral("  B%1%2\n")
+                        .arg(rows[size_t(row)], 8, 2, QLatin1Char('0'))
+                        .arg(row < Pattern::Rows - 1 ? QStringLiteral(",") : QString());
+        return text + QStringLiteral("};");
+    }
+    case Format::PythonList:
+        return QStringLiteral("%1 = [%2]").arg(identifier(name), hexList(rows));
+    case Format::Integer64:
+        return QStringLiteral("0x%1").arg(pattern.bits(), 16, 16, QLatin1Char('0'));
+    case Format::TextArt: {
+        QString text;
+        for (int row = 0; row < Pattern::Rows; ++row) {
+            for (int column = 0; column < Pattern::Columns; ++column)
+                text += pattern.dot(row, column) ? QLatin1Char('#') : QLatin1Char('.');
+            text += QLatin1Char('\n');
+        }
+        return text;
+    }
+    }
+    return QString();
+}
+
+Parsed parse(const QString &text, Format format)
+{
+    if (text.trimmed().isEmpty())
+        return {std::nullopt, tr("there is no text")};
+    switch (format) {
+    case Format::ModuleBytes:
+        return parseModuleBytes(text);
+    case Format::RowBytes:
+        return parseRowBytes(text);
+    case Format::CArray:
+        return parseCArray(text);
+    case Format::Arduino:
+        return parseArduino(text);
+    case Format::PythonList:
+        return parsePythonList(text);
+    case Format::Integer64:
+        return parseInteger64(text);
+    case Format::TextArt:
+        return parseTextArt(text);
+    }
+    return {std::nullopt, QString()};
+}
+
+Detection detect(const QString &text)
+{
+    static constexpr std::array<Format, 7> mostParticularFirst = {
+        Format::TextArt,   Format::Arduino,     Format::CArray,  Format::PythonList,
+        Format::Integer64, Format::ModuleBytes, Format::RowBytes};
+    Detection detection;
+    for (Format format : mostParticularFirst) {
+        if (parse(text, format).pattern)
+            detection.formats.append(format);
+    }
+    if (detection.formats.isEmpty())
+        detection.error = parse(text, likeliest(text)).error;
+    return detection;
+}
+
+} // namespace TextFormats

@@ -1,0 +1,388 @@
+#include "frmmain.h"
+#include "grideditor.h"
+#include "gridmodel.h"
+#include "librarydocument.h"
+#include "librarywindow.h"
+#include "messagebox.h"
+#include "questions.h"
+#include "shortcutswindow.h"
+#include "testsupport.h"
+#include "workbenchactions.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace TestSupport;
+
+namespace {
+
+QStringList names(const LibraryDocument &document)
+{
+    QStringList result;
+    for (const NamedPattern &named :
+         const_cast<LibraryDocument &>(document).model()->library().patterns)
+        result.append(named.name);
+    return result;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The pattern library: its window, its files through the Pattern menu, and never losing
+// changes without asking.
+class TestLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void starterSetFirst();
+    void addReplaceDelete();
+    void renameRefused_data();
+    void renameRefused();
+    void reorder_data();
+    void reorder();
+    void filterByName();
+    void loadIsOneUndoStep();
+    void sendAsSendDotMatrix();
+    void saveOpenAndRecent();
+    void badFileLeavesLibrary_data();
+    void badFileLeavesLibrary();
+    void closeWithChanges_data();
+    void closeWithChanges();
+    void programCloseAsks();
+    void shortcutsListed();
+
+private:
+    QAction *action(const char *name)
+    {
+        return m_window->findChild<QAction *>(QLatin1String(name));
+    }
+    LibraryDocument *document() { return m_window->workbench()->library(); }
+    void chooseFile(const QString &path) { m_nextFile = path; }
+
+    Pty *m_pty = nullptr;
+    FrmMain *m_window = nullptr;
+    LibraryWindow *m_library = nullptr;
+    QTemporaryDir m_dir;
+    QStringList m_messages;
+    QString m_nextFile;
+    QStringList m_asked;
+    SaveQuestion::Answer m_answer = SaveQuestion::Answer::Cancel;
+};
+
+void TestLibrary::initTestCase()
+{
+    useTemporarySettings();
+}
+
+void TestLibrary::init()
+{
+    clearSettings();
+    mapAllPortsToMissing();
+    m_pty = new Pty;
+    mapPort(1, m_pty->slavePath());
+    m_messages.clear();
+    m_asked.clear();
+    m_nextFile.clear();
+    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    SaveQuestion::setHandler([this](QWidget *, const QString &document) {
+        m_asked.append(document);
+        return m_answer;
+    });
+    FileChooser::setHandler(
+        [this](FileChooser::Purpose, const QString &, const QStringList &filters) {
+            return FileChooser::Choice{m_nextFile, filters.value(0)};
+        });
+    m_window = new FrmMain;
+    m_window->Form_Load();
+    m_window->show();
+    m_window->workbench()->showLibrary();
+    m_library = m_window->workbench()->libraryWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_library));
+}
+
+void TestLibrary::cleanup()
+{
+    delete m_window;
+    delete m_pty;
+    MessageBox::setHandler({});
+    SaveQuestion::setHandler({});
+    FileChooser::setHandler({});
+}
+
+void TestLibrary::starterSetFirst()
+{
+    QVERIFY(document()->model()->rowCount() >= 20);
+    QVERIFY(names(*document()).contains(QStringLiteral("Heart")));
+    QVERIFY(!document()->isModified());
+    QCOMPARE(m_library->windowTitle(), QStringLiteral("Pattern Library - Starter set[*]"));
+    QVERIFY(m_library->isWindow());
+    QVERIFY(m_library->view()->indexAt(QPoint(10, 10)).isValid()); // thumbnails laid out
+}
+
+void TestLibrary::addReplaceDelete()
+{
+    const int rows = document()->model()->rowCount();
+    m_window->col1_Click(16);
+    m_library->addGridPattern();
+    QCOMPARE(document()->model()->rowCount(), rows + 1);
+    QCOMPARE(document()->model()->at(rows).name, QStringLiteral("Pattern 1"));
+    QCOMPARE(document()->model()->at(rows).pattern.columns()[0], quint8(16));
+    QVERIFY(document()->isModified());
+    QVERIFY(m_library->isWindowModified());
+
+    m_window->col2_Click(1);
+    QCOMPARE(m_library->selectedRows(), QList<int>{rows});
+    QTest::keyClick(m_library->view(), Qt::Key_R, Qt::ControlModifier); // Replace
+    QCOMPARE(document()->model()->at(rows).pattern.columns()[1], quint8(1));
+
+    m_library->selectRow(0);
+    const QString second = document()->model()->at(1).name;
+    QTest::keyClick(m_library->view(), Qt::Key_Delete);
+    QCOMPARE(document()->model()->rowCount(), rows);
+    QCOMPARE(document()->model()->at(0).name, second);
+}
+
+void TestLibrary::renameRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty") << "   "
+                           << "A pattern needs a name.";
+    QTest::newRow("another's name") << "Heart"
+                                    << "There is already a pattern named \"Heart\".";
+}
+
+void TestLibrary::renameRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    LibraryModel *model = document()->model();
+    const PatternLibrary before = model->library();
+    QVERIFY(!model->setData(model->index(0), name));
+    QCOMPARE(
+        m_messages,
+        QStringList{QStringLiteral("The pattern library Starter set is unchanged: ") + reason});
+    QVERIFY(model->library() == before);
+    QVERIFY(!document()->isModified());
+    QVERIFY(model->setData(model->index(0), QStringLiteral("Zero")));
+    QCOMPARE(model->at(0).name, QStringLiteral("Zero"));
+}
+
+void TestLibrary::reorder_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QList<int>>("viewRows");
+    QTest::addColumn<int>("destination");
+    QTest::addColumn<QStringList>("firstNames");
+    QTest::newRow("first to third") << QString() << QList<int>{0} << 3
+                                    << QStringList{"Digit 1", "Digit 2", "Digit 0", "Digit 3"};
+    QTest::newRow("two to the front") << QString() << QList<int>{2, 4} << 0
+                                      << QStringList{"Digit 2", "Digit 4", "Digit 0", "Digit 1"};
+    QTest::newRow("onto itself") << QString() << QList<int>{1} << 1
+                                 << QStringList{"Digit 0", "Digit 1", "Digit 2", "Digit 3"};
+    QTest::newRow("filtered: last digit before the first")
+        << "digit" << QList<int>{9} << 0 << QStringList{"Digit 9", "Digit 0", "Digit 1", "Digit 2"};
+}
+
+void TestLibrary::reorder()
+{
+    QFETCH(QString, filter);
+    QFETCH(QList<int>, viewRows);
+    QFETCH(int, destination);
+    QFETCH(QStringList, firstNames);
+    const int rows = document()->model()->rowCount();
+    m_library->filterBox()->setText(filter);
+    m_library->moveViewRows(viewRows, destination);
+    QCOMPARE(names(*document()).mid(0, 4), firstNames);
+    QCOMPARE(document()->model()->rowCount(), rows);
+    QCOMPARE(document()->isModified(), firstNames.at(1) != QLatin1String("Digit 1"));
+}
+
+void TestLibrary::filterByName()
+{
+    QTest::keyClick(m_library, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), m_library->filterBox());
+    QTest::keyClicks(m_library->filterBox(), QStringLiteral("ARROW"));
+    QCOMPARE(m_library->proxy()->rowCount(), 4);
+    m_library->filterBox()->clear();
+    QCOMPARE(m_library->proxy()->rowCount(), document()->model()->rowCount());
+}
+
+void TestLibrary::loadIsOneUndoStep()
+{
+    m_window->col8_Click(8);
+    const int heart = int(names(*document()).indexOf(QStringLiteral("Heart")));
+    m_library->selectRow(heart);
+    QTest::keyClick(m_library->view(), Qt::Key_Return);
+    QCOMPARE(m_window->grid().columnValues(), document()->model()->at(heart).pattern.columns());
+    GridEditor *editor = m_window->gridEditor();
+    QCOMPARE(editor->undoStack()->count(), 2);
+    QCOMPARE(editor->undoStack()->undoText(), QStringLiteral("Load \"Heart\""));
+    editor->undo();
+    QCOMPARE(m_window->grid().columnValues(), (Protocol::ColumnPattern{0, 0, 0, 0, 0, 0, 0, 8}));
+
+    // A double click loads too.
+    const int digit = int(names(*document()).indexOf(QStringLiteral("Digit 1")));
+    const QRect item = m_library->view()->visualRect(m_library->proxy()->index(digit, 0));
+    QTest::mouseClick(m_library->view()->viewport(), Qt::LeftButton, {}, item.center());
+    QTest::mouseDClick(m_library->view()->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(m_window->grid().columnValues(), document()->model()->at(digit).pattern.columns());
+}
+
+void TestLibrary::sendAsSendDotMatrix()
+{
+    const int heart = int(names(*document()).indexOf(QStringLiteral("Heart")));
+    m_library->selectRow(heart);
+    QTest::keyClick(m_library->view(), Qt::Key_Return, Qt::ControlModifier);
+    // The starter heart: rows .##..##. / ######## x3 / .######. / ..####.. / ...##...
+    QCOMPARE(m_pty->read(9), hex("FC E0 F1 F3 E7 E7 F3 F1 E0"));
+    QCOMPARE(m_window->commandData(), hex("E0 F1 F3 E7 E7 F3 F1 E0"));
+    QCOMPARE(m_window->grid().columnValues(), Protocol::ColumnPattern{}); // the grid is untouched
+}
+
+void TestLibrary::saveOpenAndRecent()
+{
+    const QString path = m_dir.filePath(QStringLiteral("mine")); // the suffix is added
+    m_window->col1_Click(16);
+    m_library->addGridPattern();
+    chooseFile(path);
+    action("mnuSaveAs")->trigger();
+    const QString saved = path + QStringLiteral(".glyphs");
+    QVERIFY2(QFile::exists(saved), qPrintable(m_messages.join('\n')));
+    QVERIFY(!document()->isModified());
+    QCOMPARE(m_library->windowTitle(), QStringLiteral("Pattern Library - mine.glyphs[*]"));
+    const PatternLibrary written = document()->model()->library();
+
+    action("mnuNew")->trigger();
+    QCOMPARE(document()->model()->rowCount(), 0);
+    chooseFile(saved);
+    action("mnuOpen")->trigger();
+    QVERIFY(document()->model()->library() == written);
+
+    // Remembered in the workbench's own group, beside the port setting, which stays as it was.
+    setStoredCommPort(QStringLiteral("4"));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8");
+    QCOMPARE(settings.value(QStringLiteral("Workbench/RecentFiles")).toStringList(),
+             QStringList{saved});
+    QCOMPARE(settings.value(QStringLiteral("Properties/CommPort")).toString(), QStringLiteral("4"));
+    QVERIFY(m_messages.isEmpty());
+}
+
+void TestLibrary::badFileLeavesLibrary_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << "No such file or directory";
+    QTest::newRow("newer version")
+        << QByteArray(R"({"format": "glyphsmith-library", "version": 2, "patterns": []})")
+        << "format version 2";
+    QTest::newRow("truncated") << QByteArray(R"({"format": "glyphsmith-library", "vers)")
+                               << "cut short";
+}
+
+void TestLibrary::badFileLeavesLibrary()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(QStringLiteral("bad.glyphs"));
+    QFile::remove(path);
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    m_library->addGridPattern(); // a change that must survive
+    const PatternLibrary before = document()->model()->library();
+    m_answer = SaveQuestion::Answer::Discard;
+    chooseFile(path);
+    QVERIFY(!document()->openFile(path, m_library));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().contains(path) && m_messages.first().contains(reason),
+             qPrintable(m_messages.first()));
+    QVERIFY(document()->model()->library() == before);
+    QVERIFY(document()->isModified());
+    QCOMPARE(contents(path), content);
+}
+
+void TestLibrary::closeWithChanges_data()
+{
+    QTest::addColumn<SaveQuestion::Answer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("cancel") << SaveQuestion::Answer::Cancel << false << true;
+    QTest::newRow("discard") << SaveQuestion::Answer::Discard << true << false;
+    QTest::newRow("save") << SaveQuestion::Answer::Save << true << true;
+}
+
+void TestLibrary::closeWithChanges()
+{
+    QFETCH(SaveQuestion::Answer, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, kept);
+    const QString path = m_dir.filePath(QStringLiteral("close.glyphs"));
+    QFile::remove(path);
+    const int rows = document()->model()->rowCount();
+    m_library->close();
+    QVERIFY(m_asked.isEmpty()); // nothing to save yet
+    m_window->workbench()->showLibrary();
+    m_library->addGridPattern();
+    m_answer = answer;
+    chooseFile(path);
+    m_library->close();
+    QCOMPARE(m_asked, QStringList{QStringLiteral("Starter set")});
+    QCOMPARE(m_library->isVisible(), !closed);
+    QCOMPARE(document()->model()->rowCount(), kept ? rows + 1 : rows);
+    QCOMPARE(QFile::exists(path), answer == SaveQuestion::Answer::Save);
+    QCOMPARE(document()->isModified(), answer == SaveQuestion::Answer::Cancel);
+}
+
+void TestLibrary::programCloseAsks()
+{
+    m_library->addGridPattern();
+    m_answer = SaveQuestion::Answer::Cancel;
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_library->isVisible());
+    m_answer = SaveQuestion::Answer::Discard;
+    QVERIFY(m_window->close());
+    QVERIFY(!m_library->isVisible());
+    QCOMPARE(m_asked.size(), 2);
+}
+
+void TestLibrary::shortcutsListed()
+{
+    action("mnuShortcuts")->trigger();
+    ShortcutsWindow *shortcuts = m_window->workbench()->shortcutsWindow();
+    QVERIFY(shortcuts && shortcuts->isVisible());
+    QStringList rows;
+    for (int i = 0; i < shortcuts->list()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = shortcuts->list()->topLevelItem(i);
+        rows.append(item->text(0).trimmed() + QLatin1Char('=') + item->text(1));
+    }
+    const QString all = rows.join(QLatin1Char('\n'));
+    for (const char *expected :
+         {"Edit > Undo=Ctrl+Z", "Edit > Shift > Up=Ctrl+Up",
+          "Edit > Rotate > 90\u00b0 Clockwise=Ctrl+R", "Pattern > Save=Ctrl+S",
+          "Toggle the focus cell, as a click does=Space", "Add Grid Pattern=Ins",
+          "Load into Grid=Enter, double-click", "Help > Keyboard Shortcuts=F1"})
+        QVERIFY2(all.contains(QString::fromUtf8(expected)), expected);
+}
+
+QTEST_MAIN(TestLibrary)
+#include "tst_library.moc"

@@ -1,0 +1,81 @@
+#include "questions.h"
+
+#include "messagebox.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace SaveQuestion {
+
+namespace {
+Handler &handler()
+{
+    static Handler current;
+    return current;
+}
+} // namespace
+
+Answer ask(QWidget *parent, const QString &document)
+{
+    if (handler())
+        return handler()(parent, document);
+    QMessageBox box(
+        QMessageBox::Warning, QString::fromLatin1(MessageBox::Caption),
+        QCoreApplication::translate("SaveQuestion", "%1 has changes that are not saved.")
+            .arg(document),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setInformativeText(QCoreApplication::translate("SaveQuestion", "Save them?"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace SaveQuestion
+
+namespace FileChooser {
+
+namespace {
+Handler &handler()
+{
+    static Handler current;
+    return current;
+}
+} // namespace
+
+Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QString &folder,
+              const QStringList &filters, const QString &selectedFilter)
+{
+    if (handler())
+        return handler()(purpose, caption, filters);
+    QFileDialog dialog(parent, caption, folder);
+    dialog.setNameFilters(filters);
+    if (!selectedFilter.isEmpty())
+        dialog.selectNameFilter(selectedFilter);
+    if (purpose == Purpose::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace FileChooser

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// The questions the workbench asks, each through one function that tests can replace, as
+// MessageBox does for messages: whether to save changes, and which file to open or save.
+namespace SaveQuestion {
+
+enum class Answer { Save, Discard, Cancel };
+
+// "`document` has changes that are not saved": Save, Discard or Cancel.
+Answer ask(QWidget *parent, const QString &document);
+
+using Handler = std::function<Answer(QWidget *parent, const QString &document)>;
+// Replaces the question box; an empty handler restores it.
+void setHandler(Handler handler);
+
+} // namespace SaveQuestion
+
+namespace FileChooser {
+
+enum class Purpose { Open, Save };
+
+struct Choice
+{
+    QString path;
+    // The filter the user chose among `filters`.
+    QString filter;
+};
+
+// An empty path when the user cancelled.
+Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QString &folder,
+              const QStringList &filters, const QString &selectedFilter = QString());
+
+using Handler =
+    std::function<Choice(Purpose purpose, const QString &caption, const QStringList &filters)>;
+void setHandler(Handler handler);
+
+} // namespace FileChooser

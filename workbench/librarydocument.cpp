@@ -1,0 +1,143 @@
+#include "librarydocument.h"
+
+#include "messagebox.h"
+#include "questions.h"
+#include "starterset.h"
+#include "workbenchsettings.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString filter()
+{
+    return LibraryDocument::tr("Pattern libraries (*.%1)")
+        .arg(QLatin1String(PatternLibrary::FileSuffix));
+}
+
+} // namespace
+
+LibraryDocument::LibraryDocument(QObject *parent)
+    : QObject(parent)
+    , m_saved(starterSet())
+{
+    m_model.setLibrary(m_saved);
+    connect(&m_model, &LibraryModel::edited, this, [this] { setModified(true); });
+}
+
+QString LibraryDocument::displayName() const
+{
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).fileName();
+    return m_starterSet ? tr("Starter set") : tr("Untitled library");
+}
+
+void LibraryDocument::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void LibraryDocument::setFilePath(const QString &path)
+{
+    m_path = path;
+    emit filePathChanged(path);
+}
+
+bool LibraryDocument::maybeSave(QWidget *parent)
+{
+    if (!m_modified)
+        return true;
+    switch (SaveQuestion::ask(parent, displayName())) {
+    case SaveQuestion::Answer::Save:
+        return save(parent);
+    case SaveQuestion::Answer::Discard:
+        revert();
+        return true;
+    case SaveQuestion::Answer::Cancel:
+        return false;
+    }
+    return false;
+}
+
+void LibraryDocument::revert()
+{
+    m_model.setLibrary(m_saved);
+    setModified(false);
+}
+
+bool LibraryDocument::newLibrary(QWidget *parent)
+{
+    if (!maybeSave(parent))
+        return false;
+    m_saved = PatternLibrary();
+    m_starterSet = false;
+    m_model.setLibrary(m_saved);
+    setFilePath(QString());
+    setModified(false);
+    return true;
+}
+
+bool LibraryDocument::open(QWidget *parent)
+{
+    const auto choice =
+        FileChooser::choose(parent, FileChooser::Purpose::Open, tr("Open Pattern Library"),
+                            WorkbenchSettings::lastFolder(), {filter()});
+    return !choice.path.isEmpty() && openFile(choice.path, parent);
+}
+
+// The file is read before anything is asked or changed: a bad file leaves the open library,
+// changes and all, as it was.
+bool LibraryDocument::openFile(const QString &path, QWidget *parent)
+{
+    QString error;
+    auto library = PatternLibrary::read(path, &error);
+    if (!library) {
+        MessageBox::show(parent, error);
+        return false;
+    }
+    if (!maybeSave(parent))
+        return false;
+    m_saved = std::move(*library);
+    m_starterSet = false;
+    m_model.setLibrary(m_saved);
+    setFilePath(QFileInfo(path).absoluteFilePath());
+    setModified(false);
+    WorkbenchSettings::rememberFile(m_path);
+    return true;
+}
+
+bool LibraryDocument::save(QWidget *parent)
+{
+    return m_path.isEmpty() ? saveAs(parent) : saveTo(m_path, parent);
+}
+
+bool LibraryDocument::saveAs(QWidget *parent)
+{
+    const QString folder =
+        m_path.isEmpty() ? WorkbenchSettings::lastFolder() : QFileInfo(m_path).absolutePath();
+    auto choice = FileChooser::choose(parent, FileChooser::Purpose::Save,
+                                      tr("Save Pattern Library"), folder, {filter()});
+    if (choice.path.isEmpty())
+        return false;
+    if (QFileInfo(choice.path).suffix().isEmpty())
+        choice.path += QLatin1Char('.') + QLatin1String(PatternLibrary::FileSuffix);
+    return saveTo(choice.path, parent);
+}
+
+bool LibraryDocument::saveTo(const QString &path, QWidget *parent)
+{
+    QString error;
+    if (!m_model.library().write(path, &error)) {
+        MessageBox::show(parent, error);
+        return false;
+    }
+    m_saved = m_model.library();
+    m_starterSet = false;
+    setFilePath(QFileInfo(path).absoluteFilePath());
+    setModified(false);
+    WorkbenchSettings::rememberFile(m_path);
+    return true;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "librarymodel.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// The pattern library the workbench has open: its patterns (the model the library window
+// shows), the file they came from, and whether they changed since. Before the user opens or
+// saves a file of their own it holds the starter set. Every failure is told to the user in one
+// message that names the file and the reason, and leaves the document and the file on disk as
+// they were; unsaved changes are never dropped without asking.
+class LibraryDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LibraryDocument(QObject *parent = nullptr);
+
+    LibraryModel *model() { return &m_model; }
+    QString filePath() const { return m_path; }
+    // The file's name, or what stands for a library that has none.
+    QString displayName() const;
+    bool isModified() const { return m_modified; }
+
+    // Each of these asks whether to save changes first where they would be lost.
+    bool newLibrary(QWidget *parent);
+    // Asks for a file, then opens it.
+    bool open(QWidget *parent);
+    bool openFile(const QString &path, QWidget *parent);
+    bool save(QWidget *parent);
+    bool saveAs(QWidget *parent);
+    bool saveTo(const QString &path, QWidget *parent);
+
+    // With changes: Save, Discard (back to what was last opened or saved) or Cancel. True
+    // when the caller may go on.
+    bool maybeSave(QWidget *parent);
+    void revert();
+
+signals:
+    void modifiedChanged(bool modified);
+    void filePathChanged(const QString &path);
+
+private:
+    void setModified(bool modified);
+    void setFilePath(const QString &path);
+
+    LibraryModel m_model;
+    QString m_path;
+    bool m_modified = false;
+    bool m_starterSet = true;
+    // What was last opened or saved: Discard goes back to it.
+    PatternLibrary m_saved;
+};

@@ -1,0 +1,359 @@
+#include "librarywindow.h"
+
+#include "gridmodel.h"
+#include "librarydocument.h"
+#include "messagebox.h"
+#include "windowstyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QSortFilterProxyModel>
+#include <QStyledItemDelegate>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// A thumbnail over its name, drawn directly: the style's general item, with its text layout,
+// took most of the time the first look at a large library costs.
+class ThumbnailDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        const QPixmap thumbnail = index.data(Qt::DecorationRole).value<QPixmap>();
+        const QRect cell = option.rect;
+        const QPoint corner(cell.center().x() - thumbnail.width() / 2, cell.top() + Margin);
+        painter->drawPixmap(corner, thumbnail);
+
+        const QFontMetrics metrics(option.font);
+        const QString name = metrics.elidedText(index.data(Qt::DisplayRole).toString(),
+                                                Qt::ElideRight, cell.width() - 2 * Margin);
+        QRect text(0, 0, metrics.horizontalAdvance(name) + 2 * Margin, metrics.height());
+        text.moveTo(cell.center().x() - text.width() / 2, corner.y() + thumbnail.height() + Margin);
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected)
+            painter->fillRect(text, option.palette.brush(QPalette::Highlight));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(text, Qt::AlignCenter, name);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = text.adjusted(-1, -1, 1, 1);
+            const QWidget *view = option.widget;
+            (view ? view->style() : QApplication::style())
+                ->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, view);
+        }
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return option.rect.size();
+    }
+
+    // The name is edited where it is shown.
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override
+    {
+        const int thumbnail = index.data(Qt::DecorationRole).value<QPixmap>().height();
+        const int height = editor->sizeHint().height();
+        editor->setGeometry(option.rect.left(), option.rect.top() + 2 * Margin + thumbnail,
+                            option.rect.width(), height);
+    }
+
+private:
+    static constexpr int Margin = 2;
+};
+
+} // namespace
+
+LibraryView::LibraryView(QWidget *parent)
+    : QListView(parent)
+{
+    // Icons on a grid, laid out as a list that wraps: icon mode would also keep a free position
+    // for every item, which costs a library of thousands a noticeable part of its opening.
+    // Static: dragging reorders the patterns instead of moving icons about.
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::LeftToRight);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setWrapping(true);
+    setUniformItemSizes(true);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(500);
+    setSpacing(4);
+    setGridSize(QSize(96, 72));
+    setIconSize(QSize(40, 40));
+    setItemDelegate(new ThumbnailDelegate(this));
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void LibraryView::startDrag(Qt::DropActions)
+{
+    QModelIndexList indexes = selectedIndexes();
+    if (indexes.isEmpty())
+        return;
+    std::sort(indexes.begin(), indexes.end());
+    auto *drag = new QDrag(this);
+    drag->setMimeData(model()->mimeData(indexes));
+    drag->setPixmap(indexes.first().data(Qt::DecorationRole).value<QPixmap>());
+    drag->exec(Qt::MoveAction);
+}
+
+void LibraryView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->source() == this)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void LibraryView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->source() == this)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void LibraryView::dropEvent(QDropEvent *event)
+{
+    if (event->source() != this) {
+        event->ignore();
+        return;
+    }
+    const QPoint position = event->position().toPoint();
+    const QModelIndex at = indexAt(position);
+    int destination = model()->rowCount();
+    if (at.isValid())
+        destination = at.row() + (position.x() > visualRect(at).center().x() ? 1 : 0);
+    QList<int> rows;
+    for (const QModelIndex &index : selectedIndexes())
+        rows.append(index.row());
+    event->acceptProposedAction();
+    emit rowsDropped(rows, destination);
+}
+
+LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_document(document)
+    , m_grid(grid)
+{
+    setObjectName(QStringLiteral("frmLibrary"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(dialogFont());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(document->model());
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto *add = addAction(tr("&Add Grid Pattern"), QKeySequence(Qt::Key_Insert),
+                          &LibraryWindow::addGridPattern);
+    auto *replace = addAction(tr("&Replace with Grid"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                              &LibraryWindow::replaceSelected);
+    auto *rename =
+        addAction(tr("Re&name"), QKeySequence(Qt::Key_F2), &LibraryWindow::renameSelected);
+    auto *remove = addAction(tr("&Delete"), QKeySequence(QKeySequence::Delete),
+                             &LibraryWindow::deleteSelected);
+    auto *load = addAction(tr("&Load into Grid"), QKeySequence(Qt::Key_Return),
+                           &LibraryWindow::loadSelected);
+    // Enter reaches the view as activation; the shortcut is listed, not installed twice.
+    load->setShortcutContext(Qt::WidgetShortcut);
+    auto *send = addAction(tr("&Send"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                           &LibraryWindow::sendSelected);
+    auto *save = new QAction(tr("Sa&ve Library"), this);
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { m_document->save(this); });
+    m_actions.append(save);
+    auto *find = new QAction(tr("&Filter by Name"), this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
+    m_actions.append(find);
+    QWidget::addAction(find);
+    toolBar->addActions({add, replace, rename, remove});
+    toolBar->addSeparator();
+    toolBar->addActions({load, send});
+    toolBar->addSeparator();
+    toolBar->addAction(save);
+    m_selectionActions = {replace, rename, remove, load, send};
+
+    auto *filterLabel = new QLabel(tr("F&ilter:"), this);
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(QStringLiteral("txtFilter"));
+    m_filter->setPlaceholderText(tr("Part of a name"));
+    m_filter->setClearButtonEnabled(true);
+    filterLabel->setBuddy(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, m_proxy,
+            &QSortFilterProxyModel::setFilterFixedString);
+
+    m_view = new LibraryView(this);
+    m_view->setObjectName(QStringLiteral("lstPatterns"));
+    m_view->setModel(m_proxy);
+    connect(m_view, &QListView::activated, this, &LibraryWindow::loadSelected);
+    connect(m_view, &LibraryView::rowsDropped, this, &LibraryWindow::moveViewRows);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LibraryWindow::updateActions);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &LibraryWindow::updateActions);
+    connect(document->model(), &LibraryModel::refused, this, &LibraryWindow::reportRefusal);
+    connect(document, &LibraryDocument::modifiedChanged, this, &LibraryWindow::updateTitle);
+    connect(document, &LibraryDocument::filePathChanged, this, &LibraryWindow::updateTitle);
+    connect(document->model(), &QAbstractItemModel::modelReset, this, &LibraryWindow::updateTitle);
+
+    auto *filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(m_filter);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(toolBar);
+    layout->addLayout(filterRow);
+    layout->addWidget(m_view);
+
+    setTabOrder(m_filter, m_view);
+    resize(560, 420);
+    updateTitle();
+    updateActions();
+}
+
+QAction *LibraryWindow::addAction(const QString &text, const QKeySequence &shortcut,
+                                  void (LibraryWindow::*slot)())
+{
+    auto *action = new QAction(text, this);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, slot);
+    m_actions.append(action);
+    return action;
+}
+
+QList<QAction *> LibraryWindow::shortcutActions() const
+{
+    return m_actions;
+}
+
+void LibraryWindow::updateTitle()
+{
+    setWindowTitle(tr("Pattern Library - %1[*]").arg(m_document->displayName()));
+    setWindowModified(m_document->isModified());
+}
+
+void LibraryWindow::updateActions()
+{
+    const bool selected = m_view->selectionModel()->hasSelection();
+    for (QAction *action : std::as_const(m_selectionActions))
+        action->setEnabled(selected);
+}
+
+QList<int> LibraryWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_view->selectionModel()->selectedIndexes())
+        rows.append(m_proxy->mapToSource(index).row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void LibraryWindow::selectRow(int row)
+{
+    const QModelIndex index = m_proxy->mapFromSource(m_document->model()->index(row));
+    m_view->setCurrentIndex(index);
+    m_view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    m_view->scrollTo(index);
+}
+
+void LibraryWindow::reportRefusal(const QString &reason)
+{
+    MessageBox::show(
+        this, tr("The pattern library %1 is unchanged: %2").arg(m_document->displayName(), reason));
+}
+
+void LibraryWindow::addGridPattern()
+{
+    const Pattern pattern = Pattern::fromColumns(m_grid->columnValues());
+    m_filter->clear();
+    selectRow(m_document->model()->addPattern(pattern));
+}
+
+void LibraryWindow::replaceSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.size() == 1)
+        m_document->model()->replacePattern(rows.first(),
+                                            Pattern::fromColumns(m_grid->columnValues()));
+}
+
+void LibraryWindow::renameSelected()
+{
+    const QModelIndex current = m_view->currentIndex();
+    if (current.isValid())
+        m_view->edit(current);
+}
+
+void LibraryWindow::deleteSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    m_document->model()->removePatterns(rows);
+    const int next = std::min(rows.first(), m_document->model()->rowCount() - 1);
+    if (next >= 0)
+        selectRow(next);
+}
+
+void LibraryWindow::loadSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    const NamedPattern &named = m_document->model()->at(rows.first());
+    emit loadRequested(named.pattern, named.name);
+}
+
+void LibraryWindow::sendSelected()
+{
+    const QList<int> rows = selectedRows();
+    if (!rows.isEmpty())
+        emit sendRequested(m_document->model()->at(rows.first()).pattern);
+}
+
+void LibraryWindow::moveViewRows(const QList<int> &rows, int destination)
+{
+    QList<int> libraryRows;
+    for (int row : rows)
+        libraryRows.append(m_proxy->mapToSource(m_proxy->index(row, 0)).row());
+    int libraryDestination = m_document->model()->rowCount();
+    if (destination < m_proxy->rowCount())
+        libraryDestination = m_proxy->mapToSource(m_proxy->index(destination, 0)).row();
+    else if (m_proxy->rowCount() > 0)
+        libraryDestination =
+            m_proxy->mapToSource(m_proxy->index(m_proxy->rowCount() - 1, 0)).row() + 1;
+    m_document->model()->movePatterns(libraryRows, libraryDestination);
+}
+
+void LibraryWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_document->maybeSave(this)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
