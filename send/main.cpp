@@ -83,7 +83,12 @@ int main(int argc, char *argv[])
                                   QStringLiteral("port"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   tr("Print the settings as one line of JSON."));
-    parser.addOptions({help, version, port, json});
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    tr("The format of a pattern's text, where it could be read "
+                                       "as more than one: module-bytes, row-bytes, c-array, "
+                                       "arduino, python-list, integer64, text-art."),
+                                    QStringLiteral("id"));
+    parser.addOptions({help, version, port, json, format});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(ExitStatus::BadUsage,
@@ -98,7 +103,8 @@ int main(int argc, char *argv[])
     }
 
     QString error;
-    const auto request = parseSendCommand(parser.positionalArguments(), &error);
+    const auto request =
+        parseSendCommand(parser.positionalArguments(), &error, parser.value(format));
     if (!request)
         return fail(ExitStatus::BadUsage, error + tr("; try 'glyphsmith-send --help'"));
     if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)

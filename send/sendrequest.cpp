@@ -63,6 +63,13 @@ std::optional<QString> moduleText(const QString &text, int limit, QString *error
     return text;
 }
 
+// The --format of the command being parsed.
+QString &patternFormat()
+{
+    static QString format;
+    return format;
+}
+
 SendRequest plain(const Protocol::Message &message)
 {
     return {message, SendRequest::Reply::None, 0};
@@ -93,10 +100,12 @@ const std::map<QString, CommandEntry> &commands()
               return n ? R(plain(Protocol::saveCustom(*n))) : std::nullopt;
           }}},
         {QStringLiteral("pattern"),
-         {QStringLiteral("HEX"), tr("show a dot pattern: 8 hex pairs, the columns from the left"),
+         {QStringLiteral("TEXT|-|FILE.glyphs NAME"),
+          tr("show a dot pattern: a text in any of the workbench's formats (8 hex pairs are "
+             "the module's bytes), '-' for one on standard input, or a pattern of a library"),
           1, -1,
           [](const QStringList &a, QString *e) -> R {
-              const auto pattern = PatternText::parse(a.join(u' '), e);
+              const auto pattern = PatternText::parse(a, patternFormat(), e);
               return pattern ? R(plain(Protocol::dotMatrix(*pattern))) : std::nullopt;
           }}},
         {QStringLiteral("scroll"),
@@ -179,7 +188,8 @@ QString sendCommandsHelp()
     return help;
 }
 
-std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error)
+std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error,
+                                            const QString &format)
 {
     if (words.isEmpty()) {
         *error = tr("no command given");
@@ -187,10 +197,15 @@ std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *e
     }
     const QString name = words.first();
     if (name == QLatin1String("play")) {
-        *error = tr("'play' needs the animations of .glyphs files, which this build cannot "
-                    "read yet");
+        *error = tr("'play' needs animations in .glyphs files, which this version's files do "
+                    "not hold yet");
         return std::nullopt;
     }
+    if (!format.isEmpty() && name != QLatin1String("pattern")) {
+        *error = tr("--format goes with the command 'pattern' only");
+        return std::nullopt;
+    }
+    patternFormat() = format;
     const auto it = commands().find(name);
     if (it == commands().end()) {
         *error = tr("unknown command '%1'").arg(name);

@@ -31,9 +31,11 @@ struct SendRequest
 QString sendCommandsHelp();
 
 // "char A", "speed 3", "set-message HELLO", ... into a request; `error` says what is wrong
-// otherwise (an unknown command, a missing or extra argument, a number out of range, bad hex,
-// text that is not Latin-1 or too long).
-std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error);
+// otherwise (an unknown command, a missing or extra argument, a number out of range, a text
+// that is no pattern, text that is not Latin-1 or too long). `patternFormat` chooses the
+// format of a pattern's text (PatternText).
+std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error,
+                                            const QString &patternFormat = QString());
 
 // What --port names, or the program's own stored port without it: a device path or URL to
 // open. Nothing, with `error` and `status` saying why, for a COM number out of range, a

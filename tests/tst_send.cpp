@@ -2,7 +2,9 @@
 #include "sendrequest.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace TestSupport;
@@ -54,6 +56,30 @@ void TestSend::exitStatus_data()
         << QStringList{"--port", "{sim}", "pattern", "FF", "00", "FF", "00", "FF", "00", "FF", "00"}
         << none << Done << QStringList{"FC FF 00 FF 00 FF 00 FF 00"} << ""
         << "";
+    QTest::newRow("pattern as a C array")
+        << QStringList{"-p", "{sim}", "pattern",
+                       "const uint8_t heart[8] = {0x00, 0x66, 0xFF, 0xFF, 0x7E, 0x3C, 0x18, 0x00};"}
+        << none << Done << QStringList{"FC C0 E1 E3 C7 C7 E3 E1 C0"} << ""
+        << "";
+    QTest::newRow("bare bytes read as rows")
+        << QStringList{"-p", "{sim}", "--format", "row-bytes", "pattern", "00 66 FF FF 7E 3C 18 00"}
+        << none << Done << QStringList{"FC C0 E1 E3 C7 C7 E3 E1 C0"} << ""
+        << "";
+    QTest::newRow("pattern of a library")
+        << QStringList{"-p", "{sim}", "pattern", "{library}", "arrow up"} << none << Done
+        << QStringList{"FC 02 04 08 FF FF 08 04 02"} << ""
+        << "";
+    QTest::newRow("name not in the library")
+        << QStringList{"-p", "{sim}", "pattern", "{library}", "heart"} << none << BadUsage << none
+        << ""
+        << "no pattern named 'heart'";
+    QTest::newRow("--format with another command")
+        << QStringList{"-p", "{sim}", "--format", "c-array", "scroll", "HI"} << none << BadUsage
+        << none << ""
+        << "'pattern' only";
+    QTest::newRow("play") << QStringList{"-p", "{sim}", "play", "{library}", "arrow up"} << none
+                          << BadUsage << none << ""
+                          << "animations";
     QTest::newRow("stored port, COM1")
         << QStringList{"char", "A"} << none << Done << QStringList{"FE 41"} << ""
         << "";
@@ -103,7 +129,7 @@ void TestSend::exitStatus_data()
                              << "1 to 4";
     QTest::newRow("bad hex") << QStringList{"-p", "{sim}", "pattern", "18 3C 7E FF FF 7E 3C 1G"}
                              << none << BadUsage << none << ""
-                             << "8 hex pairs";
+                             << "is no pattern";
     QTest::newRow("not Latin-1") << QStringList{"-p", "{sim}", "scroll", "5 €"} << none << BadUsage
                                  << none << ""
                                  << "Latin-1";
@@ -161,8 +187,16 @@ void TestSend::exitStatus()
     const bool network = arguments.join(u' ').contains(QLatin1String("{r"));
     if (network)
         QVERIFY2(ser2net.start(simulator.link()), qPrintable(ser2net.errorString()));
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("arrows.glyphs"));
+    QFile file(library);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "glyphsmith-library", "version": 1, "patterns": [)"
+               R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}]})");
+    file.close();
     for (QString &argument : arguments) {
         argument.replace(QLatin1String("{sim}"), simulator.link());
+        argument.replace(QLatin1String("{library}"), library);
         argument.replace(QLatin1String("{free}"), QString::number(freeTcpPort()));
         if (network) {
             argument.replace(QLatin1String("{raw}"), ser2net.rawUrl());
