@@ -7,9 +7,7 @@
 
 PathWatcher::PathWatcher(QObject *parent)
     : QObject(parent)
-{
-    connect(&m_folders, &QFileSystemWatcher::directoryChanged, this, &PathWatcher::check);
-}
+{}
 
 PathWatcher::~PathWatcher() = default;
 
@@ -21,6 +19,10 @@ void PathWatcher::watch(const QStringList &paths)
     m_paths.removeDuplicates();
     if (m_paths.isEmpty())
         return;
+    if (!m_folders) {
+        m_folders = new QFileSystemWatcher(this);
+        connect(m_folders, &QFileSystemWatcher::directoryChanged, this, &PathWatcher::check);
+    }
     m_udev = new UdevMonitor(this);
     connect(m_udev, &UdevMonitor::deviceChanged, this, &PathWatcher::check);
     rearm();
@@ -29,8 +31,8 @@ void PathWatcher::watch(const QStringList &paths)
 void PathWatcher::stop()
 {
     m_paths.clear();
-    if (!m_folders.directories().isEmpty())
-        m_folders.removePaths(m_folders.directories());
+    if (m_folders && !m_folders->directories().isEmpty())
+        m_folders->removePaths(m_folders->directories());
     delete m_udev;
     m_udev = nullptr;
 }
@@ -60,10 +62,10 @@ void PathWatcher::rearm()
             folders.append(nearestFolder(info.symLinkTarget()));
     }
     folders.removeDuplicates();
-    const QStringList watched = m_folders.directories();
+    const QStringList watched = m_folders->directories();
     for (const QString &folder : std::as_const(folders)) {
         if (!watched.contains(folder))
-            m_folders.addPath(folder);
+            m_folders->addPath(folder);
     }
 }
 

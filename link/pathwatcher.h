@@ -32,6 +32,7 @@ private:
     void rearm();
 
     QStringList m_paths;
-    QFileSystemWatcher m_folders;
+    // Made when first needed: a port that is never lost costs no inotify instance.
+    QFileSystemWatcher *m_folders = nullptr;
     UdevMonitor *m_udev = nullptr;
 };
