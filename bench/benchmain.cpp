@@ -7,6 +7,7 @@
 #include "dragbench.h"
 #include "framesbench.h"
 #include "librarybench.h"
+#include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
     const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
                                QStringLiteral("startup"), QStringLiteral("burst"),
                                QStringLiteral("library"), QStringLiteral("drag"),
-                               QStringLiteral("frames")};
+                               QStringLiteral("frames"),  QStringLiteral("send"),
+                               QStringLiteral("reconnect")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -87,6 +89,14 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("frames"))) {
         announce("frames on a 9600-baud module (about 12 s)");
         runFramesBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("send"))) {
+        announce("send (30 runs of glyphsmith-send and of the floor)");
+        runSendBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("reconnect"))) {
+        announce("reconnect (20 unplugs, 3 s of waiting)");
+        runReconnectBenchmark(report);
     }
 
     std::fprintf(stdout, "\n");
