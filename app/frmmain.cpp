@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "appstyle.h"
 #include "commandbutton.h"
+#include "devicesdialog.h"
 #include "dotgrid.h"
 #include "frmconfig.h"
 #include "grideditor.h"
@@ -89,7 +90,16 @@ FrmMain::FrmMain(QWidget *parent)
 
     // "Configure" is usable exactly while the port is open.
     connect(&MSComm1.link(), &SerialLink::openChanged, mnuConfig, &QAction::setEnabled);
-    connect(&MSComm1.link(), &SerialLink::portLost, this, &FrmMain::reportPortUnavailable);
+    connect(&MSComm1, &CommPort::lost, this, &FrmMain::reportPortUnavailable);
+    // A network endpoint is connected in the background; its failure is reported as a device's.
+    connect(&MSComm1, &CommPort::openFailed, this, [this] {
+        m_storeWhenOpen.reset();
+        reportPortUnavailable();
+    });
+    connect(&MSComm1, &CommPort::opened, this, [this] {
+        if (const auto Index = std::exchange(m_storeWhenOpen, std::nullopt))
+            storeChosenPort(*Index);
+    });
 }
 
 FrmMain::~FrmMain() = default;
@@ -118,6 +128,10 @@ void FrmMain::buildMenus()
         mnuCOM[size_t(index)] = item;
     }
     connect(mnuComm, &QMenu::aboutToShow, this, &FrmMain::updatePortTips);
+    mnuComm->addSeparator();
+    mnuDevices = mnuComm->addAction(tr("Devices..."));
+    mnuDevices->setObjectName(QStringLiteral("mnuDevices"));
+    connect(mnuDevices, &QAction::triggered, this, &FrmMain::mnuDevices_Click);
 
     mnuConfig = menuBar()->addAction(tr("Configure"));
     mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
@@ -253,6 +267,7 @@ void FrmMain::mnuCOM_Click(int Index)
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index)
         mnuCOM[size_t(index)]->setChecked(false);
     mnuCOM[size_t(Index)]->setChecked(true);
+    m_storeWhenOpen.reset();
     MSComm1.link().close();
     MSComm1.setCommPort(Index);
 
@@ -260,6 +275,14 @@ void FrmMain::mnuCOM_Click(int Index)
         reportPortUnavailable();
         return;
     }
+    if (MSComm1.link().isOpen())
+        storeChosenPort(Index);
+    else
+        m_storeWhenOpen = Index;
+}
+
+void FrmMain::storeChosenPort(int Index)
+{
     if (const auto failure = AppSettings::storeCommPort(Index))
         reportStoreFailure(Index, *failure);
 }
@@ -296,6 +319,23 @@ void FrmMain::mnuConfig_Click()
         m_config->show();
 }
 
+DevicesDialog *FrmMain::devicesDialog() const
+{
+    return m_devices;
+}
+
+// A window of its own beside the main window; shown again, not made anew, while it exists.
+void FrmMain::mnuDevices_Click()
+{
+    if (!m_devices) {
+        m_devices = new DevicesDialog(this);
+        centreOnScreen(m_devices);
+    }
+    m_devices->show();
+    m_devices->raise();
+    m_devices->activateWindow();
+}
+
 void FrmMain::SendCommand(quint8 cmd)
 {
     if (!MSComm1.link().output(Protocol::Message{cmd, CommandData}))
@@ -328,6 +368,8 @@ void FrmMain::closeEvent(QCloseEvent *event)
     // The dialog lives on this window's port; it goes when the window goes.
     if (m_config)
         m_config->close();
+    if (m_devices)
+        m_devices->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+class DevicesDialog;
 class DotGrid;
 class FrmConfig;
 class GridEditor;
@@ -27,8 +28,10 @@ class QPushButton;
 // DotGrid over a GridModel, whose changes a GridEditor records for undo). The eleven command
 // buttons build their message through Protocol and send it with SendCommand; the configuration
 // dialog (FrmConfig) borrows the link for its own exchanges. Every control that needs an open
-// port follows the link's openChanged(). The menus after "Configure" (Edit, Pattern, Help) and
-// the workbench's windows are WorkbenchActions'.
+// port follows the link's openChanged(). A port that is lost is reported once and reopened by
+// the CommPort when its device returns; the Devices dialog (DevicesDialog) assigns devices and
+// network endpoints to COM1..COM6. The menus after "Configure" (Edit, Pattern, Help) and the
+// workbench's windows are WorkbenchActions'.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -48,6 +51,7 @@ public:
     WorkbenchActions *workbench() const { return m_workbench; }
     QByteArray commandData() const { return CommandData; }
     FrmConfig *configDialog() const;
+    DevicesDialog *devicesDialog() const;
 
     // Writes `cmd` followed by CommandData in one write.
     void SendCommand(quint8 cmd);
@@ -58,6 +62,7 @@ public:
 
     void mnuCOM_Click(int Index);
     void mnuConfig_Click();
+    void mnuDevices_Click();
 
     void col1_Click(int Index);
     void col2_Click(int Index);
@@ -92,6 +97,7 @@ private:
     void colClick(int column, int Index);
     std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
+    void storeChosenPort(int Index);
     void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
     CommPort MSComm1;
@@ -99,6 +105,7 @@ private:
 
     std::array<QAction *, 7> mnuCOM{}; // Index 1..6
     QAction *mnuConfig = nullptr;
+    QAction *mnuDevices = nullptr;
 
     QGroupBox *Frame1 = nullptr;
     DotGrid *m_grid = nullptr;
@@ -110,5 +117,8 @@ private:
     QComboBox *cboCustom = nullptr;
 
     QPointer<FrmConfig> m_config;
+    QPointer<DevicesDialog> m_devices;
+    // A port chosen from the menu that is still being connected: stored once it is open.
+    std::optional<int> m_storeWhenOpen;
     bool m_storeFailureReported = false;
 };

@@ -7,6 +7,7 @@
 #include "dragbench.h"
 #include "framesbench.h"
 #include "librarybench.h"
+#include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
@@ -46,10 +47,11 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
-                               QStringLiteral("startup"), QStringLiteral("burst"),
-                               QStringLiteral("library"), QStringLiteral("drag"),
-                               QStringLiteral("frames"),  QStringLiteral("upload")};
+    const QStringList known = {QStringLiteral("click"),     QStringLiteral("wait"),
+                               QStringLiteral("startup"),   QStringLiteral("burst"),
+                               QStringLiteral("library"),   QStringLiteral("drag"),
+                               QStringLiteral("frames"),    QStringLiteral("send"),
+                               QStringLiteral("reconnect"), QStringLiteral("upload")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -88,6 +90,14 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("frames"))) {
         announce("frames on a 9600-baud module (about 12 s)");
         runFramesBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("send"))) {
+        announce("send (30 runs of glyphsmith-send and of the floor)");
+        runSendBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("reconnect"))) {
+        announce("reconnect (20 unplugs, 3 s of waiting)");
+        runReconnectBenchmark(report);
     }
     if (chosen.contains(QStringLiteral("upload"))) {
         announce("upload all (10 uploads of ten custom characters at 9600 baud)");

@@ -116,3 +116,22 @@ std::optional<QString> mappedDevice(int port)
 }
 
 } // namespace AppSettings
+
+namespace AppSettings {
+
+std::optional<StoreFailure> storeMappedDevice(int port, const QString &device)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, Organization, Application);
+    settings.beginGroup(PortsGroup);
+    const QString key = QStringLiteral("COM%1").arg(port);
+    if (device.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, device);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return std::nullopt;
+    return StoreFailure{settings.fileName(), whyNotWritable(settings.fileName())};
+}
+
+} // namespace AppSettings

@@ -48,5 +48,8 @@ std::optional<int> parseCommPort(const QString &text);
 
 // The device path stored for COMn in the group "Ports", if any.
 std::optional<QString> mappedDevice(int port);
+// Maps COMn to a device path or network endpoint, or, with an empty `device`, removes its
+// mapping; a failure is returned, never ignored.
+std::optional<StoreFailure> storeMappedDevice(int port, const QString &device);
 
 } // namespace AppSettings

@@ -86,6 +86,9 @@ SerialLink::SerialLink(QObject *parent)
     : QObject(parent)
 {
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
+    connect(&m_network, &NetworkPort::opened, this, &SerialLink::networkOpened);
+    connect(&m_network, &NetworkPort::openFailed, this, &SerialLink::networkFailed);
+    connect(&m_network, &NetworkPort::lost, this, &SerialLink::networkLost);
     m_lineTimer.setSingleShot(true);
     m_lineTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_lineTimer, &QTimer::timeout, this, [this] { sendDue(false); });
@@ -103,13 +106,12 @@ bool SerialLink::setSettings(const QString &settings)
 
 bool SerialLink::isOpen() const
 {
-    return m_port.isOpen();
+    return m_networked ? m_network.isOpen() : m_port.isOpen();
 }
 
 bool SerialLink::open(const QString &device)
 {
-    if (m_port.isOpen())
-        close();
+    close();
     m_gone = false;
     m_directWriteError.clear();
     m_device = device;
@@ -118,13 +120,29 @@ bool SerialLink::open(const QString &device)
         m_errorString = tr("no device given");
         return false;
     }
+    QString addressError;
+    const auto endpoint = Endpoint::parse(device, &addressError);
+    if (!endpoint) {
+        m_failure = Failure::BadAddress;
+        m_errorString = addressError;
+        return false;
+    }
+    const auto line = parseSettings(m_settings);
+    if (line)
+        m_pacer.setByteTime(line->byteTime());
+    if (endpoint->isNetwork()) {
+        m_networked = true;
+        m_failure = Failure::None;
+        m_errorString.clear();
+        m_network.open(*endpoint, line ? quint32(line->baud) : 9600);
+        return true;
+    }
     m_port.setPortName(m_device);
-    if (const auto line = parseSettings(m_settings)) {
+    if (line) {
         m_port.setBaudRate(line->baud);
         m_port.setParity(line->parity);
         m_port.setDataBits(line->dataBits);
         m_port.setStopBits(line->stopBits);
-        m_pacer.setByteTime(line->byteTime());
     }
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
@@ -167,11 +185,46 @@ void SerialLink::setIdleGap(std::chrono::milliseconds gap)
     m_pacer.setIdleGap(gap);
 }
 
+void SerialLink::networkOpened()
+{
+    m_failure = Failure::None;
+    m_errorString.clear();
+    emit openChanged(true);
+}
+
+void SerialLink::networkFailed(LinkFailure failure, const QString &reason)
+{
+    m_networked = false;
+    m_failure = failure;
+    m_errorString = reason;
+    emit openFailed();
+}
+
+void SerialLink::networkLost(const QString &reason)
+{
+    m_failure = Failure::Lost;
+    m_errorString = reason;
+    m_lineTimer.stop();
+    m_queue.clear();
+    m_pacer.reset();
+    m_networked = false;
+    emit openChanged(false);
+    emit portLost();
+}
+
 void SerialLink::close()
 {
     m_lineTimer.stop();
     m_queue.clear();
     m_pacer.reset();
+    if (m_networked) {
+        const bool wasOpen = m_network.isOpen();
+        m_network.close();
+        m_networked = false;
+        if (wasOpen)
+            emit openChanged(false);
+        return;
+    }
     const bool wasOpen = m_port.isOpen();
     if (wasOpen)
         m_port.close();
@@ -182,7 +235,7 @@ void SerialLink::close()
 
 bool SerialLink::output(const QByteArray &bytes, MessageEnd end)
 {
-    if (!m_port.isOpen() || m_gone)
+    if (!isOpen() || m_gone)
         return false;
     m_queue.append({bytes, end});
     if (m_queue.size() > 1 || m_lineTimer.isActive())
@@ -252,6 +305,8 @@ bool SerialLink::sendDue(bool failAtOnce)
 // order behind it. False when the device failed.
 bool SerialLink::writeMessage(const QByteArray &bytes)
 {
+    if (m_networked)
+        return m_network.write(bytes);
     const qsizetype sent = writeDirectly(bytes);
     if (sent < 0)
         return false;
@@ -270,6 +325,8 @@ bool SerialLink::writeMessage(const QByteArray &bytes)
 // not), together with those still in QSerialPort's own buffer.
 qsizetype SerialLink::driverQueued() const
 {
+    if (m_networked)
+        return m_network.unsent();
     qsizetype queued = m_port.bytesToWrite();
 #ifdef Q_OS_UNIX
     int count = 0;
@@ -317,18 +374,32 @@ bool SerialLink::driverCanTakeMore() const
 #endif
 }
 
+bool SerialLink::allSent() const
+{
+    return m_queue.isEmpty() && !m_lineTimer.isActive() &&
+           (m_networked ? m_network.flushed() : m_port.bytesToWrite() == 0);
+}
+
 qsizetype SerialLink::inBufferCount() const
 {
+    if (m_networked)
+        return m_network.bytesAvailable();
     return m_port.isOpen() ? m_port.bytesAvailable() : 0;
 }
 
 QByteArray SerialLink::input()
 {
+    if (m_networked)
+        return m_network.readAll();
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
 }
 
 void SerialLink::discardInput()
 {
+    if (m_networked) {
+        m_network.discardInput();
+        return;
+    }
     if (!m_port.isOpen())
         return;
     m_port.readAll();
@@ -355,7 +426,9 @@ void SerialLink::markGone(bool notify)
         return;
     m_gone = true;
     m_failure = Failure::Lost;
-    m_errorString = m_directWriteError.isEmpty() ? m_port.errorString() : m_directWriteError;
+    m_errorString = m_networked                    ? tr("the connection failed")
+                    : m_directWriteError.isEmpty() ? m_port.errorString()
+                                                   : m_directWriteError;
     QTimer::singleShot(0, this, [this, notify] {
         if (!m_gone)
             return; // opened again in the meantime

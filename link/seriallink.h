@@ -1,6 +1,8 @@
 #pragma once
 
 #include "linepacer.h"
+#include "linkfailure.h"
+#include "networkport.h"
 #include "protocol.h"
 
 #include <QList>
@@ -10,8 +12,10 @@
 
 // A serial line to the module: line settings, open and close of a device it is given, one-write
 // output and on-demand input. It knows nothing of what the bytes mean, nor of COM numbers: it
-// opens the device path it is handed. It owns the open/closed state and reports every change
-// of it with openChanged().
+// opens the device it is handed, a path or a module on the network (Endpoint: tcp://host:port,
+// rfc2217://host:port; NetworkPort). It owns the open/closed state and reports every change of
+// it with openChanged(). A device path opens at once; a network endpoint is connected in the
+// background, and openChanged(true) or openFailed() says how that ended.
 //
 // Every message from every sender goes through one queue here, paced by a LinePacer: a message
 // is handed to the driver only once the one before it has left the line, and after one whose
@@ -21,7 +25,7 @@
 // A device that vanishes while open (a USB adapter pulled out, a pty whose far end closed)
 // makes QSerialPort report read errors in a tight loop. The first such error, or a failed
 // write, counts as "the port is gone": the port is closed once, from the event loop rather than
-// inside the error signal, and portLost() is emitted once.
+// inside the error signal, and portLost() is emitted once. A dropped connection counts alike.
 class SerialLink : public QObject
 {
     Q_OBJECT
@@ -36,20 +40,15 @@ public:
     QString settings() const { return m_settings; }
 
     // Why the port is not open.
-    enum class Failure {
-        None,
-        NotFound,         // no such device
-        PermissionDenied, // the user may not open it
-        InUse,            // another program holds it
-        NotSerial,        // it is no serial device
-        Lost,             // it went away while open
-        Other
-    };
+    using Failure = LinkFailure;
 
     bool isOpen() const;
-    // Opens `device` exclusively, closing whatever was open before. False on any failure, with
-    // failure() and errorString() saying why.
+    // Opens `device` exclusively, closing whatever was open before. False on any failure found
+    // at once, with failure() and errorString() saying why. A network endpoint is then still
+    // being connected (isConnecting()); openChanged(true) or openFailed() follows.
     bool open(const QString &device);
+    bool isConnecting() const { return m_networked && m_network.isConnecting(); }
+    // Closes the port, or gives up a connection under way without a signal.
     void close();
     Failure failure() const { return m_failure; }
     QString errorString() const { return m_errorString; }
@@ -78,6 +77,10 @@ public:
     // The quiet time after a message of variable length (LinePacer::DefaultIdleGap unless set).
     void setIdleGap(std::chrono::milliseconds gap);
 
+    // Whether every message handed over has left the program (to the serial driver, or to the
+    // network).
+    bool allSent() const;
+
     // Received bytes not yet read.
     qsizetype inBufferCount() const;
     // All received bytes not yet read, oldest first; afterwards none are waiting.
@@ -90,6 +93,8 @@ signals:
     void openChanged(bool open);
     // The device went away while open; the port has been closed.
     void portLost();
+    // A connection under way could not be made; failure() and errorString() say why.
+    void openFailed();
     // The last queued message has been handed to the driver: a sender that goes step by step
     // can queue its next step now and still keep the line busy.
     void queueDrained();
@@ -103,6 +108,9 @@ private:
     };
 
     void handleError(QSerialPort::SerialPortError error);
+    void networkOpened();
+    void networkFailed(LinkFailure failure, const QString &reason);
+    void networkLost(const QString &reason);
     void markGone(bool notify);
     Failure classifyOpenFailure() const;
     bool sendDue(bool failAtOnce);
@@ -112,6 +120,8 @@ private:
     qsizetype writeDirectly(const QByteArray &bytes);
 
     QSerialPort m_port;
+    NetworkPort m_network;
+    bool m_networked = false; // the device is a network endpoint
     QString m_settings;
     Failure m_failure = Failure::None;
     QString m_errorString;

@@ -5,11 +5,11 @@
 
 #include <chrono>
 
-// The configuration dialog's fixed wait for the module's reply. Replies carry no length and no
-// end marker, so the dialog waits a set number of ticks of its timer Timer1 and then takes
-// whatever has arrived. While it waits, every pending event of the program is dispatched, so both
-// windows stay usable; between events the thread sleeps rather than polls. It never looks at the
-// port.
+// The fixed wait for the module's reply, shared by the configuration dialog, the Devices dialog's
+// Test and the command-line sender. Replies carry no length and no end marker, so the wait is a
+// set number of ticks of the timer Timer1, after which whatever has arrived is taken. While it
+// waits, every pending event of the program is dispatched, so both windows stay usable; between
+// events the thread sleeps rather than polls. It never looks at the port.
 class ReplyWait : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,80 @@
+#include "patterntext.h"
+
+#include "patternlibrary.h"
+#include "textformats.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace PatternText {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PatternText", text);
+}
+
+std::optional<Protocol::ColumnPattern> fromLibrary(const QString &path, const QString &name,
+                                                   QString *error)
+{
+    const auto library = PatternLibrary::read(path, error);
+    if (!library)
+        return std::nullopt;
+    for (const NamedPattern &entry : library->patterns) {
+        if (entry.name == name)
+            return entry.pattern.columns();
+    }
+    *error = tr("%1 has no pattern named '%2'").arg(path, name);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const QString &format,
+                                             QString *error)
+{
+    if (arguments.size() == 2 &&
+        arguments.first().endsWith(u'.' + QLatin1String(PatternLibrary::FileSuffix)))
+        return fromLibrary(arguments.at(0), arguments.at(1), error);
+
+    QString text = arguments.join(u' ');
+    if (text == QLatin1String("-")) {
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly)) {
+            *error = tr("standard input cannot be read");
+            return std::nullopt;
+        }
+        text = QString::fromUtf8(input.readAll());
+    }
+
+    std::optional<TextFormats::Format> chosen;
+    if (!format.isEmpty()) {
+        chosen = TextFormats::fromId(format);
+        if (!chosen) {
+            QStringList ids;
+            for (const TextFormats::Format each : TextFormats::AllFormats)
+                ids << TextFormats::id(each);
+            *error = tr("unknown format '%1': one of %2").arg(format, ids.join(u", "));
+            return std::nullopt;
+        }
+    } else {
+        const TextFormats::Detection detection = TextFormats::detect(text);
+        if (detection.formats.isEmpty()) {
+            *error = tr("'%1' is no pattern: %2").arg(text.simplified(), detection.error);
+            return std::nullopt;
+        }
+        chosen = detection.formats.contains(TextFormats::Format::ModuleBytes)
+                     ? TextFormats::Format::ModuleBytes
+                     : detection.formats.first();
+    }
+    const TextFormats::Parsed parsed = TextFormats::parse(text, *chosen);
+    if (!parsed.pattern) {
+        *error = tr("'%1' is no pattern in the format %2: %3")
+                     .arg(text.simplified(), TextFormats::id(*chosen), parsed.error);
+        return std::nullopt;
+    }
+    return parsed.pattern->columns();
+}
+
+} // namespace PatternText

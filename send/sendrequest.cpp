@@ -1,0 +1,263 @@
+#include "sendrequest.h"
+
+#include "appsettings.h"
+#include "endpoint.h"
+#include "patterntext.h"
+#include "portresolver.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("glyphsmith-send", text);
+}
+
+// One command: how many arguments it takes and how it turns them into a request.
+struct CommandEntry
+{
+    QString arguments; // as --help shows them
+    QString summary;
+    int minArgs;
+    int maxArgs; // -1: the rest of the line
+    std::function<std::optional<SendRequest>(const QStringList &, QString *)> build;
+};
+
+std::optional<int> number(const QString &text, int low, int high, const QString &what,
+                          QString *error)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high) {
+        *error = tr("%1 must be a number from %2 to %3, not '%4'")
+                     .arg(what)
+                     .arg(low)
+                     .arg(high)
+                     .arg(text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Text for the module: Latin-1 only (never turned into '?'), at most `limit` characters.
+std::optional<QString> moduleText(const QString &text, int limit, QString *error)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF) {
+            *error = tr("'%1' cannot be sent: the module shows Latin-1 characters only")
+                         .arg(c.isHighSurrogate() ? text.mid(text.indexOf(c), 2) : QString(c));
+            return std::nullopt;
+        }
+    }
+    if (text.size() > limit) {
+        *error = tr("the text has %1 characters; the module takes at most %2")
+                     .arg(text.size())
+                     .arg(limit);
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The --format of the command being parsed.
+QString &patternFormat()
+{
+    static QString format;
+    return format;
+}
+
+SendRequest plain(const Protocol::Message &message)
+{
+    return {message, SendRequest::Reply::None, 0};
+}
+
+const std::map<QString, CommandEntry> &commands()
+{
+    using R = std::optional<SendRequest>;
+    static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("char"),
+         {QStringLiteral("C"), tr("show one character (none: an empty message)"), 0, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto text = moduleText(a.value(0), 1, e);
+              return text ? R(plain(Protocol::showChar(*text))) : std::nullopt;
+          }}},
+        {QStringLiteral("custom"),
+         {QStringLiteral("N"), tr("show custom character N, 0 to 9"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto n =
+                  number(a[0], 0, Protocol::CustomCharacterCount - 1, tr("the position"), e);
+              return n ? R(plain(Protocol::showCustom(*n))) : std::nullopt;
+          }}},
+        {QStringLiteral("save"),
+         {QStringLiteral("N"), tr("store the shown pattern as custom character N, 0 to 9"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto n =
+                  number(a[0], 0, Protocol::CustomCharacterCount - 1, tr("the position"), e);
+              return n ? R(plain(Protocol::saveCustom(*n))) : std::nullopt;
+          }}},
+        {QStringLiteral("pattern"),
+         {QStringLiteral("TEXT|-|FILE.glyphs NAME"),
+          tr("show a dot pattern: a text in any of the workbench's formats (8 hex pairs are "
+             "the module's bytes), '-' for one on standard input, or a pattern of a library"),
+          1, -1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto pattern = PatternText::parse(a, patternFormat(), e);
+              return pattern ? R(plain(Protocol::dotMatrix(*pattern))) : std::nullopt;
+          }}},
+        {QStringLiteral("scroll"),
+         {QStringLiteral("TEXT"), tr("scroll a text of up to 20 characters"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
+              return text ? R(plain(Protocol::scroll(*text))) : std::nullopt;
+          }}},
+        {QStringLiteral("animate"),
+         {QStringLiteral("TEXT"), tr("show a text of up to 20 characters one by one"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
+              return text ? R(plain(Protocol::animate(*text))) : std::nullopt;
+          }}},
+        {QStringLiteral("speed"),
+         {QStringLiteral("1..4"), tr("set the speed of scrolling and animation now"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto n = number(a[0], 1, 4, tr("the speed"), e);
+              return n ? R(plain(Protocol::setSpeed(Protocol::SpeedCode[size_t(*n - 1)])))
+                       : std::nullopt;
+          }}},
+        {QStringLiteral("arrow"),
+         {QStringLiteral("up|down|left|right"), tr("play a built-in arrow animation"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              static const std::map<QString, Protocol::Direction> directions = {
+                  {QStringLiteral("up"), Protocol::DIR_UP},
+                  {QStringLiteral("down"), Protocol::DIR_DOWN},
+                  {QStringLiteral("right"), Protocol::DIR_RIGHT},
+                  {QStringLiteral("left"), Protocol::DIR_LEFT}};
+              const auto it = directions.find(a[0].toLower());
+              if (it == directions.end()) {
+                  *e = tr("the direction must be up, down, left or right, not '%1'").arg(a[0]);
+                  return std::nullopt;
+              }
+              return plain(Protocol::builtinAnimation(it->second));
+          }}},
+        {QStringLiteral("settings"),
+         {QString(), tr("print the stored start-up mode, speed and message"), 0, 0,
+          [](const QStringList &, QString *) -> R {
+              return SendRequest{Protocol::readSettings(), SendRequest::Reply::Settings, 1};
+          }}},
+        {QStringLiteral("set-mode"),
+         {QStringLiteral("0..6"), tr("store the start-up mode"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto n = number(a[0], 0, Protocol::StartupModeCount - 1, tr("the mode"), e);
+              return n ? R(SendRequest{Protocol::changeStartupMode(*n),
+                                       SendRequest::Reply::Acknowledge, 1})
+                       : std::nullopt;
+          }}},
+        {QStringLiteral("set-speed"),
+         {QStringLiteral("1..4"), tr("store the speed"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto n = number(a[0], 1, 4, tr("the speed"), e);
+              return n ? R(SendRequest{Protocol::changeSpeed(Protocol::SpeedCode[size_t(*n - 1)]),
+                                       SendRequest::Reply::Acknowledge, 1})
+                       : std::nullopt;
+          }}},
+        {QStringLiteral("set-message"),
+         {QStringLiteral("TEXT"), tr("store the message of up to 20 characters"), 1, 1,
+          [](const QStringList &a, QString *e) -> R {
+              const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
+              // Storing the text takes the module longer: two waits, as in the dialog.
+              return text ? R(SendRequest{Protocol::saveMessage(*text),
+                                          SendRequest::Reply::Acknowledge, 2})
+                          : std::nullopt;
+          }}},
+    };
+    return table;
+}
+
+} // namespace
+
+QString sendCommandsHelp()
+{
+    QString help;
+    for (const auto &[name, entry] : commands()) {
+        const QString usage = entry.arguments.isEmpty() ? name : name + u' ' + entry.arguments;
+        help += QStringLiteral("  %1%2\n").arg(usage.leftJustified(26), entry.summary);
+    }
+    return help;
+}
+
+std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error,
+                                            const QString &format)
+{
+    if (words.isEmpty()) {
+        *error = tr("no command given");
+        return std::nullopt;
+    }
+    const QString name = words.first();
+    if (name == QLatin1String("play")) {
+        *error = tr("'play' needs animations in .glyphs files, which this version's files do "
+                    "not hold yet");
+        return std::nullopt;
+    }
+    if (!format.isEmpty() && name != QLatin1String("pattern")) {
+        *error = tr("--format goes with the command 'pattern' only");
+        return std::nullopt;
+    }
+    patternFormat() = format;
+    const auto it = commands().find(name);
+    if (it == commands().end()) {
+        *error = tr("unknown command '%1'").arg(name);
+        return std::nullopt;
+    }
+    const CommandEntry &entry = it->second;
+    const QStringList arguments = words.mid(1);
+    if (arguments.size() < entry.minArgs) {
+        *error = tr("'%1' needs %2").arg(name, entry.arguments);
+        return std::nullopt;
+    }
+    if (entry.maxArgs >= 0 && arguments.size() > entry.maxArgs) {
+        *error = entry.maxArgs == 0
+                     ? tr("'%1' takes no argument").arg(name)
+                     : tr("'%1' takes one argument (put a text with spaces in quotes)").arg(name);
+        return std::nullopt;
+    }
+    return entry.build(arguments, error);
+}
+
+std::optional<QString> resolveSendPort(const QString &port, QString *error, int *status)
+{
+    static const QRegularExpression comNumber(QStringLiteral("^COM([0-9]+)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    std::optional<int> number;
+    if (port.isEmpty()) {
+        number = AppSettings::parseCommPort(AppSettings::storedCommPort())
+                     .value_or(AppSettings::FirstPort);
+    } else if (const auto match = comNumber.match(port); match.hasMatch()) {
+        const int n = match.captured(1).toInt();
+        if (n < AppSettings::FirstPort || n > AppSettings::LastPort) {
+            *error = tr("there are COM1 to COM6, no %1").arg(port);
+            *status = ExitStatus::BadUsage;
+            return std::nullopt;
+        }
+        number = n;
+    }
+    if (!number) {
+        QString why;
+        if (!Endpoint::parse(port, &why)) {
+            *error = tr("%1: %2").arg(port, why);
+            *status = ExitStatus::BadUsage;
+            return std::nullopt;
+        }
+        return port;
+    }
+    const auto device = PortResolver::devicePath(*number);
+    if (!device) {
+        *error = tr("COM%1 stands for no device: the settings map none to it, and the machine "
+                    "has fewer than %1 serial devices")
+                     .arg(*number);
+        *status = ExitStatus::PortUnavailable;
+    }
+    return device;
+}

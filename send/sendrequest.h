@@ -1,0 +1,43 @@
+#pragma once
+
+#include "protocol.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// glyphsmith-send's exit statuses.
+namespace ExitStatus {
+inline constexpr int Done = 0;
+inline constexpr int BadUsage = 2;
+inline constexpr int Refused = 3;
+inline constexpr int NoReply = 4;
+inline constexpr int PortUnavailable = 5;
+} // namespace ExitStatus
+
+// One command of glyphsmith-send turned into the message it sends and the answer it awaits.
+struct SendRequest
+{
+    enum class Reply { None, Acknowledge, Settings };
+
+    Protocol::Message message;
+    Reply reply = Reply::None;
+    // ReplyWait's waits before the answer is read, as the configuration dialog has them.
+    int waits = 0;
+};
+
+// The commands and their arguments, as --help lists them.
+QString sendCommandsHelp();
+
+// "char A", "speed 3", "set-message HELLO", ... into a request; `error` says what is wrong
+// otherwise (an unknown command, a missing or extra argument, a number out of range, a text
+// that is no pattern, text that is not Latin-1 or too long). `patternFormat` chooses the
+// format of a pattern's text (PatternText).
+std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *error,
+                                            const QString &patternFormat = QString());
+
+// What --port names, or the program's own stored port without it: a device path or URL to
+// open. Nothing, with `error` and `status` saying why, for a COM number out of range, a
+// malformed URL (bad usage) or a COM number that stands for no device (port not available).
+std::optional<QString> resolveSendPort(const QString &port, QString *error, int *status);
