@@ -2,6 +2,7 @@
 // link as the program (a device path, or a module on the network), waiting for the module's
 // answer where the configuration dialog waits for one. No display is needed.
 
+#include "animationrun.h"
 #include "moduleexchange.h"
 #include "sendrequest.h"
 
@@ -114,6 +115,11 @@ int main(int argc, char *argv[])
     const auto device = resolveSendPort(parser.value(port), &error, &status);
     if (!device)
         return fail(status, error);
+
+    if (request->animation) {
+        const int played = playAnimation(*device, *request->animation, &error);
+        return played == ExitStatus::Done ? played : fail(played, error);
+    }
 
     ModuleExchange exchange;
     switch (exchange.run(*device, request->message, request->waits)) {

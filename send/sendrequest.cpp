@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "endpoint.h"
+#include "patternlibrary.h"
 #include "patterntext.h"
 #include "portresolver.h"
 
@@ -72,7 +73,7 @@ QString &patternFormat()
 
 SendRequest plain(const Protocol::Message &message)
 {
-    return {message, SendRequest::Reply::None, 0};
+    return {message, SendRequest::Reply::None, 0, std::nullopt};
 }
 
 const std::map<QString, CommandEntry> &commands()
@@ -107,6 +108,27 @@ const std::map<QString, CommandEntry> &commands()
           [](const QStringList &a, QString *e) -> R {
               const auto pattern = PatternText::parse(a, patternFormat(), e);
               return pattern ? R(plain(Protocol::dotMatrix(*pattern))) : std::nullopt;
+          }}},
+        {QStringLiteral("play"),
+         {QStringLiteral("FILE.glyphs NAME"),
+          tr("play an animation of a library on the module once, each frame at its time"), 2, 2,
+          [](const QStringList &a, QString *e) -> R {
+              const auto library = PatternLibrary::read(a[0], e);
+              if (!library)
+                  return std::nullopt;
+              for (const Animation &animation : library->animations) {
+                  if (animation.name == a[1]) {
+                      if (animation.frames.isEmpty()) {
+                          *e = tr("the animation \"%1\" has no frames").arg(a[1]);
+                          return std::nullopt;
+                      }
+                      SendRequest request;
+                      request.animation = animation;
+                      return request;
+                  }
+              }
+              *e = tr("%1 has no animation named \"%2\"").arg(a[0], a[1]);
+              return std::nullopt;
           }}},
         {QStringLiteral("scroll"),
          {QStringLiteral("TEXT"), tr("scroll a text of up to 20 characters"), 1, 1,
@@ -145,14 +167,15 @@ const std::map<QString, CommandEntry> &commands()
         {QStringLiteral("settings"),
          {QString(), tr("print the stored start-up mode, speed and message"), 0, 0,
           [](const QStringList &, QString *) -> R {
-              return SendRequest{Protocol::readSettings(), SendRequest::Reply::Settings, 1};
+              return SendRequest{Protocol::readSettings(), SendRequest::Reply::Settings, 1,
+                                 std::nullopt};
           }}},
         {QStringLiteral("set-mode"),
          {QStringLiteral("0..6"), tr("store the start-up mode"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n = number(a[0], 0, Protocol::StartupModeCount - 1, tr("the mode"), e);
               return n ? R(SendRequest{Protocol::changeStartupMode(*n),
-                                       SendRequest::Reply::Acknowledge, 1})
+                                       SendRequest::Reply::Acknowledge, 1, std::nullopt})
                        : std::nullopt;
           }}},
         {QStringLiteral("set-speed"),
@@ -160,7 +183,7 @@ const std::map<QString, CommandEntry> &commands()
           [](const QStringList &a, QString *e) -> R {
               const auto n = number(a[0], 1, 4, tr("the speed"), e);
               return n ? R(SendRequest{Protocol::changeSpeed(Protocol::SpeedCode[size_t(*n - 1)]),
-                                       SendRequest::Reply::Acknowledge, 1})
+                                       SendRequest::Reply::Acknowledge, 1, std::nullopt})
                        : std::nullopt;
           }}},
         {QStringLiteral("set-message"),
@@ -169,7 +192,7 @@ const std::map<QString, CommandEntry> &commands()
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
               // Storing the text takes the module longer: two waits, as in the dialog.
               return text ? R(SendRequest{Protocol::saveMessage(*text),
-                                          SendRequest::Reply::Acknowledge, 2})
+                                          SendRequest::Reply::Acknowledge, 2, std::nullopt})
                           : std::nullopt;
           }}},
     };
@@ -196,11 +219,6 @@ std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *e
         return std::nullopt;
     }
     const QString name = words.first();
-    if (name == QLatin1String("play")) {
-        *error = tr("'play' needs animations in .glyphs files, which this version's files do "
-                    "not hold yet");
-        return std::nullopt;
-    }
     if (!format.isEmpty() && name != QLatin1String("pattern")) {
         *error = tr("--format goes with the command 'pattern' only");
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation.h"
 #include "protocol.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ struct SendRequest
     Reply reply = Reply::None;
     // ReplyWait's waits before the answer is read, as the configuration dialog has them.
     int waits = 0;
+    // For 'play': the animation, played once; the message is not used then.
+    std::optional<Animation> animation;
 };
 
 // The commands and their arguments, as --help lists them.

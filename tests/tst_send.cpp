@@ -77,9 +77,15 @@ void TestSend::exitStatus_data()
         << QStringList{"-p", "{sim}", "--format", "c-array", "scroll", "HI"} << none << BadUsage
         << none << ""
         << "'pattern' only";
-    QTest::newRow("play") << QStringList{"-p", "{sim}", "play", "{library}", "arrow up"} << none
-                          << BadUsage << none << ""
-                          << "animations";
+    QTest::newRow("play") << QStringList{"-p", "{sim}", "play", "{library}", "blink"} << none
+                          << Done
+                          << QStringList{"FC FF 00 00 00 00 00 00 00", "FC 00 00 00 00 00 00 00 FF"}
+                          << ""
+                          << "";
+    QTest::newRow("play, no such animation")
+        << QStringList{"-p", "{sim}", "play", "{library}", "arrow up"} << none << BadUsage << none
+        << ""
+        << "no animation named \"arrow up\"";
     QTest::newRow("stored port, COM1")
         << QStringList{"char", "A"} << none << Done << QStringList{"FE 41"} << ""
         << "";
@@ -192,7 +198,10 @@ void TestSend::exitStatus()
     QFile file(library);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"format": "glyphsmith-library", "version": 1, "patterns": [)"
-               R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}]})");
+               R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}], )"
+               R"("animations": [{"name": "blink", "frames": [)"
+               R"({"bytes": "FF 00 00 00 00 00 00 00", "duration": 30}, )"
+               R"({"bytes": "00 00 00 00 00 00 00 FF", "duration": 30}]}]})");
     file.close();
     for (QString &argument : arguments) {
         argument.replace(QLatin1String("{sim}"), simulator.link());
