@@ -1,5 +1,7 @@
 #include "workbenchactions.h"
 
+#include "bankdocument.h"
+#include "characterswindow.h"
 #include "dotgrid.h"
 #include "formatchooser.h"
 #include "frameseditor.h"
@@ -12,6 +14,7 @@
 #include "messagebox.h"
 #include "patternimage.h"
 #include "patternlibrary.h"
+#include "portresolver.h"
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "workbenchsettings.h"
@@ -256,6 +259,9 @@ void WorkbenchActions::buildPatternMenu()
     connect(addAction(m_patternMenu, "mnuFrames", tr("&Frames"),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)),
             &QAction::triggered, this, &WorkbenchActions::showFrames);
+    connect(addAction(m_patternMenu, "mnuCharacters", tr("&Characters..."),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+            &QAction::triggered, this, &WorkbenchActions::showCharacters);
 }
 
 FramesEditor *WorkbenchActions::framesEditor()
@@ -562,6 +568,16 @@ void WorkbenchActions::showShortcuts()
             frames.entries.append(
                 {action->iconText(), action->shortcut().toString(QKeySequence::NativeText)});
         sections.append(frames);
+        ShortcutsWindow::Section characters{tr("Characters window"), {}};
+        for (const QAction *action : charactersWindow()->shortcutActions()) {
+            QStringList keys;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.append(key.toString(QKeySequence::NativeText));
+            if (action->shortcutContext() == Qt::WidgetShortcut)
+                keys = {action->property(CharactersWindow::KeysProperty).toString()};
+            characters.entries.append({action->iconText(), keys.join(QStringLiteral(", "))});
+        }
+        sections.append(characters);
         sections.append(
             {tr("Dialogs and windows"), {{tr("Close a dialog or this list"), tr("Esc")}}});
         m_shortcuts = new ShortcutsWindow(sections, m_window);
@@ -580,6 +596,58 @@ LibraryDocument *WorkbenchActions::library()
     return m_library;
 }
 
+// The device whose module the bank describes: the open port's, else the one the COM number
+// stands for now.
+QString WorkbenchActions::bankDevice()
+{
+    SerialLink &link = m_window->serialPort();
+    if (link.isOpen())
+        return link.deviceName();
+    const int port = m_window->commPort().commPort();
+    return PortResolver::devicePath(port).value_or(QStringLiteral("COM%1").arg(port));
+}
+
+BankDocument *WorkbenchActions::characterBank()
+{
+    if (!m_bank) {
+        m_bank = new BankDocument(this);
+        m_bank->setDevice(bankDevice());
+        connect(&m_window->serialPort(), &SerialLink::openChanged, m_bank, [this](bool open) {
+            if (open)
+                m_bank->setDevice(bankDevice());
+        });
+        // Said once a run: a store that cannot be written now will not be writable later.
+        connect(m_bank, &BankDocument::saveFailed, this, [this](const QString &device) {
+            disconnect(m_bank, &BankDocument::saveFailed, this, nullptr);
+            MessageBox::show(m_characters ? static_cast<QWidget *>(m_characters) : m_window,
+                             tr("The custom characters of %1 could not be stored in the "
+                                "settings; the program will not remember them at its next start.")
+                                 .arg(device));
+        });
+    }
+    return m_bank;
+}
+
+CharactersWindow *WorkbenchActions::charactersWindow()
+{
+    if (!m_characters) {
+        m_characters = new CharactersWindow(characterBank(), m_window->gridEditor(), library(),
+                                            m_window->serialPort(), m_window);
+        m_characters->setWindowIcon(m_window->windowIcon());
+        connect(m_characters, &CharactersWindow::portUnavailable, m_window,
+                &FrmMain::reportPortUnavailable);
+    }
+    return m_characters;
+}
+
+void WorkbenchActions::showCharacters()
+{
+    CharactersWindow *window = charactersWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 bool WorkbenchActions::closeWorkbench()
 {
     if (m_library && !m_library->maybeSave(m_libraryWindow && m_libraryWindow->isVisible()
@@ -592,5 +660,7 @@ bool WorkbenchActions::closeWorkbench()
         m_framesWindow->close();
     if (m_shortcuts)
         m_shortcuts->close();
+    if (m_characters)
+        m_characters->close();
     return true;
 }

@@ -9,6 +9,8 @@
 
 class FramesEditor;
 class FramesWindow;
+class BankDocument;
+class CharactersWindow;
 class FrmMain;
 class LibraryDocument;
 class LibraryWindow;
@@ -32,6 +34,8 @@ public:
     LibraryDocument *library();
     LibraryWindow *libraryWindow();
     ShortcutsWindow *shortcutsWindow() const;
+    CharactersWindow *charactersWindow();
+    BankDocument *characterBank();
 
     void copy();
     void paste();
@@ -50,6 +54,7 @@ public:
     // Edit > Send as You Draw: every change of the grid goes to the module at once, a pattern
     // still waiting for the line replaced by the newer one.
     QAction *sendAsYouDrawAction() const { return m_sendAsYouDraw; }
+    void showCharacters();
 
     // Before the program closes: unsaved library changes are saved or dropped as the user says.
     // False when the user chose to stay.
@@ -65,6 +70,7 @@ private:
     void readSendAsYouDraw();
     void sendAsYouDraw(const Protocol::ColumnPattern &columns);
     Pattern gridPattern() const;
+    QString bankDevice();
     QAction *addAction(QMenu *menu, const char *name, const QString &text,
                        const QKeySequence &shortcut = QKeySequence());
 
@@ -76,6 +82,8 @@ private:
     QPointer<FramesWindow> m_framesWindow;
     QAction *m_sendAsYouDraw = nullptr;
     bool m_sendAsYouDrawRead = false;
+    BankDocument *m_bank = nullptr;
+    QPointer<CharactersWindow> m_characters;
     QMenu *m_editMenu = nullptr;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

@@ -11,6 +11,7 @@
 #include "replywaitbench.h"
 #include "report.h"
 #include "startupbench.h"
+#include "uploadbench.h"
 
 #include <QApplication>
 #include <QThread>
@@ -46,11 +47,11 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"),   QStringLiteral("wait"),
-                               QStringLiteral("startup"), QStringLiteral("burst"),
-                               QStringLiteral("library"), QStringLiteral("drag"),
-                               QStringLiteral("frames"),  QStringLiteral("send"),
-                               QStringLiteral("reconnect")};
+    const QStringList known = {QStringLiteral("click"),     QStringLiteral("wait"),
+                               QStringLiteral("startup"),   QStringLiteral("burst"),
+                               QStringLiteral("library"),   QStringLiteral("drag"),
+                               QStringLiteral("frames"),    QStringLiteral("send"),
+                               QStringLiteral("reconnect"), QStringLiteral("upload")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -97,6 +98,10 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("reconnect"))) {
         announce("reconnect (20 unplugs, 3 s of waiting)");
         runReconnectBenchmark(report);
+    }
+    if (chosen.contains(QStringLiteral("upload"))) {
+        announce("upload all (10 uploads of ten custom characters at 9600 baud)");
+        runUploadBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

@@ -24,6 +24,8 @@ const QLatin1String VersionKey("version");
 const QLatin1String PatternsKey("patterns");
 const QLatin1String NameKey("name");
 const QLatin1String BytesKey("bytes");
+const QLatin1String BankKey("characterBank");
+const QLatin1String SlotsKey("slots");
 const QLatin1String AnimationsKey("animations");
 const QLatin1String FramesKey("frames");
 const QLatin1String DurationKey("duration");
@@ -49,6 +51,33 @@ int hexDigit(char16_t c)
 QString megabytes(qint64 size)
 {
     return QString::number(double(size) / (1024 * 1024), 'f', 1);
+}
+
+std::optional<CharacterBankSection> bankSection(const QJsonValue &value, QString *reason)
+{
+    const QJsonArray entries = value.toObject().value(SlotsKey).toArray();
+    if (!value.isObject() || !value.toObject().value(SlotsKey).isArray()) {
+        *reason = tr("its \"%1\" has no list of \"%2\"").arg(BankKey, SlotsKey);
+        return std::nullopt;
+    }
+    CharacterBankSection bank;
+    if (entries.size() != qsizetype(bank.patterns.size())) {
+        *reason = tr("its character bank has %1 slots instead of %2")
+                      .arg(entries.size())
+                      .arg(bank.patterns.size());
+        return std::nullopt;
+    }
+    for (qsizetype position = 0; position < entries.size(); ++position) {
+        const auto pattern = patternFromBytesText(entries.at(position).toString());
+        if (!pattern) {
+            *reason = tr("the bytes of character bank slot %1 are not 16 hex digits").arg(position);
+            return std::nullopt;
+        }
+        bank.patterns[size_t(position)] = *pattern;
+    }
+    bank.otherFields = value.toObject();
+    bank.otherFields.remove(SlotsKey);
+    return bank;
 }
 
 } // namespace
@@ -163,9 +192,14 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
     }
     if (root.contains(AnimationsKey) && !readAnimations(root.value(AnimationsKey), library, reason))
         return std::nullopt;
+    if (root.contains(BankKey)) {
+        library.characterBank = bankSection(root.value(BankKey), reason);
+        if (!library.characterBank)
+            return std::nullopt;
+    }
     for (auto it = root.constBegin(); it != root.constEnd(); ++it) {
         if (it.key() != FormatKey && it.key() != VersionKey && it.key() != PatternsKey &&
-            it.key() != AnimationsKey)
+            it.key() != AnimationsKey && it.key() != BankKey)
             library.otherSections.insert(it.key(), it.value());
     }
     return library;
@@ -271,6 +305,14 @@ QByteArray PatternLibrary::toJson() const
             animationEntries.append(QJsonObject{{NameKey, animation.name}, {FramesKey, frames}});
         }
         root.insert(AnimationsKey, animationEntries);
+    }
+    if (characterBank) {
+        QJsonArray bankSlots;
+        for (const Pattern &pattern : characterBank->patterns)
+            bankSlots.append(bytesText(pattern));
+        QJsonObject bank = characterBank->otherFields;
+        bank.insert(SlotsKey, bankSlots);
+        root.insert(BankKey, bank);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

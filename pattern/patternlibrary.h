@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 struct NamedPattern
@@ -20,11 +21,21 @@ struct NamedPattern
     friend bool operator==(const NamedPattern &, const NamedPattern &) = default;
 };
 
+// The module's ten custom characters as a library file keeps them: slot n is position n.
+struct CharacterBankSection
+{
+    std::array<Pattern, Protocol::CustomCharacterCount> patterns{};
+    // Fields of the section that this version does not know, written back as they were.
+    QJsonObject otherFields;
+
+    friend bool operator==(const CharacterBankSection &, const CharacterBankSection &) = default;
+};
+
 // A .glyphs pattern library: one JSON object with the format's name, its version, the list of
-// named patterns, each kept as its module bytes, and the named animations, each a list of
-// frames with their module bytes and durations in milliseconds. Sections and fields that this
-// version does not know (later ones add animations and a character bank beside "patterns") are kept
-// and written back unchanged. Only a higher format version is refused: a newer program writes one
+// named patterns, each kept as its module bytes, the named animations, each a list of frames
+// with their module bytes and durations in milliseconds, and the character bank where there is
+// one. Sections and fields that this version does not know are kept and written back
+// unchanged. Only a higher format version is refused: a newer program writes one
 // when an older program would misread the file.
 class PatternLibrary
 {
@@ -37,6 +48,8 @@ public:
     QList<NamedPattern> patterns;
     // Written only when there are any, so that a library without animations reads as before.
     QList<Animation> animations;
+    // Files written before the bank was kept have none.
+    std::optional<CharacterBankSection> characterBank;
     QJsonObject otherSections;
 
     // A library from a file, or nothing and a message that names the file and the reason.

@@ -1,3 +1,4 @@
+#include "bankdocument.h"
 #include "bankuploader.h"
 #include "characterbank.h"
 #include "seriallink.h"
@@ -28,6 +29,7 @@ class TestBank : public QObject
 private slots:
     void initTestCase() { useTemporarySettings(); }
     void marksAndMemoryPerDevice();
+    void changesGoToTheirDevice();
     void uploadAllThroughTheSimulator();
     void cancelStopsBetweenSlots();
 };
@@ -47,6 +49,30 @@ void TestBank::marksAndMemoryPerDevice()
     QVERIFY(bank.save(QStringLiteral("/dev/serial/by-id/usb-FTDI_A-if00-port0")));
     QCOMPARE(CharacterBank::load(QStringLiteral("/dev/serial/by-id/usb-FTDI_A-if00-port0")), bank);
     QCOMPARE(CharacterBank::load(QStringLiteral("tcp://127.0.0.1:2000")), CharacterBank());
+}
+
+void TestBank::changesGoToTheirDevice()
+{
+    const QString first = QStringLiteral("/dev/ttyUSB7");
+    const QString second = QStringLiteral("/dev/ttyACM7");
+    BankDocument document;
+    QSignalSpy changed(&document, &BankDocument::changed);
+    document.setDevice(first);
+    document.setPatterns(first, {{2, patternFor(2)}, {7, patternFor(7)}});
+    document.markUploaded(2, patternFor(2));
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(CharacterBank::load(first), document.bank());
+
+    // An undo after the port moved on changes the first device's bank, not the one shown.
+    document.setDevice(second);
+    QCOMPARE(document.bank(), CharacterBank());
+    changed.clear();
+    document.setPatterns(first, {{7, Protocol::ColumnPattern{}}});
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(document.bank(), CharacterBank());
+    document.setDevice(first);
+    QCOMPARE(document.bank().slot(7).pattern, Protocol::ColumnPattern{});
+    QCOMPARE(document.bank().slot(2).mark(), CharacterBank::Mark::Uploaded);
 }
 
 void TestBank::uploadAllThroughTheSimulator()
@@ -105,6 +131,8 @@ void TestBank::cancelStopsBetweenSlots()
     for (int position = 0; position < CharacterBank::Slots; ++position)
         items.append({position, patternFor(position)});
     QVERIFY(uploader.start(items));
+    // Paced by the line: the store waits behind the pattern, and the next slot is not queued.
+    QCOMPARE(port.queuedMessages(), 1);
     uploader.cancel();
     QVERIFY(finished.wait(2000));
     QCOMPARE(finished.first().first().toBool(), false);

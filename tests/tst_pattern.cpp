@@ -377,6 +377,19 @@ void TestPattern::libraryRoundTrip()
     const auto read = PatternLibrary::read(path, &error);
     QVERIFY2(read, qPrintable(error));
     QVERIFY(*read == library);
+    QVERIFY(!read->characterBank); // a file without a bank stays without one
+    QVERIFY(!library.toJson().contains("characterBank"));
+
+    // With a bank beside the patterns, and a field of it that this version does not know.
+    library.characterBank = CharacterBankSection();
+    for (int position = 0; position < Protocol::CustomCharacterCount; ++position)
+        library.characterBank->patterns[size_t(position)] = patterns.at(position);
+    library.characterBank->otherFields.insert(QStringLiteral("note"), QStringLiteral("kept"));
+    QVERIFY2(library.write(path, &error), qPrintable(error));
+    const auto withBank = PatternLibrary::read(path, &error);
+    QVERIFY2(withBank, qPrintable(error));
+    QVERIFY(*withBank == library);
+    QVERIFY(withBank->otherSections.isEmpty());
 
     // Module bytes as the file keeps them.
     const QJsonObject first = QJsonDocument::fromJson(library.toJson())
@@ -449,6 +462,20 @@ void TestPattern::libraryRefused_data()
         << "frame 1 of animation 1 (\"Blink\") has no duration in whole milliseconds";
     QTest::newRow("animation without frames")
         << QByteArray(animated).replace("FRAMES", "{}") << "has no list of at most";
+    const QString nine = QStringList(9, QStringLiteral("\"0000000000000000\"")).join(", ");
+    const auto withBank = [&good](const QString &bank) {
+        return QByteArray(good).replace("\"version\": 1",
+                                        "\"version\": 1, \"characterBank\": " + bank.toLatin1());
+    };
+    QTest::newRow("bank not an object") << withBank("[]") << "has no list of \"slots\"";
+    QTest::newRow("bank without slots") << withBank("{}") << "has no list of \"slots\"";
+    QTest::newRow("bank of nine slots") << withBank("{\"slots\": [" + nine + "]}")
+                                        << "its character bank has 9 slots instead of 10";
+    QTest::newRow("bank slot of bad bytes")
+        << withBank("{\"slots\": [" + nine + ", \"00 00 00 00 00 00 00 GG\"]}")
+        << "the bytes of character bank slot 9 are not 16 hex digits";
+    QTest::newRow("bank slot not text") << withBank("{\"slots\": [1, " + nine + "]}")
+                                        << "the bytes of character bank slot 0 are not 16 hex";
 }
 
 void TestPattern::libraryRefused()

@@ -102,6 +102,14 @@ QMimeData *LibraryModel::mimeData(const QModelIndexList &indexes) const
     return data;
 }
 
+void LibraryModel::setCharacterBank(const CharacterBankSection &bank)
+{
+    if (m_library.characterBank == bank)
+        return;
+    m_library.characterBank = bank;
+    emit edited();
+}
+
 QList<int> LibraryModel::rowsFromMimeData(const QMimeData *data)
 {
     QList<int> rows;

@@ -1,0 +1,457 @@
+#include "bankdocument.h"
+#include "bankmodel.h"
+#include "characterswindow.h"
+#include "frmmain.h"
+#include "glyphmodel.h"
+#include "grideditor.h"
+#include "gridmodel.h"
+#include "librarydocument.h"
+#include "messagebox.h"
+#include "patternpicture.h"
+#include "questions.h"
+#include "shortcutswindow.h"
+#include "testsupport.h"
+#include "textglyph.h"
+#include "workbenchactions.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFontComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QMimeData>
+#include <QProcess>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace TestSupport;
+using Mark = CharacterBank::Mark;
+using Columns = Protocol::ColumnPattern;
+
+namespace {
+
+const QString Lat15 = QStringLiteral("/usr/share/consolefonts/Lat15-VGA8.psf.gz");
+
+// The module bytes of a character of a PSF1 console font with a character table, read from the
+// bytes that gzip unpacks: the glyph whose table entry lists the character on its own.
+std::optional<Columns> consoleGlyph(const QString &path, char32_t character)
+{
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), path});
+    gzip.waitForFinished(-1);
+    const QByteArray data = gzip.readAllStandardOutput();
+    const auto byte = [&](qsizetype at) { return quint8(data.at(at)); };
+    if (data.size() < 4 || byte(0) != 0x36 || byte(1) != 0x04 || byte(3) != 8)
+        return std::nullopt;
+    const qsizetype count = byte(2) & 1 ? 512 : 256;
+    qsizetype at = 4 + count * 8;
+    for (qsizetype glyph = 0; glyph < count; ++glyph) {
+        bool found = false;
+        for (bool sequences = false;; at += 2) {
+            const uint unit = byte(at) | byte(at + 1) << 8;
+            if (unit == 0xFFFF)
+                break;
+            sequences = sequences || unit == 0xFFFE;
+            found = found || (!sequences && unit == character);
+        }
+        at += 2;
+        if (found) {
+            Columns columns{};
+            for (int y = 0; y < 8; ++y) {
+                for (int x = 0; x < 8; ++x) {
+                    if (byte(4 + glyph * 8 + y) & (0x80 >> x))
+                        columns[size_t(x)] |= Protocol::RowWeights[size_t(y)];
+                }
+            }
+            return columns;
+        }
+    }
+    return std::nullopt;
+}
+
+Columns patternFor(int n)
+{
+    return {quint8(0x20 + n), 0x81, quint8(n), 0, 0, 0x18, 0, quint8(0xF0 - n)};
+}
+
+} // namespace
+
+// The Characters window: its slots and marks, the undo steps it makes, uploads through the
+// simulator, the bank kept per device, files, drops and glyphs from fonts.
+class TestCharacters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { useTemporarySettings(); }
+    void init();
+    void cleanup();
+
+    void storeAndLoadAreUndoSteps();
+    void dropFromLibrary_data();
+    void dropFromLibrary();
+    void uploadAllThroughTheSimulator();
+    void unplugStopsAndIsReportedOnce();
+    void bankPerDeviceSurvivesRestart();
+    void glyphsFromConsoleFont();
+    void installedFontThreshold();
+    void badFontChangesNothing_data();
+    void badFontChangesNothing();
+    void bankInLibraryFile();
+    void shortcutsListed();
+
+private:
+    void startProgram();
+    CharacterBank bank() const { return m_window->workbench()->characterBank()->bank(); }
+    Columns grid() const { return m_window->grid().columnValues(); }
+    void setSlots(const QList<int> &positions)
+    {
+        for (int n : positions)
+            m_characters->storePatterns(n, {Pattern::fromColumns(patternFor(n))}, "set");
+    }
+
+    QTemporaryDir m_dir;
+    Pty *m_pty = nullptr;
+    FrmMain *m_window = nullptr;
+    CharactersWindow *m_characters = nullptr;
+    QStringList m_messages;
+    QString m_nextFile;
+};
+
+void TestCharacters::init()
+{
+    clearSettings();
+    mapAllPortsToMissing();
+    m_pty = new Pty;
+    mapPort(1, m_pty->slavePath());
+    m_messages.clear();
+    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
+        return FileChooser::Choice{m_nextFile, f.value(0)};
+    });
+    SaveQuestion::setHandler([](QWidget *, const QString &) { return SaveQuestion::Answer::Save; });
+    startProgram();
+}
+
+void TestCharacters::startProgram()
+{
+    m_window = new FrmMain;
+    m_window->Form_Load();
+    m_window->show();
+    m_window->workbench()->showCharacters();
+    m_characters = m_window->workbench()->charactersWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_characters));
+}
+
+void TestCharacters::cleanup()
+{
+    delete m_window;
+    delete m_pty;
+    MessageBox::setHandler({});
+    FileChooser::setHandler({});
+    SaveQuestion::setHandler({});
+}
+
+void TestCharacters::storeAndLoadAreUndoSteps()
+{
+    QVERIFY(m_characters->isWindow());
+    QUndoStack *stack = m_window->gridEditor()->undoStack();
+    m_window->col2_Click(16);
+    m_window->col8_Click(8);
+    const Columns drawn = grid();
+    m_characters->selectSlot(3);
+    m_characters->storeGridInSlot();
+    QCOMPARE(bank().slot(3).pattern, drawn);
+    QCOMPARE(bank().slot(3).mark(), Mark::NeverUploaded);
+    QCOMPARE(stack->undoText(), QStringLiteral("Store Grid in Slot 3"));
+
+    m_window->cmdCLR_Click();
+    m_characters->loadSlotIntoGrid();
+    QCOMPARE(grid(), drawn);
+    QCOMPARE(stack->undoText(), QStringLiteral("Load Slot 3"));
+    m_window->gridEditor()->undo(); // the load
+    QCOMPARE(grid(), Columns{});
+    m_window->gridEditor()->undo(); // Clear ALL
+    m_window->gridEditor()->undo(); // the store
+    QCOMPARE(grid(), drawn);
+    QCOMPARE(bank().slot(3).pattern, Columns{});
+    m_window->gridEditor()->redo();
+    QCOMPARE(bank().slot(3).pattern, drawn);
+    QCOMPARE(m_characters->bankModel()->index(3).data(BankModel::MarkRole).toInt(),
+             int(Mark::NeverUploaded));
+}
+
+void TestCharacters::dropFromLibrary_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("onSlot");
+    QTest::addColumn<int>("dragged");
+    QTest::addColumn<QList<int>>("filled");
+    QTest::newRow("one on a slot") << -1 << 4 << 1 << QList<int>{4};
+    QTest::newRow("two between slots") << 6 << -1 << 2 << QList<int>{6, 7};
+    QTest::newRow("three on slot 8: the last one has no slot") << -1 << 8 << 3 << QList<int>{8, 9};
+}
+
+void TestCharacters::dropFromLibrary()
+{
+    QFETCH(int, row);
+    QFETCH(int, onSlot);
+    QFETCH(int, dragged);
+    QFETCH(QList<int>, filled);
+    LibraryModel *library = m_window->workbench()->library()->model();
+    QModelIndexList rows;
+    for (int i = 0; i < dragged; ++i)
+        rows.append(library->index(i + 1));
+    std::unique_ptr<QMimeData> data(library->mimeData(rows));
+    BankModel *model = m_characters->bankModel();
+    const QModelIndex parent = onSlot >= 0 ? model->index(onSlot) : QModelIndex();
+    QVERIFY(model->dropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
+    for (int position = 0; position < CharacterBank::Slots; ++position) {
+        const int at = int(filled.indexOf(position));
+        QCOMPARE(bank().slot(position).pattern,
+                 at >= 0 ? library->at(at + 1).pattern.columns() : Columns{});
+    }
+    QCOMPARE(library->rowCount() > dragged, true); // the library keeps them
+    m_window->gridEditor()->undo();
+    for (int position = 0; position < CharacterBank::Slots; ++position)
+        QCOMPARE(bank().slot(position).pattern, Columns{});
+    QMimeData text;
+    text.setText(QStringLiteral("not a pattern"));
+    QVERIFY(!model->dropMimeData(&text, Qt::CopyAction, -1, 0, model->index(0)));
+    QVERIFY(!model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, QModelIndex())); // no slot
+}
+
+void TestCharacters::uploadAllThroughTheSimulator()
+{
+    const QString link = m_dir.filePath(QStringLiteral("module"));
+    const QString log = m_dir.filePath(QStringLiteral("log"));
+    QProcess sim;
+    sim.start(qEnvironmentVariable("GLYPHSMITH_SIM"),
+              {"--headless", "--baud", "9600", "--link", link, "--log", log});
+    QVERIFY(sim.waitForReadyRead(5000));
+    mapPort(1, link);
+    m_window->mnuCOM_Click(1);
+    QVERIFY(m_window->serialPort().isOpen());
+    QCOMPARE(m_window->workbench()->characterBank()->device(), link);
+    setSlots({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+
+    QSignalSpy marks(m_window->workbench()->characterBank(), &BankDocument::changed);
+    m_characters->uploadAll();
+    QVERIFY(m_characters->isUploading());
+    QTRY_VERIFY(!m_characters->isUploading());
+    QCOMPARE(m_characters->progressBar()->value(), 10);
+    QCOMPARE(m_characters->statusLabel()->text(), QStringLiteral("Uploaded 10 slots."));
+    QCOMPARE(marks.count(), 10);
+    QCOMPARE(bank().pendingPositions(), QList<int>{});
+
+    // One slot changed since: its mark says so, and Upload sends that slot alone.
+    m_characters->storePatterns(2, {Pattern::fromBits(1)}, "set");
+    QCOMPARE(bank().slot(2).mark(), Mark::Changed);
+    // Beside the new pattern, small, what the module still holds.
+    const QImage thumbnail = m_characters->bankModel()
+                                 ->index(2)
+                                 .data(Qt::DecorationRole)
+                                 .value<QPixmap>()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+    const QImage held =
+        PatternPicture::draw(Pattern::fromColumns(patternFor(2)), BankModel::HeldDotSize)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(thumbnail.copy(
+                 QRect(QPoint(thumbnail.width() - held.width(), thumbnail.height() - held.height()),
+                       held.size())),
+             held);
+    m_characters->selectSlot(2);
+    m_characters->upload();
+    QTRY_VERIFY(!m_characters->isUploading());
+    QCOMPARE(bank().slot(2).mark(), Mark::Uploaded);
+
+    QStringList expected;
+    for (int n = 0; n < 10; ++n) {
+        expected << Protocol::hexString(Protocol::dotMatrix(patternFor(n)).bytes())
+                 << Protocol::hexString(Protocol::saveCustom(n).bytes());
+    }
+    expected << Protocol::hexString(Protocol::dotMatrix(Pattern::fromBits(1).columns()).bytes())
+             << QStringLiteral("F9 02");
+    const auto logged = [&log] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+    QTRY_COMPARE(logged(), expected);
+    QVERIFY(m_messages.isEmpty());
+    sim.terminate();
+    sim.waitForFinished(3000);
+}
+
+void TestCharacters::unplugStopsAndIsReportedOnce()
+{
+    // The line takes 110 ms for all ten; the hang-up is seen at the next pass of the event loop.
+    m_characters->uploadAll();
+    m_pty->closeMaster();
+    QTRY_VERIFY(!m_characters->isUploading());
+    QTest::qWait(100);
+    QCOMPARE(m_messages, QStringList{MessageBox::text(MessageBox::PortUnavailable)});
+    QVERIFY2(m_characters->statusLabel()->text().startsWith("Stopped: the port closed after"),
+             qPrintable(m_characters->statusLabel()->text()));
+    QVERIFY(bank().slot(9).mark() == Mark::NeverUploaded);
+
+    // With the port closed, Upload says so at once.
+    m_messages.clear();
+    m_characters->upload();
+    QCOMPARE(m_messages, QStringList{MessageBox::text(MessageBox::PortUnavailable)});
+}
+
+void TestCharacters::bankPerDeviceSurvivesRestart()
+{
+    setSlots({5});
+    m_characters->selectSlot(5);
+    m_characters->upload();
+    QTRY_VERIFY(!m_characters->isUploading());
+    setSlots({6});
+    delete m_window;
+    startProgram();
+    QCOMPARE(bank().slot(5).pattern, patternFor(5));
+    QCOMPARE(bank().slot(5).mark(), Mark::Uploaded);
+    QCOMPARE(bank().slot(6).mark(), Mark::NeverUploaded);
+    QCOMPARE(bank().slot(6).pattern, patternFor(6));
+
+    // Another device behind COM2 has a bank of its own; back on COM1 the first one returns.
+    Pty other;
+    mapPort(2, other.slavePath());
+    m_window->mnuCOM_Click(2);
+    QCOMPARE(bank(), CharacterBank());
+    m_window->mnuCOM_Click(1);
+    QCOMPARE(bank().slot(5).mark(), Mark::Uploaded);
+}
+
+void TestCharacters::glyphsFromConsoleFont()
+{
+    QVERIFY(m_characters->openFontFile(Lat15));
+    GlyphModel *glyphs = m_characters->glyphModel();
+    QVERIFY(glyphs->usesBitmapFont());
+    int row = 0;
+    while (row < glyphs->rowCount() && glyphs->text(row) != QStringLiteral("&"))
+        ++row;
+    QListView *view = m_characters->glyphView();
+    view->scrollTo(glyphs->index(row));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(glyphs->index(row)).center());
+    QCOMPARE(grid(), consoleGlyph(Lat15, U'&'));
+    QCOMPARE(m_window->gridEditor()->undoStack()->undoText(), QStringLiteral("Glyph \"&\""));
+
+    QVERIFY(m_characters->fillSlots(QStringLiteral("0Ag\u00e9\u00df#?@~9")));
+    const QList<uint> filled = QStringLiteral("0Ag\u00e9\u00df#?@~9").toUcs4();
+    for (int n = 0; n < 10; ++n)
+        QCOMPARE(bank().slot(n).pattern, consoleGlyph(Lat15, filled.at(n)));
+    m_window->gridEditor()->undo();
+    QCOMPARE(bank().slot(1).pattern, Columns{});
+
+    QVERIFY(!m_characters->fillSlots(QStringLiteral("AB\u4e2d")));
+    QCOMPARE(m_messages, QStringList{"Nothing was filled: the font has no glyph for \"\u4e2d\"."});
+    QCOMPARE(bank().slot(0).pattern, Columns{});
+}
+
+void TestCharacters::installedFontThreshold()
+{
+    GlyphModel *glyphs = m_characters->glyphModel();
+    QVERIFY(!glyphs->usesBitmapFont());
+    QVERIFY(glyphs->rowCount() > 90);
+    const QString family = m_characters->familyBox()->currentFont().family();
+    m_characters->sizeBox()->setValue(10);
+    int w = 0;
+    while (w < glyphs->rowCount() && glyphs->text(w) != QStringLiteral("W"))
+        ++w;
+    QList<Columns> seen;
+    for (int threshold : {5, 50, 95}) {
+        m_characters->thresholdSlider()->setValue(threshold);
+        m_characters->putGlyphOnGrid(w);
+        QCOMPARE(grid(), Fonts::textGlyphPattern(family, 10, threshold, U'W'));
+        QVERIFY(!seen.contains(grid())); // the threshold makes strokes bolder or thinner
+        seen.append(grid());
+    }
+}
+
+void TestCharacters::badFontChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("not gzip") << QByteArray("\x1f\x8bnot really gzip") << "damaged compressed data";
+    QTest::newRow("PSF promising more glyphs than it holds")
+        << QByteArray("\x36\x04\x00\x08", 4) + QByteArray(100, '\x18') << "";
+    QTest::newRow("neither PSF nor BDF") << QByteArray("hello") << "";
+}
+
+void TestCharacters::badFontChangesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(QStringLiteral("bad.psf.gz"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    file.close();
+    GlyphModel *glyphs = m_characters->glyphModel();
+    const int rows = glyphs->rowCount();
+    QVERIFY(!m_characters->openFontFile(path));
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.first(), Fonts::readFontFile(path).error);
+    QVERIFY(m_messages.first().contains(QStringLiteral("bad.psf.gz")));
+    QVERIFY2(m_messages.first().contains(reason), qPrintable(m_messages.first()));
+    QCOMPARE(glyphs->rowCount(), rows);
+    QVERIFY(!glyphs->usesBitmapFont());
+}
+
+void TestCharacters::bankInLibraryFile()
+{
+    setSlots({0, 9});
+    m_nextFile = m_dir.filePath(QStringLiteral("with-bank.glyphs"));
+    QVERIFY(m_characters->saveBankInLibrary());
+    QString error;
+    const auto saved = PatternLibrary::read(m_nextFile, &error);
+    QVERIFY2(saved && saved->characterBank, qPrintable(error));
+    QCOMPARE(saved->characterBank->patterns[9].columns(), patternFor(9));
+    QVERIFY(!saved->patterns.isEmpty()); // the library's own patterns are still there
+
+    setSlots({1});
+    QVERIFY(m_characters->loadBankFromFile(m_nextFile));
+    QCOMPARE(bank().slot(1).pattern, Columns{});
+    QCOMPARE(bank().slot(9).pattern, patternFor(9));
+    m_window->gridEditor()->undo();
+    QCOMPARE(bank().slot(1).pattern, patternFor(1));
+
+    // A damaged bank changes nothing and says what is wrong.
+    QFile file(m_nextFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray json = file.readAll().replace("\"slots\": [", "\"slots\": [\"00\", ");
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(json);
+    file.close();
+    QVERIFY(!m_characters->loadBankFromFile(m_nextFile));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages.first().contains("11 slots instead of 10"), qPrintable(m_messages.first()));
+    QCOMPARE(bank().slot(1).pattern, patternFor(1));
+}
+
+void TestCharacters::shortcutsListed()
+{
+    m_window->workbench()->showShortcuts();
+    const QTreeWidget *list = m_window->workbench()->shortcutsWindow()->list();
+    QStringList rows;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(list)); *it; ++it)
+        rows.append((*it)->text(0).trimmed() + " = " + (*it)->text(1));
+    for (const char *row : {"Pattern > Characters = Ctrl+Shift+C", "Upload All = Ctrl+Shift+U",
+                            "Store Grid in Slot = Ctrl+R", "Put Glyph on Grid = Enter, click"})
+        QVERIFY2(rows.contains(QLatin1String(row)), row);
+}
+
+QTEST_MAIN(TestCharacters)
+#include "tst_characters.moc"
