@@ -79,11 +79,15 @@ void Simulator::armGapTimer()
 
 void Simulator::endMessageByGap()
 {
+    // The line is judged as it was when it was looked at: taking the bytes that were due may
+    // take a while (a state file written to a busy disk), and bytes that came off the line in
+    // the meantime are still to be read, so a later clock would see a gap that was not there.
+    const MessageFramer::Time polled = now();
     if (m_linePoll)
         m_linePoll();
     // Ended by the gap after it: the message arrived with its last byte.
     const std::optional<MessageFramer::Time> lastByte = m_framer.deadline();
-    take(m_framer.idle(now()), lastByte ? *lastByte - MessageFramer::IdleGap : now());
+    take(m_framer.idle(polled), lastByte ? *lastByte - MessageFramer::IdleGap : polled);
     // A timer may fire a little early; then the message is still open.
     armGapTimer();
 }

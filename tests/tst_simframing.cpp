@@ -1,9 +1,12 @@
 #include "dotpattern.h"
 #include "font.h"
 #include "framer.h"
+#include "simulator.h"
 #include "testsupport.h"
 
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using namespace std::chrono_literals;
 using Chunks = QList<MessageFramer::Chunk>;
@@ -35,6 +38,7 @@ private slots:
     void framing_data();
     void framing();
     void fixedLengthNeedsNoGap();
+    void slowHandlingIsNoGap();
     void dotWeights_data();
     void dotWeights();
     void glyphBytes_data();
@@ -121,6 +125,35 @@ void TestSimFraming::fixedLengthNeedsNoGap()
     QCOMPARE(frames.size(), 1);
     QCOMPARE(frames.first().bytes, hex("FD 48"));
     QVERIFY(!framer.hasPending());
+}
+
+void TestSimFraming::slowHandlingIsNoGap()
+{
+    // A byte every 2 ms. The gap timer looks at the line and takes the bytes due by then;
+    // handling them takes 20 ms, while the rest of the message comes off the line.
+    QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("log"));
+    Simulator simulator({}, {});
+    QString error;
+    QVERIFY(simulator.openLog(log, &error, false));
+    const QByteArray message = hex("FC 10 FF 00 00 00 00 00 81");
+    const auto start = std::chrono::steady_clock::now();
+    const auto arrival = [&](int i) { return start + i * 2ms; };
+    int taken = 1;
+    int polls = 0;
+    simulator.setLinePoll([&] {
+        const auto now = std::chrono::steady_clock::now();
+        for (; taken < message.size() && arrival(taken) <= now; ++taken)
+            simulator.receive(message.mid(taken, 1), arrival(taken));
+        if (polls++ == 0)
+            QThread::msleep(20);
+    });
+    simulator.receive(message.left(1), start);
+    const auto logged = [&log] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_COMPARE(logged(), QByteArray("FC 10 FF 00 00 00 00 00 81\n"));
 }
 
 void TestSimFraming::dotWeights_data()
