@@ -3,6 +3,8 @@
 #include "appsettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -187,6 +189,35 @@ void FarEndCollector::run()
             break;
     }
     m_done = true;
+}
+
+TimedModule::~TimedModule()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        m_process.waitForFinished(3000);
+    }
+}
+
+bool TimedModule::start(const QString &binDir, QString *error)
+{
+    m_process.start(QDir(binDir).filePath(QStringLiteral("glyphsmith-sim")),
+                    {"--headless", "--baud", QString::number(Baud), "--log-times", "--link",
+                     linkPath(), "--log", m_folder.filePath(QStringLiteral("log"))});
+    // The simulator says where it listens once its pty is ready.
+    if (!m_process.waitForReadyRead(5000)) {
+        *error = QStringLiteral("the simulator did not start");
+        return false;
+    }
+    return true;
+}
+
+QStringList TimedModule::logLines() const
+{
+    QFile file(m_folder.filePath(QStringLiteral("log")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace Bench

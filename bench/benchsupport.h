@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <chrono>
@@ -113,6 +116,31 @@ private:
     std::vector<Chunk> m_chunks;
     qint64 m_lastByteNs = 0;
     std::thread m_thread;
+};
+
+// The simulator on a line of 9600 baud: it takes the bytes off its pty at the line's pace and
+// logs each message it frames, stamped with the time its last byte arrived on CLOCK_MONOTONIC
+// (the clock of monotonicNs()), in milliseconds.
+class TimedModule
+{
+public:
+    static constexpr int Baud = 9600;
+
+    TimedModule() = default;
+    ~TimedModule();
+    TimedModule(const TimedModule &) = delete;
+    TimedModule &operator=(const TimedModule &) = delete;
+
+    // Starts the simulator from `binDir`; false with `error` set when it does not come up.
+    bool start(const QString &binDir, QString *error);
+    // The device the program opens.
+    QString linkPath() const { return m_folder.filePath(QStringLiteral("module")); }
+    // Every logged line so far, "TIME BYTES".
+    QStringList logLines() const;
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_process;
 };
 
 } // namespace Bench

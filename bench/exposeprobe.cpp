@@ -17,7 +17,17 @@ qint64 monotonicNs()
     return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-// Peak resident set size so far, in KiB; -1 if the kernel does not say.
+QMainWindow *mainWindowOf(const QWindow *window)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window)
+            return qobject_cast<QMainWindow *>(widget);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 qint64 peakRssKiB()
 {
     // Read whole: files under /proc report a size of 0, so line-by-line reading stops at once.
@@ -30,17 +40,6 @@ qint64 peakRssKiB()
     }
     return -1;
 }
-
-QMainWindow *mainWindowOf(const QWindow *window)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->windowHandle() == window)
-            return qobject_cast<QMainWindow *>(widget);
-    }
-    return nullptr;
-}
-
-} // namespace
 
 ExposeProbe::ExposeProbe(QObject *parent)
     : QObject(parent)

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+// Peak resident set size of this process so far (VmHWM), in KiB; -1 if the kernel does not say.
+qint64 peakRssKiB();
+
 // Ends a start-up measurement: at the first expose of the program's main window it lets the
 // window draw its first frame, prints one line for the benchmark driver and quits.
 //

@@ -12,10 +12,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -41,15 +37,12 @@ struct Arrival
 };
 
 // The dot patterns the simulator logged after `sinceMs`, in the order they arrived.
-QList<Arrival> arrivals(const QString &log, double sinceMs)
+QList<Arrival> arrivals(const Bench::TimedModule &module, double sinceMs)
 {
     QList<Arrival> out;
-    QFile file(log);
-    if (!file.open(QIODevice::ReadOnly))
-        return out;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() != 10 || fields.at(1) != "FC" || fields.at(9) != "5A")
+    for (const QString &line : module.logLines()) {
+        const QStringList fields = line.split(u' ');
+        if (fields.size() != 10 || fields.at(1) != u"FC" || fields.at(9) != u"5A")
             continue;
         const double ms = fields.at(0).toDouble();
         if (ms < sinceMs)
@@ -79,7 +72,7 @@ struct Run
 };
 
 // Plays `count` frames of `frameMs` each on the module, once, and collects what arrived.
-Run play(FrmMain &window, const QString &log, int count, int frameMs)
+Run play(FrmMain &window, const Bench::TimedModule &module, int count, int frameMs)
 {
     FramesEditor *editor = window.workbench()->framesEditor();
     FramesWindow *frames = window.workbench()->framesWindow();
@@ -98,7 +91,7 @@ Run play(FrmMain &window, const QString &log, int count, int frameMs)
     const double wallMs = nowMs() - run.startMs;
     run.cpuShare = double(Bench::processCpuNs() - cpu) / 1e6 / wallMs;
     settle(200);
-    run.arrived = arrivals(log, run.startMs);
+    run.arrived = arrivals(module, run.startMs);
     return run;
 }
 
@@ -115,17 +108,13 @@ bool inOrder(const QList<Arrival> &arrived)
 
 void runFramesBenchmark(Report &report, const QString &binDir)
 {
-    QTemporaryDir folder;
-    const QString link = folder.filePath(QStringLiteral("module"));
-    const QString log = folder.filePath(QStringLiteral("log"));
-    QProcess sim;
-    sim.start(QDir(binDir).filePath(QStringLiteral("glyphsmith-sim")),
-              {"--headless", "--baud", "9600", "--log-times", "--link", link, "--log", log});
-    if (!sim.waitForReadyRead(5000)) {
-        report.fail(Name, QStringLiteral("the simulator did not start"));
+    Bench::TimedModule module;
+    QString error;
+    if (!module.start(binDir, &error)) {
+        report.fail(Name, error);
         return;
     }
-    Bench::resetSettings(link);
+    Bench::resetSettings(module.linkPath());
     QStringList messages;
     MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
     const auto window = startMainWindow();
@@ -138,7 +127,7 @@ void runFramesBenchmark(Report &report, const QString &binDir)
     }
 
     // 100 frames a second asked for: as many as the line carries, in order, never stale.
-    const Run fast = play(*window, log, 300, 10);
+    const Run fast = play(*window, module, 300, 10);
     const double requested = 100;
     const double delivered = fast.arrived.size() > 1
                                  ? double(fast.arrived.size() - 1) /
@@ -160,7 +149,7 @@ void runFramesBenchmark(Report &report, const QString &binDir)
                 stalest <= 2 * MessageMs ? Report::Verdict::Pass : Report::Verdict::Miss});
 
     // 20 frames a second: every frame, each on time.
-    const Run slow = play(*window, log, 100, 50);
+    const Run slow = play(*window, module, 100, 50);
     std::vector<double> lateness;
     for (const Arrival &arrival : slow.arrived)
         lateness.push_back(arrival.ms - (slow.startMs + arrival.frame * 50.0 + MessageMs));
@@ -194,12 +183,9 @@ void runFramesBenchmark(Report &report, const QString &binDir)
     settle(200);
     window->workbench()->sendAsYouDrawAction()->setChecked(false);
     double finalArrival = -1;
-    QFile file(log);
-    if (file.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            if (line.endsWith("FC 10 10 10 10 10 10 10 10"))
-                finalArrival = line.split(' ').value(0).toDouble();
-        }
+    for (const QString &line : module.logLines()) {
+        if (line.endsWith(u"FC 10 10 10 10 10 10 10 10"))
+            finalArrival = line.section(u' ', 0, 0).toDouble();
     }
     const double afterMs = finalArrival - lastChangeMs;
     report.add({QString(), QStringLiteral("send as you draw: last pattern at the module after"),
@@ -215,6 +201,4 @@ void runFramesBenchmark(Report &report, const QString &binDir)
                     .arg(window->workbench()->framesWindow()->player()->skipped())
                     .arg(LineLimitPerSecond, 0, 'f', 1));
     MessageBox::setHandler({});
-    sim.terminate();
-    sim.waitForFinished(3000);
 }

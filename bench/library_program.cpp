@@ -1,6 +1,7 @@
 // The program with its library window open, for the library benchmark's memory figure: it shows
 // the library window (with the file given, or the starter set), waits until the list has been
 // drawn, prints "vmhwm=<KiB>" and quits.
+#include "exposeprobe.h"
 #include "frmmain.h"
 #include "librarydocument.h"
 #include "libraryshown.h"
@@ -9,25 +10,8 @@
 #include "workbenchactions.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
-
-namespace {
-
-qint64 peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -44,6 +28,6 @@ int main(int argc, char *argv[])
     workbench->showLibrary();
     if (!waitUntilLibraryShown(workbench->libraryWindow()))
         return 1;
-    std::printf("vmhwm=%lld rows=%d\n", peakKiB(), workbench->library()->model()->rowCount());
+    std::printf("vmhwm=%lld rows=%d\n", peakRssKiB(), workbench->library()->model()->rowCount());
     return 0;
 }

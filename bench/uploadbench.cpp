@@ -7,9 +7,6 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -17,7 +14,7 @@ namespace {
 
 const QString Name = QStringLiteral("upload all");
 constexpr int Runs = 10;
-constexpr int Baud = 9600;
+constexpr int Baud = Bench::TimedModule::Baud;
 constexpr double GoalRatio = 1.1;
 
 QList<BankUploader::Item> items()
@@ -30,23 +27,15 @@ QList<BankUploader::Item> items()
     return list;
 }
 
-QStringList logLines(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
-
 // Waits, running events, until the log holds `count` lines.
-QStringList waitForLog(const QString &path, qsizetype count)
+QStringList waitForLog(const Bench::TimedModule &module, qsizetype count)
 {
     QDeadlineTimer deadline(5000);
-    QStringList lines = logLines(path);
+    QStringList lines = module.logLines();
     while (lines.size() < count && !deadline.hasExpired()) {
         QEventLoop().processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(2);
-        lines = logLines(path);
+        lines = module.logLines();
     }
     return lines;
 }
@@ -55,20 +44,15 @@ QStringList waitForLog(const QString &path, qsizetype count)
 
 void runUploadBenchmark(Report &report, const QString &binDir)
 {
-    QTemporaryDir dir;
-    const QString linkPath = dir.filePath(QStringLiteral("module"));
-    const QString logPath = dir.filePath(QStringLiteral("log"));
-    QProcess sim;
-    sim.start(binDir + QStringLiteral("/glyphsmith-sim"),
-              {"--headless", "--baud", QString::number(Baud), "--log-times", "--link", linkPath,
-               "--log", logPath});
-    if (!sim.waitForReadyRead(5000)) {
-        report.fail(Name, QStringLiteral("the simulator did not start"));
+    Bench::TimedModule module;
+    QString error;
+    if (!module.start(binDir, &error)) {
+        report.fail(Name, error);
         return;
     }
     SerialLink link;
     link.setSettings(QStringLiteral("%1,n,8,1").arg(Baud));
-    if (!link.open(linkPath)) {
+    if (!link.open(module.linkPath())) {
         report.fail(
             Name, QStringLiteral("the simulator's port did not open: %1").arg(link.errorString()));
         return;
@@ -90,7 +74,7 @@ void runUploadBenchmark(Report &report, const QString &binDir)
     std::vector<double> times;
     int wrong = 0;
     for (int run = 0; run <= Runs; ++run) {
-        const qsizetype before = logLines(logPath).size();
+        const qsizetype before = module.logLines().size();
         QEventLoop loop;
         bool completed = false;
         const auto connection =
@@ -103,7 +87,7 @@ void runUploadBenchmark(Report &report, const QString &binDir)
         uploader.start(bank);
         loop.exec();
         QObject::disconnect(connection);
-        const QStringList lines = waitForLog(logPath, before + expected.size());
+        const QStringList lines = waitForLog(module, before + expected.size());
         QStringList logged;
         for (const QString &line : lines.mid(before))
             logged.append(line.section(u' ', 1));
@@ -117,8 +101,6 @@ void runUploadBenchmark(Report &report, const QString &binDir)
         // The line idle again before the next run.
         QThread::msleep(50);
     }
-    sim.terminate();
-    sim.waitForFinished(3000);
 
     if (times.empty()) {
         report.fail(Name, QStringLiteral("no upload arrived complete and in order"));
