@@ -100,6 +100,8 @@ public:
         qsizetype received;
     };
     const std::vector<Chunk> &chunks() const { return m_chunks; }
+    // Whether the reader ran at real-time priority, so that its reads were not held up.
+    bool readAtRealTime() const { return m_realTime; }
     // When the byte at `offset` was read.
     qint64 arrivalNs(qsizetype offset) const;
 
@@ -112,6 +114,8 @@ private:
     std::chrono::milliseconds m_quietLimit;
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_done{false};
+    std::atomic<bool> m_reading{false};
+    bool m_realTime = false;
     QByteArray m_received;
     std::vector<Chunk> m_chunks;
     qint64 m_lastByteNs = 0;
