@@ -154,6 +154,10 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     m_loop->setChecked(true);
     m_counts = new QLabel(this);
     m_counts->setObjectName(QStringLiteral("lblCounts"));
+    // Sized once for the widest counts: a label that changes its size hint many times a second
+    // while playing would lay out and repaint the whole window each time.
+    m_counts->setText(countsText(9'999'999, 9'999'999));
+    m_counts->setFixedSize(m_counts->sizeHint());
     auto *playBox = new QGroupBox(tr("Play"), this);
     auto *playLayout = new QGridLayout(playBox);
     playLayout->addWidget(m_preview, 0, 0, 4, 1);
@@ -297,9 +301,14 @@ void FramesWindow::showFrame(int frame)
         PatternPicture::draw(Pattern::fromColumns(frames.at(frame).pattern), PreviewDot));
 }
 
+QString FramesWindow::countsText(int shown, int skipped)
+{
+    return tr("Shown: %1   Skipped: %2").arg(shown).arg(skipped);
+}
+
 void FramesWindow::showCounts(int shown, int skipped)
 {
-    m_counts->setText(tr("Shown: %1   Skipped: %2").arg(shown).arg(skipped));
+    m_counts->setText(countsText(shown, skipped));
 }
 
 void FramesWindow::playOnScreen()

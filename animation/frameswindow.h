@@ -71,6 +71,7 @@ private:
     void updateGhost();
     void showFrame(int frame);
     void play(bool onModule);
+    static QString countsText(int shown, int skipped);
     void showCounts(int shown, int skipped);
     QString freeName(const QString &wanted) const;
     QString chooseExport(const QString &caption, const QString &filter, const QString &suffix);
