@@ -188,7 +188,8 @@ void FarEndCollector::run()
     char buffer[65536];
     while (m_received.size() < m_expected) {
         pollfd pfd{m_fd, POLLIN, 0};
-        if (poll(&pfd, 1, 10) > 0 && (pfd.revents & POLLIN)) {
+        const int ready = poll(&pfd, 1, 10);
+        if (ready > 0 && (pfd.revents & POLLIN)) {
             const ssize_t n = ::read(m_fd, buffer, sizeof buffer);
             if (n > 0) {
                 m_received.append(buffer, n);
@@ -197,6 +198,10 @@ void FarEndCollector::run()
                 continue;
             }
         }
+        // A hang-up or an error makes poll() return at once: never spin on it, least of all at
+        // real-time priority.
+        if (ready != 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         // Quiet counts only once the sender is done: before that, a pause is the sender's own
         // and says nothing about bytes gone missing.
         const qint64 now = monotonicNs();
