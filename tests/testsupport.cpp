@@ -1,6 +1,8 @@
 #include "testsupport.h"
 
 #include "appsettings.h"
+#include "messagebox.h"
+#include "questions.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -162,6 +164,24 @@ void Pty::closeMaster()
     if (m_master >= 0)
         ::close(m_master);
     m_master = -1;
+}
+
+Pty *startOnNewPty(QStringList *messages)
+{
+    clearSettings();
+    mapAllPortsToMissing();
+    auto *pty = new Pty;
+    mapPort(1, pty->slavePath());
+    messages->clear();
+    MessageBox::setHandler([messages](QWidget *, const QString &text) { messages->append(text); });
+    return pty;
+}
+
+void resetDialogHandlers()
+{
+    MessageBox::setHandler({});
+    FileChooser::setHandler({});
+    SaveQuestion::setHandler({});
 }
 
 } // namespace TestSupport

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -57,5 +58,12 @@ private:
     int m_slave = -1;
     QString m_slavePath;
 };
+
+// The start of a test of the program's windows: no stored settings, COM2..COM6 mapped to missing
+// paths and COM1 to a new pty (returned; the test deletes it), and every message box caught in
+// `messages`, which is emptied first.
+Pty *startOnNewPty(QStringList *messages);
+// Puts back the real message box, file chooser and save question after a test replaced them.
+void resetDialogHandlers();
 
 } // namespace TestSupport

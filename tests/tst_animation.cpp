@@ -72,12 +72,7 @@ private:
 
 void TestAnimation::init()
 {
-    clearSettings();
-    mapAllPortsToMissing();
-    m_pty = new Pty;
-    mapPort(1, m_pty->slavePath());
-    m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    m_pty = startOnNewPty(&m_messages);
     FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
         return FileChooser::Choice{m_nextFile, f.value(0)};
     });
@@ -96,9 +91,7 @@ void TestAnimation::cleanup()
 {
     delete m_window;
     delete m_pty;
-    MessageBox::setHandler({});
-    FileChooser::setHandler({});
-    SaveQuestion::setHandler({});
+    resetDialogHandlers();
     GifImportDialog::setHandler({});
     TextFramesDialog::setHandler({});
 }

@@ -64,12 +64,7 @@ void TestCommands::initTestCase()
 
 void TestCommands::init()
 {
-    clearSettings();
-    mapAllPortsToMissing();
-    m_pty = new Pty;
-    mapPort(1, m_pty->slavePath());
-    m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    m_pty = startOnNewPty(&m_messages);
     m_window = new FrmMain;
     m_window->Form_Load();
     m_window->show();
@@ -80,7 +75,7 @@ void TestCommands::cleanup()
 {
     delete m_window;
     delete m_pty;
-    MessageBox::setHandler({});
+    resetDialogHandlers();
 }
 
 void TestCommands::clickButton(const char *name)

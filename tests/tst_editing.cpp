@@ -120,12 +120,7 @@ void TestEditing::initTestCase()
 
 void TestEditing::init()
 {
-    clearSettings();
-    mapAllPortsToMissing();
-    m_pty = new Pty;
-    mapPort(1, m_pty->slavePath());
-    m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    m_pty = startOnNewPty(&m_messages);
     usePictures(true, true);
     m_window = new FrmMain;
     m_window->Form_Load();
@@ -137,7 +132,7 @@ void TestEditing::cleanup()
 {
     delete m_window;
     delete m_pty;
-    MessageBox::setHandler({});
+    resetDialogHandlers();
     FormatChooser::setHandler({});
 }
 

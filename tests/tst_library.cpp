@@ -92,14 +92,9 @@ void TestLibrary::initTestCase()
 
 void TestLibrary::init()
 {
-    clearSettings();
-    mapAllPortsToMissing();
-    m_pty = new Pty;
-    mapPort(1, m_pty->slavePath());
-    m_messages.clear();
+    m_pty = startOnNewPty(&m_messages);
     m_asked.clear();
     m_nextFile.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
     SaveQuestion::setHandler([this](QWidget *, const QString &document) {
         m_asked.append(document);
         return m_answer;
@@ -120,9 +115,7 @@ void TestLibrary::cleanup()
 {
     delete m_window;
     delete m_pty;
-    MessageBox::setHandler({});
-    SaveQuestion::setHandler({});
-    FileChooser::setHandler({});
+    resetDialogHandlers();
 }
 
 void TestLibrary::starterSetFirst()
