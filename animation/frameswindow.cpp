@@ -13,7 +13,7 @@
 #include "textformats.h"
 #include "textframesdialog.h"
 #include "windowstyle.h"
-#include "workbenchsettings.h"
+#include "editorsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -402,10 +402,10 @@ void FramesWindow::renameAnimation()
 void FramesWindow::importAnimation()
 {
     const auto choice = FileChooser::choose(
-        this, FileChooser::Purpose::Open, tr("Import Animation"), WorkbenchSettings::lastFolder(),
+        this, FileChooser::Purpose::Open, tr("Import Animation"), EditorSettings::lastFolder(),
         {tr("Animated pictures (*.gif *.GIF)"), tr("All pictures (*)")});
     if (!choice.path.isEmpty()) {
-        WorkbenchSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
+        EditorSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
         importAnimationFile(choice.path);
     }
 }
@@ -442,12 +442,12 @@ QString FramesWindow::chooseExport(const QString &caption, const QString &filter
         return {};
     }
     auto choice = FileChooser::choose(this, FileChooser::Purpose::Save, caption,
-                                      WorkbenchSettings::lastFolder(), {filter});
+                                      EditorSettings::lastFolder(), {filter});
     if (choice.path.isEmpty())
         return {};
     if (QFileInfo(choice.path).suffix().isEmpty())
         choice.path += u'.' + suffix;
-    WorkbenchSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
+    EditorSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
     return choice.path;
 }
 
@@ -457,7 +457,7 @@ void FramesWindow::exportGif()
         chooseExport(tr("Export GIF"), tr("Animated GIF (*.gif)"), QStringLiteral("gif"));
     QString error;
     if (!path.isEmpty() && !AnimatedPicture::writeGif(path, m_editor->frames(),
-                                                      WorkbenchSettings::exportDotSize(), &error))
+                                                      EditorSettings::exportDotSize(), &error))
         MessageBox::show(this, tr("Cannot export the animation to %1").arg(error));
 }
 
@@ -468,7 +468,7 @@ void FramesWindow::exportSpriteSheet()
     QString error;
     if (!path.isEmpty() &&
         !AnimatedPicture::writeSpriteSheet(path, m_editor->frames(),
-                                           WorkbenchSettings::exportDotSize(), &error))
+                                           EditorSettings::exportDotSize(), &error))
         MessageBox::show(this, tr("Cannot export the sprite sheet to %1").arg(error));
 }
 

@@ -17,7 +17,7 @@
 #include "portresolver.h"
 #include "questions.h"
 #include "shortcutswindow.h"
-#include "workbenchsettings.h"
+#include "editorsettings.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -151,15 +151,15 @@ void WorkbenchActions::buildEditMenu()
         item->setData(TextFormats::id(format));
         formats->addAction(item);
         connect(item, &QAction::triggered, this, [this, format] {
-            WorkbenchSettings::setCopyFormat(format);
+            EditorSettings::setCopyFormat(format);
             if (format == Format::ModuleBytes || format == Format::RowBytes)
-                WorkbenchSettings::setLastBareFormat(format);
+                EditorSettings::setLastBareFormat(format);
             copy();
         });
     }
     // The settings are read when the menu opens, not while the program starts.
     connect(copyAs, &QMenu::aboutToShow, formats, [formats] {
-        const QString chosen = TextFormats::id(WorkbenchSettings::copyFormat());
+        const QString chosen = TextFormats::id(EditorSettings::copyFormat());
         for (QAction *item : formats->actions())
             item->setChecked(item->data().toString() == chosen);
     });
@@ -198,7 +198,7 @@ void WorkbenchActions::buildEditMenu()
     connect(m_editMenu, &QMenu::aboutToShow, this, &WorkbenchActions::readSendAsYouDraw);
     connect(m_sendAsYouDraw, &QAction::toggled, this, [this](bool on) {
         m_sendAsYouDrawRead = true;
-        WorkbenchSettings::setSendAsYouDraw(on);
+        EditorSettings::setSendAsYouDraw(on);
         if (on)
             sendAsYouDraw(m_window->grid().columnValues());
     });
@@ -212,7 +212,7 @@ void WorkbenchActions::readSendAsYouDraw()
         return;
     m_sendAsYouDrawRead = true;
     const QSignalBlocker blocker(m_sendAsYouDraw);
-    m_sendAsYouDraw->setChecked(WorkbenchSettings::sendAsYouDraw());
+    m_sendAsYouDraw->setChecked(EditorSettings::sendAsYouDraw());
 }
 
 void WorkbenchActions::sendAsYouDraw(const Protocol::ColumnPattern &columns)
@@ -306,7 +306,7 @@ void WorkbenchActions::buildHelpMenu()
 void WorkbenchActions::fillRecentMenu()
 {
     m_recentMenu->clear();
-    const QStringList files = WorkbenchSettings::recentFiles();
+    const QStringList files = EditorSettings::recentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files.at(i);
         QAction *item = m_recentMenu->addAction(
@@ -326,7 +326,7 @@ void WorkbenchActions::openRecent(const QString &path)
         return;
     }
     if (!QFileInfo::exists(path))
-        WorkbenchSettings::removeRecentFile(path);
+        EditorSettings::removeRecentFile(path);
 }
 
 void WorkbenchActions::updateUndoActions()
@@ -347,7 +347,7 @@ void WorkbenchActions::copy()
 {
     const Pattern pattern = gridPattern();
     auto *data = new QMimeData;
-    data->setText(TextFormats::write(pattern, WorkbenchSettings::copyFormat()));
+    data->setText(TextFormats::write(pattern, EditorSettings::copyFormat()));
     data->setImageData(PatternImage::render(pattern, 16));
     data->setData(QLatin1String(PatternMimeType), bytesText(pattern).toLatin1());
     QGuiApplication::clipboard()->setMimeData(data);
@@ -402,14 +402,14 @@ bool WorkbenchActions::pasteText(const QString &text)
     FormatChooser::Reading reading = readings.first();
     if (readings.size() > 1) {
         const auto chosen =
-            FormatChooser::choose(m_window, readings, WorkbenchSettings::lastBareFormat());
+            FormatChooser::choose(m_window, readings, EditorSettings::lastBareFormat());
         if (!chosen)
             return false;
         for (const auto &candidate : std::as_const(readings)) {
             if (candidate.format == *chosen)
                 reading = candidate;
         }
-        WorkbenchSettings::setLastBareFormat(reading.format);
+        EditorSettings::setLastBareFormat(reading.format);
     }
     return m_window->gridEditor()->setPattern(reading.pattern.columns(), tr("Paste"));
 }
@@ -451,7 +451,7 @@ void WorkbenchActions::importImage()
 {
     const auto choice =
         FileChooser::choose(m_window, FileChooser::Purpose::Open, tr("Import Image"),
-                            WorkbenchSettings::lastFolder(), {pictureFilter()});
+                            EditorSettings::lastFolder(), {pictureFilter()});
     if (!choice.path.isEmpty())
         importImageFile(choice.path);
 }
@@ -464,7 +464,7 @@ bool WorkbenchActions::importImageFile(const QString &path)
         MessageBox::show(m_window, error);
         return false;
     }
-    WorkbenchSettings::setLastFolder(QFileInfo(path).absolutePath());
+    EditorSettings::setLastFolder(QFileInfo(path).absolutePath());
     const auto pattern = ImageImportDialog::run(m_window, *levels, path);
     return pattern && m_window->gridEditor()->setPattern(pattern->columns(), tr("Import Image"));
 }
@@ -475,14 +475,14 @@ void WorkbenchActions::exportImage()
     QString selected;
     for (int dotSize : ExportDotSizes) {
         filters.append(exportFilter(dotSize));
-        if (dotSize == WorkbenchSettings::exportDotSize())
+        if (dotSize == EditorSettings::exportDotSize())
             selected = filters.last();
     }
     auto choice = FileChooser::choose(m_window, FileChooser::Purpose::Save, tr("Export Image"),
-                                      WorkbenchSettings::lastFolder(), filters, selected);
+                                      EditorSettings::lastFolder(), filters, selected);
     if (choice.path.isEmpty())
         return;
-    int dotSize = WorkbenchSettings::exportDotSize();
+    int dotSize = EditorSettings::exportDotSize();
     for (int size : ExportDotSizes) {
         if (choice.filter == exportFilter(size))
             dotSize = size;
@@ -494,8 +494,8 @@ void WorkbenchActions::exportImage()
         MessageBox::show(m_window, error);
         return;
     }
-    WorkbenchSettings::setExportDotSize(dotSize);
-    WorkbenchSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
+    EditorSettings::setExportDotSize(dotSize);
+    EditorSettings::setLastFolder(QFileInfo(choice.path).absolutePath());
 }
 
 LibraryWindow *WorkbenchActions::libraryWindow()

@@ -14,7 +14,7 @@
 #include "seriallink.h"
 #include "textglyph.h"
 #include "windowstyle.h"
-#include "workbenchsettings.h"
+#include "editorsettings.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -511,7 +511,7 @@ void CharactersWindow::updateDevice()
 void CharactersWindow::chooseFontFile()
 {
     const QString folder =
-        QFileInfo::exists(ConsoleFonts) ? ConsoleFonts : WorkbenchSettings::lastFolder();
+        QFileInfo::exists(ConsoleFonts) ? ConsoleFonts : EditorSettings::lastFolder();
     const auto choice = FileChooser::choose(
         this, FileChooser::Purpose::Open, tr("Open Font File"), folder,
         {tr("Bitmap fonts (*.psf *.psfu *.psf.gz *.psfu.gz *.bdf *.bdf.gz)"), tr("All files (*)")});
@@ -627,7 +627,7 @@ bool CharactersWindow::saveBankInLibrary()
 void CharactersWindow::chooseLibraryFile()
 {
     const QString folder = m_library->filePath().isEmpty()
-                               ? WorkbenchSettings::lastFolder()
+                               ? EditorSettings::lastFolder()
                                : QFileInfo(m_library->filePath()).absolutePath();
     const auto choice = FileChooser::choose(
         this, FileChooser::Purpose::Open, tr("Load Character Bank"), folder,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "animation.h"
+#include "builtinanimation.h"
 #include "protocol.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 #include "messagebox.h"
 #include "questions.h"
 #include "starterset.h"
-#include "workbenchsettings.h"
+#include "editorsettings.h"
 
 #include <QFileInfo>
 
@@ -107,7 +107,7 @@ bool LibraryDocument::open(QWidget *parent)
 {
     const auto choice =
         FileChooser::choose(parent, FileChooser::Purpose::Open, tr("Open Pattern Library"),
-                            WorkbenchSettings::lastFolder(), {filter()});
+                            EditorSettings::lastFolder(), {filter()});
     return !choice.path.isEmpty() && openFile(choice.path, parent);
 }
 
@@ -129,7 +129,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     replaceAnimations(m_saved.animations);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    WorkbenchSettings::rememberFile(m_path);
+    EditorSettings::rememberFile(m_path);
     return true;
 }
 
@@ -141,7 +141,7 @@ bool LibraryDocument::save(QWidget *parent)
 bool LibraryDocument::saveAs(QWidget *parent)
 {
     const QString folder =
-        m_path.isEmpty() ? WorkbenchSettings::lastFolder() : QFileInfo(m_path).absolutePath();
+        m_path.isEmpty() ? EditorSettings::lastFolder() : QFileInfo(m_path).absolutePath();
     auto choice = FileChooser::choose(parent, FileChooser::Purpose::Save,
                                       tr("Save Pattern Library"), folder, {filter()});
     if (choice.path.isEmpty())
@@ -163,6 +163,6 @@ bool LibraryDocument::saveTo(const QString &path, QWidget *parent)
     m_starterSet = false;
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
-    WorkbenchSettings::rememberFile(m_path);
+    EditorSettings::rememberFile(m_path);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "workbenchsettings.h"
+#include "editorsettings.h"
 
 #include "appsettings.h"
 
@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-namespace WorkbenchSettings {
+namespace EditorSettings {
 
 namespace {
 
@@ -125,4 +125,4 @@ void setSendAsYouDraw(bool on)
     setValue(SendAsYouDrawKey, on);
 }
 
-} // namespace WorkbenchSettings
+} // namespace EditorSettings

@@ -8,7 +8,7 @@
 // What the workbench remembers between runs, in a settings group of its own ("Workbench"): the
 // recent library files, the copy format, the format last picked for bare hex bytes, the size of
 // exported pictures and the last folder.
-namespace WorkbenchSettings {
+namespace EditorSettings {
 
 inline constexpr int MaxRecentFiles = 8;
 
@@ -33,4 +33,4 @@ void setLastFolder(const QString &folder);
 bool sendAsYouDraw();
 void setSendAsYouDraw(bool on);
 
-} // namespace WorkbenchSettings
+} // namespace EditorSettings

@@ -1,4 +1,4 @@
-#include "animation.h"
+#include "builtinanimation.h"
 
 #include "dotpattern.h"
 #include "font.h"
