@@ -56,6 +56,19 @@ void FramePlayer::startAt(Time start)
     emit countsChanged(shown(), skipped());
 }
 
+void FramePlayer::setConnection(ModuleConnection *connection)
+{
+    if (m_connection)
+        disconnect(m_connection, nullptr, this, nullptr);
+    m_connection = connection;
+    if (connection) {
+        connect(connection, &ModuleConnection::openChanged, this, [this](bool open) {
+            if (!open)
+                stop();
+        });
+    }
+}
+
 void FramePlayer::stop()
 {
     if (!m_playing)
@@ -86,9 +99,9 @@ std::optional<FramePlayer::Time> FramePlayer::tick(Time now)
         m_lastStep = position->step;
         const Frame &frame = m_frames.at(position->frame);
         emit frameDue(position->frame);
-        if (m_send) {
+        if (sendsToModule()) {
             bool replaced = false;
-            if (!m_send(frame.pattern, &replaced)) {
+            if (!handOver(frame.pattern, &replaced)) {
                 finish();
                 emit sendFailed();
                 return std::nullopt;
@@ -116,4 +129,9 @@ void FramePlayer::tickNow()
             std::this_thread::sleep_for(wait);
         next = tick(FrameSchedule::Clock::now());
     }
+}
+
+bool FramePlayer::handOver(const Protocol::ColumnPattern &pattern, bool *replaced)
+{
+    return m_connection && m_connection->sendLatest(Protocol::dotMatrix(pattern), replaced);
 }

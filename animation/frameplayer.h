@@ -2,8 +2,10 @@
 
 #include "animation.h"
 #include "frameschedule.h"
+#include "moduleconnection.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -20,16 +22,16 @@ class FramePlayer : public QObject
 
 public:
     using Time = FrameSchedule::Time;
-    // Hands one frame to the line. False when the port failed; `replaced` when the frame took
-    // the place of one still waiting.
-    using Send = std::function<bool(const Protocol::ColumnPattern &pattern, bool *replaced)>;
 
     explicit FramePlayer(QObject *parent = nullptr);
 
     void setFrames(const QList<Frame> &frames);
     void setLoop(bool loop);
-    // Without a sender the frames are only shown on the screen.
-    void setSend(Send send) { m_send = std::move(send); }
+    // Where the frames go, as the dot-pattern message, latest wins; without a connection they
+    // are only shown on the screen. A port that closes or goes away stops the player; whoever
+    // follows the connection says so (its lost()), not the player.
+    void setConnection(ModuleConnection *connection);
+    ModuleConnection *connection() const { return m_connection; }
 
     void start();
     void stop();
@@ -49,7 +51,15 @@ signals:
     void countsChanged(int shown, int skipped);
     // Playing stopped: the run is over, stop() was called, or the port failed.
     void stopped();
+    // A frame could not be handed to the connection (a write the port refused at once, which
+    // the connection does not report as a loss); playing has stopped.
     void sendFailed();
+
+protected:
+    // Hands one frame to the connection, latest wins; false when the port failed, `replaced`
+    // when the frame took the place of one still waiting. Tests put a line of their own here.
+    virtual bool handOver(const Protocol::ColumnPattern &pattern, bool *replaced);
+    virtual bool sendsToModule() const { return m_connection; }
 
 private:
     void tickNow();
@@ -57,7 +67,7 @@ private:
 
     QList<Frame> m_frames;
     bool m_loop = false;
-    Send m_send;
+    QPointer<ModuleConnection> m_connection;
     FrameSchedule m_schedule;
     QTimer m_timer;
     Time m_start{};

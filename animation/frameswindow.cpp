@@ -2,6 +2,7 @@
 
 #include "animatedpicture.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "frameseditor.h"
 #include "framesmodel.h"
 #include "gifimportdialog.h"
@@ -13,7 +14,6 @@
 #include "textformats.h"
 #include "textframesdialog.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -210,6 +210,8 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     connect(m_onionSkin, &QCheckBox::toggled, this, &FramesWindow::updateGhost);
     connect(&m_player, &FramePlayer::frameDue, this, &FramesWindow::showFrame);
     connect(&m_player, &FramePlayer::countsChanged, this, &FramesWindow::showCounts);
+    // The port closed or went away under the player: said once, as the main window says it.
+    connect(&m_player, &FramePlayer::sendFailed, this, &FramesWindow::portUnavailable);
     refresh();
     showCounts(0, 0);
 }
@@ -232,14 +234,6 @@ QAction *FramesWindow::addAction(const QString &text, const QKeySequence &shortc
     if (!shortcut.isEmpty())
         m_actions.append(action);
     return action;
-}
-
-void FramesWindow::setModule(FramePlayer::Send send, std::function<bool()> isOpen,
-                             std::function<void()> reportPortUnavailable)
-{
-    m_send = std::move(send);
-    m_portOpen = std::move(isOpen);
-    m_reportPortUnavailable = std::move(reportPortUnavailable);
 }
 
 void FramesWindow::showEvent(QShowEvent *event)
@@ -318,9 +312,8 @@ void FramesWindow::playOnScreen()
 
 void FramesWindow::playOnModule()
 {
-    if (!m_send || !m_portOpen || !m_portOpen()) {
-        if (m_reportPortUnavailable)
-            m_reportPortUnavailable();
+    if (!m_connection || !m_connection->isOpen()) {
+        emit portUnavailable();
         return;
     }
     play(true);
@@ -334,7 +327,7 @@ void FramesWindow::play(bool onModule)
         return;
     m_player.setFrames(m_playing);
     m_player.setLoop(m_loop->isChecked());
-    m_player.setSend(onModule ? m_send : FramePlayer::Send());
+    m_player.setConnection(onModule ? m_connection.data() : nullptr);
     m_player.start();
 }
 
@@ -466,9 +459,8 @@ void FramesWindow::exportSpriteSheet()
     const QString path =
         chooseExport(tr("Export Sprite Sheet"), tr("PNG picture (*.png)"), QStringLiteral("png"));
     QString error;
-    if (!path.isEmpty() &&
-        !AnimatedPicture::writeSpriteSheet(path, m_editor->frames(),
-                                           EditorSettings::exportDotSize(), &error))
+    if (!path.isEmpty() && !AnimatedPicture::writeSpriteSheet(
+                               path, m_editor->frames(), EditorSettings::exportDotSize(), &error))
         MessageBox::show(this, tr("Cannot export the sprite sheet to %1").arg(error));
 }
 

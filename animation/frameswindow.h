@@ -2,6 +2,7 @@
 
 #include "frameplayer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -31,10 +32,8 @@ public:
     FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *parent = nullptr);
     ~FramesWindow() override;
 
-    // How a frame reaches the module (a message that replaces one still waiting for the line),
-    // and how the user is told that the port is not open.
-    void setModule(FramePlayer::Send send, std::function<bool()> isOpen,
-                   std::function<void()> reportPortUnavailable);
+    // The module that Play on Module plays on.
+    void setConnection(ModuleConnection *connection) { m_connection = connection; }
 
     FramePlayer *player() { return &m_player; }
     LibraryView *strip() const { return m_strip; }
@@ -61,6 +60,10 @@ public:
     void exportCArray();
     void exportCArray(bool rows);
 
+signals:
+    // Play on Module found the port closed, or lost it while playing.
+    void portUnavailable();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -82,9 +85,7 @@ private:
     FramePlayer m_player;
     // The frames being played, as they were when playing began.
     QList<Frame> m_playing;
-    FramePlayer::Send m_send;
-    std::function<bool()> m_portOpen;
-    std::function<void()> m_reportPortUnavailable;
+    QPointer<ModuleConnection> m_connection;
     QList<QAction *> m_actions;
     QComboBox *m_animations = nullptr;
     LibraryView *m_strip = nullptr;

@@ -33,7 +33,7 @@ const QColor DisabledText(96, 96, 96);
 const QColor TextRed(255, 0, 0); // &H000000FF
 constexpr int ClientWidth = 9105;
 constexpr int ClientHeight = 6240;
-constexpr char LineSettings[] = "9600,n,8,1";
+constexpr char MSCommSettings[] = "9600,n,8,1";
 
 QGroupBox *makeFrame(const char *name, const QString &caption, QRect geometry, QWidget *parent)
 {
@@ -89,14 +89,14 @@ FrmMain::FrmMain(QWidget *parent)
            Twips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
 
     // "Configure" is usable exactly while the port is open.
-    connect(&MSComm1.link(), &SerialLink::openChanged, mnuConfig, &QAction::setEnabled);
-    connect(&MSComm1, &CommPort::lost, this, &FrmMain::reportPortUnavailable);
+    connect(&MSComm1, &ModuleConnection::openChanged, mnuConfig, &QAction::setEnabled);
+    connect(&MSComm1, &ModuleConnection::lost, this, &FrmMain::reportPortUnavailable);
     // A network endpoint is connected in the background; its failure is reported as a device's.
-    connect(&MSComm1, &CommPort::openFailed, this, [this] {
+    connect(&MSComm1, &ModuleConnection::openFailed, this, [this] {
         m_storeWhenOpen.reset();
         reportPortUnavailable();
     });
-    connect(&MSComm1, &CommPort::opened, this, [this] {
+    connect(&MSComm1, &ModuleConnection::opened, this, [this] {
         if (const auto Index = std::exchange(m_storeWhenOpen, std::nullopt))
             storeChosenPort(*Index);
     });
@@ -218,11 +218,11 @@ void FrmMain::buildControls()
 void FrmMain::Form_Load()
 {
     QCoreApplication::setApplicationName(QLatin1String(MessageBox::Caption));
-    MSComm1.link().setSettings(QLatin1String(LineSettings));
+    MSComm1.setSettings(QLatin1String(MSCommSettings));
     const QString stored = AppSettings::storedCommPort();
     // The link always delivers what it receives as bytes: the port's binary input mode.
     if (const auto gap = AppSettings::idleGap())
-        MSComm1.link().setIdleGap(*gap);
+        MSComm1.setIdleGap(*gap);
     // Anything but the text "1".."6" (a hand-edited or damaged store) counts as a first run.
     const int port = AppSettings::parseCommPort(stored).value_or(AppSettings::FirstPort);
     MSComm1.setCommPort(port);
@@ -268,14 +268,14 @@ void FrmMain::mnuCOM_Click(int Index)
         mnuCOM[size_t(index)]->setChecked(false);
     mnuCOM[size_t(Index)]->setChecked(true);
     m_storeWhenOpen.reset();
-    MSComm1.link().close();
+    MSComm1.close();
     MSComm1.setCommPort(Index);
 
     if (!MSComm1.open()) {
         reportPortUnavailable();
         return;
     }
-    if (MSComm1.link().isOpen())
+    if (MSComm1.isOpen())
         storeChosenPort(Index);
     else
         m_storeWhenOpen = Index;
@@ -310,13 +310,17 @@ void FrmMain::mnuConfig_Click()
         m_config->activateWindow();
         return;
     }
-    m_config = new FrmConfig(MSComm1.link(), this);
+    m_config = new FrmConfig(MSComm1, this);
     m_config->setPortDetail([this] { return MSComm1.failureDetail(); });
+    // Shown once its load has read the module's settings, after any message of the load.
+    FrmConfig *dialog = m_config;
+    connect(dialog, &FrmConfig::loaded, dialog, [dialog] {
+        if (!dialog->isVisible())
+            dialog->show();
+    });
     // Placed before it loads, so that a message of the load appears over it.
     m_config->placeOnScreen();
     m_config->Form_Load();
-    if (m_config)
-        m_config->show();
 }
 
 DevicesDialog *FrmMain::devicesDialog() const
@@ -338,7 +342,7 @@ void FrmMain::mnuDevices_Click()
 
 void FrmMain::SendCommand(quint8 cmd)
 {
-    if (!MSComm1.link().output(Protocol::Message{cmd, CommandData}))
+    if (!MSComm1.send(Protocol::Message{cmd, CommandData}))
         reportPortUnavailable();
 }
 

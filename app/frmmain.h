@@ -1,7 +1,7 @@
 #pragma once
 
 #include "appsettings.h"
-#include "commport.h"
+#include "moduleconnection.h"
 #include "protocol.h"
 
 #include <QMainWindow>
@@ -43,8 +43,8 @@ public:
     // The start-up sequence: runs once, before the window is first shown.
     void Form_Load();
 
-    CommPort &commPort() { return MSComm1; }
-    SerialLink &serialPort() { return MSComm1.link(); }
+    ModuleConnection &commPort() { return MSComm1; }
+    ModuleConnection &serialPort() { return MSComm1; }
     const GridModel &grid() const;
     DotGrid *dotGrid() const { return m_grid; }
     GridEditor *gridEditor() const { return m_editor; }
@@ -100,7 +100,7 @@ private:
     void storeChosenPort(int Index);
     void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
-    CommPort MSComm1;
+    ModuleConnection MSComm1;
     QByteArray CommandData;
 
     std::array<QAction *, 7> mnuCOM{}; // Index 1..6

@@ -218,8 +218,8 @@ void WorkbenchActions::readSendAsYouDraw()
 void WorkbenchActions::sendAsYouDraw(const Protocol::ColumnPattern &columns)
 {
     readSendAsYouDraw();
-    if (m_sendAsYouDraw->isChecked() && m_window->serialPort().isOpen())
-        m_window->serialPort().outputReplacing(Protocol::dotMatrix(columns));
+    if (m_sendAsYouDraw->isChecked())
+        m_window->serialPort().sendLatest(Protocol::dotMatrix(columns));
 }
 
 void WorkbenchActions::buildPatternMenu()
@@ -276,12 +276,9 @@ FramesWindow *WorkbenchActions::framesWindow()
     if (!m_framesWindow) {
         m_framesWindow = new FramesWindow(framesEditor(), m_window->gridEditor(), m_window);
         m_framesWindow->setWindowIcon(m_window->windowIcon());
-        SerialLink &link = m_window->serialPort();
-        m_framesWindow->setModule(
-            [&link](const Protocol::ColumnPattern &pattern, bool *replaced) {
-                return link.outputReplacing(Protocol::dotMatrix(pattern), replaced);
-            },
-            [&link] { return link.isOpen(); }, [this] { m_window->reportPortUnavailable(); });
+        m_framesWindow->setConnection(&m_window->serialPort());
+        connect(m_framesWindow, &FramesWindow::portUnavailable, m_window,
+                &FrmMain::reportPortUnavailable);
     }
     return m_framesWindow;
 }
@@ -600,7 +597,7 @@ LibraryDocument *WorkbenchActions::library()
 // stands for now.
 QString WorkbenchActions::bankDevice()
 {
-    SerialLink &link = m_window->serialPort();
+    ModuleConnection &link = m_window->serialPort();
     if (link.isOpen())
         return link.deviceName();
     const int port = m_window->commPort().commPort();
@@ -612,7 +609,7 @@ BankDocument *WorkbenchActions::characterBank()
     if (!m_bank) {
         m_bank = new BankDocument(this);
         m_bank->setDevice(bankDevice());
-        connect(&m_window->serialPort(), &SerialLink::openChanged, m_bank, [this](bool open) {
+        connect(&m_window->serialPort(), &ModuleConnection::openChanged, m_bank, [this](bool open) {
             if (open)
                 m_bank->setDevice(bankDevice());
         });

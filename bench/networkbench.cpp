@@ -1,7 +1,8 @@
 #include "networkbench.h"
 
 #include "benchsupport.h"
-#include "commport.h"
+#include "moduleconnection.h"
+#include "reconnector.h"
 #include "report.h"
 
 #include <QCoreApplication>
@@ -87,18 +88,18 @@ double networkWaitingShare()
     if (!server.listen(QHostAddress::LocalHost, 0))
         return -1;
     Bench::resetSettings(QStringLiteral("tcp://127.0.0.1:%1").arg(server.serverPort()));
-    CommPort port;
-    port.link().setSettings(QStringLiteral("9600,n,8,1"));
+    ModuleConnection port;
+    port.setSettings(QStringLiteral("9600,n,8,1"));
     port.open();
-    runEventLoopUntil([&] { return port.link().isOpen() && server.hasPendingConnections(); },
+    runEventLoopUntil([&] { return port.isOpen() && server.hasPendingConnections(); },
                       std::chrono::seconds(3));
     QTcpSocket *accepted = server.nextPendingConnection();
-    if (!port.link().isOpen() || !accepted)
+    if (!port.isOpen() || !accepted)
         return -1;
     server.close();
     accepted->abort();
-    runEventLoopUntil([&] { return !port.link().isOpen(); }, std::chrono::seconds(3));
-    if (port.link().isOpen() || !port.reconnector().isWaiting())
+    runEventLoopUntil([&] { return !port.isOpen(); }, std::chrono::seconds(3));
+    if (port.isOpen() || !port.reconnector().isWaiting())
         return -1;
     const qint64 wall = Bench::monotonicNs();
     const qint64 cpu = Bench::processCpuNs();
@@ -170,8 +171,8 @@ void runReconnectBenchmark(Report &report)
     Bench::resetSettings(link);
     auto pty = std::make_unique<Bench::Pty>();
     QFile::link(pty->slavePath(), link);
-    CommPort port;
-    port.link().setSettings(QStringLiteral("9600,n,8,1"));
+    ModuleConnection port;
+    port.setSettings(QStringLiteral("9600,n,8,1"));
     if (!port.open()) {
         report.fail(ReconnectName, port.errorString());
         return;
@@ -184,7 +185,7 @@ void runReconnectBenchmark(Report &report)
         // Pulled out: the far end hangs up, the link goes; plugged in: a new pty behind it.
         pty.reset();
         QFile::remove(link);
-        runEventLoopUntil([&] { return !port.link().isOpen(); }, std::chrono::seconds(3));
+        runEventLoopUntil([&] { return !port.isOpen(); }, std::chrono::seconds(3));
         if (round == 0) {
             const qint64 wall = Bench::monotonicNs();
             const qint64 cpu = Bench::processCpuNs();
@@ -198,14 +199,14 @@ void runReconnectBenchmark(Report &report)
         // The port opening is seen at once: the reopening itself emits openChanged().
         QEventLoop loop;
         const auto opened =
-            QObject::connect(&port.link(), &SerialLink::openChanged, &loop, [&loop](bool open) {
+            QObject::connect(&port, &ModuleConnection::openChanged, &loop, [&loop](bool open) {
                 if (open)
                     loop.quit();
             });
         QTimer::singleShot(std::chrono::seconds(3), &loop, &QEventLoop::quit);
         loop.exec();
         QObject::disconnect(opened);
-        if (!port.link().isOpen()) {
+        if (!port.isOpen()) {
             ++missed;
             port.open();
             continue;
@@ -213,10 +214,10 @@ void runReconnectBenchmark(Report &report)
         reconnectNs.push_back(double(Bench::monotonicNs() - back));
         // The floor: opening the same device directly.
         const qint64 openStart = Bench::monotonicNs();
-        SerialLink direct;
+        ModuleConnection direct;
         direct.setSettings(QStringLiteral("9600,n,8,1"));
-        port.link().close();
-        direct.open(link);
+        port.close();
+        direct.openDevice(link);
         openNs.push_back(double(Bench::monotonicNs() - openStart));
         direct.close();
         port.open();

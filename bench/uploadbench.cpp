@@ -3,7 +3,7 @@
 #include "bankuploader.h"
 #include "benchsupport.h"
 #include "report.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -50,9 +50,9 @@ void runUploadBenchmark(Report &report, const QString &binDir)
         report.fail(Name, error);
         return;
     }
-    SerialLink link;
+    ModuleConnection link;
     link.setSettings(QStringLiteral("%1,n,8,1").arg(Baud));
-    if (!link.open(module.linkPath())) {
+    if (!link.openDevice(module.linkPath())) {
         report.fail(
             Name, QStringLiteral("the simulator's port did not open: %1").arg(link.errorString()));
         return;

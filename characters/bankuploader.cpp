@@ -1,15 +1,15 @@
 #include "bankuploader.h"
 
-#include "seriallink.h"
+#include "moduleconnection.h"
 
-BankUploader::BankUploader(SerialLink &link, QObject *parent)
+BankUploader::BankUploader(ModuleConnection &link, QObject *parent)
     : QObject(parent)
     , m_link(link)
 {
     // Queued, so that the next slot is never sent from inside the link's own sending.
-    connect(&m_link, &SerialLink::queueDrained, this, &BankUploader::sendNext,
+    connect(&m_link, &ModuleConnection::queueDrained, this, &BankUploader::sendNext,
             Qt::QueuedConnection);
-    connect(&m_link, &SerialLink::openChanged, this, [this](bool open) {
+    connect(&m_link, &ModuleConnection::openChanged, this, [this](bool open) {
         if (!open && m_running)
             end(false);
     });
@@ -48,8 +48,8 @@ void BankUploader::sendNext()
         return;
     }
     const Item &item = m_items.at(m_next++);
-    if (!m_link.output(Protocol::dotMatrix(item.pattern)) ||
-        !m_link.output(Protocol::saveCustom(item.position)))
+    if (!m_link.send(Protocol::dotMatrix(item.pattern)) ||
+        !m_link.send(Protocol::saveCustom(item.position)))
         end(false);
 }
 

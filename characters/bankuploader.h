@@ -5,7 +5,7 @@
 #include <QList>
 #include <QObject>
 
-class SerialLink;
+class ModuleConnection;
 
 // Puts custom characters on the module, slot after slot: the dot-pattern message with the
 // slot's pattern (the module shows it), then the store message with its position (the module
@@ -17,7 +17,7 @@ class BankUploader : public QObject
     Q_OBJECT
 
 public:
-    explicit BankUploader(SerialLink &link, QObject *parent = nullptr);
+    explicit BankUploader(ModuleConnection &link, QObject *parent = nullptr);
 
     struct Item
     {
@@ -42,7 +42,7 @@ private:
     void sendNext();
     void end(bool completed);
 
-    SerialLink &m_link;
+    ModuleConnection &m_link;
     QList<Item> m_items;
     int m_next = 0;
     bool m_running = false;

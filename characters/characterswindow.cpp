@@ -11,7 +11,7 @@
 #include "patternlibrary.h"
 #include "patternpicture.h"
 #include "questions.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 #include "textglyph.h"
 #include "windowstyle.h"
 #include "editorsettings.h"
@@ -96,7 +96,7 @@ QListView *iconList(const char *name, QWidget *parent)
 } // namespace
 
 CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, LibraryDocument *library,
-                                   SerialLink &link, QWidget *parent)
+                                   ModuleConnection &link, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_bank(bank)
     , m_editor(editor)
@@ -142,7 +142,7 @@ CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, Libra
         m_progress->setValue(done);
     });
     connect(&m_uploader, &BankUploader::finished, this, &CharactersWindow::uploadFinished);
-    connect(&m_link, &SerialLink::portLost, this, [this] { m_portLostSeen = true; });
+    connect(&m_link, &ModuleConnection::lost, this, [this] { m_portLostSeen = true; });
 
     updateDevice();
     updateUploadActions();

@@ -21,7 +21,7 @@ class QProgressBar;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
-class SerialLink;
+class ModuleConnection;
 
 // The window "Characters": the module's ten custom characters as this program keeps them, and
 // glyphs taken from fonts to fill them.
@@ -42,7 +42,7 @@ public:
     static constexpr char KeysProperty[] = "keysText";
 
     CharactersWindow(BankDocument *bank, GridEditor *editor, LibraryDocument *library,
-                     SerialLink &link, QWidget *parent = nullptr);
+                     ModuleConnection &link, QWidget *parent = nullptr);
 
     QListView *slotView() const { return m_slots; }
     QListView *glyphView() const { return m_glyphs; }
@@ -105,7 +105,7 @@ private:
     BankDocument *m_bank;
     GridEditor *m_editor;
     LibraryDocument *m_library;
-    SerialLink &m_link;
+    ModuleConnection &m_link;
     BankUploader m_uploader;
 
     BankModel *m_bankModel = nullptr;

@@ -2,9 +2,10 @@
 
 #include "inputcontrols.h"
 #include "messagebox.h"
+#include "moduleconnection.h"
+#include "modulerequest.h"
 #include "moduletextbox.h"
 #include "protocol.h"
-#include "seriallink.h"
 #include "twips.h"
 #include "windowstyle.h"
 
@@ -29,35 +30,7 @@ template<typename Control> Control *place(Control *control, const char *name, QR
 
 } // namespace
 
-// Holds the dialog's buttons disabled for the length of an exchange, so that no second exchange
-// can start inside the first one's wait, and enables them again however it ends. A dialog closed
-// meanwhile is deleted once the last exchange has unwound.
-class FrmConfig::Exchange
-{
-public:
-    explicit Exchange(FrmConfig &dialog)
-        : m_dialog(dialog)
-    {
-        if (m_dialog.m_exchanges++ == 0)
-            m_dialog.setButtonsEnabled(false);
-    }
-    ~Exchange()
-    {
-        if (--m_dialog.m_exchanges > 0)
-            return;
-        if (m_dialog.m_deleteWhenIdle)
-            m_dialog.deleteLater();
-        else if (!m_dialog.m_closed)
-            m_dialog.setButtonsEnabled(true);
-    }
-    Exchange(const Exchange &) = delete;
-    Exchange &operator=(const Exchange &) = delete;
-
-private:
-    FrmConfig &m_dialog;
-};
-
-FrmConfig::FrmConfig(SerialLink &port, QWidget *parent)
+FrmConfig::FrmConfig(ModuleConnection &port, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_port(port)
@@ -70,6 +43,8 @@ FrmConfig::FrmConfig(SerialLink &port, QWidget *parent)
         setWindowIcon(parent->window()->windowIcon());
     buildControls();
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
+    connect(&m_port, &ModuleConnection::targetChanged, this, &FrmConfig::connectionChanged);
+    connect(&m_port, &ModuleConnection::openChanged, this, &FrmConfig::connectionOpened);
 }
 
 FrmConfig::~FrmConfig() = default;
@@ -122,18 +97,51 @@ void FrmConfig::Form_Load()
     cboMode->setCurrentIndex(-1);
     fillSpeedList(cboSpeed);
     txtAniS->clear();
+    m_loaded = false;
+    m_stale = false;
+    readSettings();
+}
 
-    Exchange exchange(*this);
-    if (!request(Protocol::readSettings(), 1) || !readReply())
+void FrmConfig::readSettings()
+{
+    if (m_request)
+        m_request->cancel();
+    m_request = m_port.request(Protocol::readSettings(), 1, &m_replyWait, this);
+    connect(m_request, &ModuleRequest::finished, this, &FrmConfig::settingsRead);
+    updateButtons();
+}
+
+void FrmConfig::settingsRead()
+{
+    ModuleRequest *request = std::exchange(m_request, nullptr);
+    if (!request)
         return;
-    // A short or garbled record fills only the fields it carried completely.
-    const Protocol::Settings settings = Protocol::decodeSettings(ReplyData);
-    if (settings.modeIndex)
-        cboMode->setCurrentIndex(*settings.modeIndex);
-    if (settings.speedIndex)
-        cboSpeed->setCurrentIndex(*settings.speedIndex);
-    if (settings.message)
-        txtAniS->setText(*settings.message);
+    request->deleteLater();
+    const auto outcome = request->outcome();
+    if (outcome == ModuleRequest::Outcome::Cancelled || m_closed)
+        return;
+    m_lastReply = request->reply();
+    if (outcome == ModuleRequest::Outcome::PortUnavailable) {
+        // Switched or lost on the way: read again once the connection is open.
+        if (!std::exchange(m_stale, true))
+            reportPortUnavailable();
+        updateButtons();
+        emit loaded();
+        return;
+    }
+    if (takeReply()) {
+        // A short or garbled record fills only the fields it carried completely.
+        const Protocol::Settings settings = Protocol::decodeSettings(ReplyData);
+        if (settings.modeIndex)
+            cboMode->setCurrentIndex(*settings.modeIndex);
+        if (settings.speedIndex)
+            cboSpeed->setCurrentIndex(*settings.speedIndex);
+        if (settings.message)
+            txtAniS->setText(*settings.message);
+    }
+    m_loaded = true;
+    updateButtons();
+    emit loaded();
 }
 
 void FrmConfig::cmdChangeSU_Click()
@@ -143,9 +151,7 @@ void FrmConfig::cmdChangeSU_Click()
         MessageBox::show(this, tr("No Mode Selected"));
         return;
     }
-    Exchange exchange(*this);
-    if (request(Protocol::changeStartupMode(mode), 1))
-        reportResult(tr("Startup Mode Changed"));
+    exchange(Protocol::changeStartupMode(mode), 1, tr("Startup Mode Changed"));
 }
 
 void FrmConfig::cmdChangeSpeed_Click()
@@ -155,71 +161,96 @@ void FrmConfig::cmdChangeSpeed_Click()
         MessageBox::show(this, tr("No Speed Selected"));
         return;
     }
-    Exchange exchange(*this);
-    if (request(Protocol::changeSpeed(*code), 1))
-        reportResult(tr("Speed Changed"));
+    exchange(Protocol::changeSpeed(*code), 1, tr("Speed Changed"));
 }
 
 void FrmConfig::cmdMessage_Click()
 {
-    Exchange exchange(*this);
     // Storing the text takes the module longer than the other settings.
-    if (request(Protocol::saveMessage(txtAniS->text()), 2))
-        reportResult(tr("Message Saved"));
+    exchange(Protocol::saveMessage(txtAniS->text()), 2, tr("Message Saved"));
 }
 
-bool FrmConfig::WaitForReply()
+// Writes `message`, waits `waits` times and reports the module's answer. Nothing is stored in a
+// module whose settings the dialog has not read.
+void FrmConfig::exchange(const Protocol::Message &message, int waits, const QString &confirmation)
 {
-    return m_replyWait.WaitForReply();
-}
-
-// Writes `message` and waits `waits` times. False when the exchange cannot go on: the port is
-// not open (reported here), the dialog was closed during the wait, or the port went away during
-// it (the main window reports that).
-bool FrmConfig::request(const Protocol::Message &message, int waits)
-{
-    if (m_closed)
-        return false;
+    if (m_closed || m_request)
+        return;
     if (!m_port.isOpen()) {
         reportPortUnavailable();
-        return false;
+        return;
     }
-    // Whatever is waiting now came too late for an earlier request; read with this one's reply
-    // it would pass for the module's answer.
-    m_port.discardInput();
-    if (!m_port.output(message)) {
-        reportPortUnavailable();
-        return false;
-    }
-    for (int wait = 0; wait < waits; ++wait) {
-        if (!WaitForReply())
-            return false;
-    }
-    return m_port.isOpen();
-}
-
-// Takes what has arrived into ReplyData, or reports that nothing has.
-bool FrmConfig::readReply()
-{
-    if (m_port.inBufferCount() == 0) {
-        MessageBox::show(this, tr("No Module Found"));
-        return false;
-    }
-    ReplyData = m_port.input();
-    return true;
+    if (!m_loaded)
+        return; // the settings of the module the connection reaches now are being read
+    m_request = m_port.request(message, waits, &m_replyWait, this);
+    connect(m_request, &ModuleRequest::finished, this,
+            [this, confirmation] { exchangeDone(confirmation); });
+    updateButtons();
 }
 
 // A refusal, or anything else that is not an acknowledge, is passed over in silence.
-void FrmConfig::reportResult(const QString &confirmation)
+void FrmConfig::exchangeDone(const QString &confirmation)
 {
-    if (readReply() && Protocol::isAcknowledge(ReplyData))
+    ModuleRequest *request = std::exchange(m_request, nullptr);
+    if (!request)
+        return;
+    request->deleteLater();
+    const auto outcome = request->outcome();
+    if (outcome == ModuleRequest::Outcome::Cancelled || m_closed)
+        return;
+    m_lastReply = request->reply();
+    // The buttons stay disabled while the message is up, as during the wait.
+    if (outcome == ModuleRequest::Outcome::PortUnavailable) {
+        if (!m_stale)
+            reportPortUnavailable();
+    } else if (takeReply() && Protocol::isAcknowledge(ReplyData)) {
         MessageBox::show(this, confirmation);
+    }
+    updateButtons();
+    emit exchangeFinished();
+}
+
+// Takes what has arrived into ReplyData, or reports that nothing has.
+bool FrmConfig::takeReply()
+{
+    if (m_lastReply.isEmpty()) {
+        MessageBox::show(this, tr("No Module Found"));
+        return false;
+    }
+    ReplyData = m_lastReply;
+    return true;
+}
+
+// The connection now stands for another module, or has lost its own: what the dialog shows is
+// no longer known to be that module's settings.
+void FrmConfig::connectionChanged()
+{
+    m_stale = true;
+    m_loaded = false;
+    if (m_request)
+        m_request->cancel();
+    updateButtons();
+}
+
+void FrmConfig::connectionOpened(bool open)
+{
+    if (!open) {
+        connectionChanged();
+        return;
+    }
+    if (m_stale && !m_closed)
+        Form_Load();
 }
 
 void FrmConfig::reportPortUnavailable()
 {
     MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable),
                      m_portDetail ? m_portDetail() : QString());
+}
+
+void FrmConfig::updateButtons()
+{
+    setButtonsEnabled(m_loaded && !m_request && !m_closed);
 }
 
 void FrmConfig::setButtonsEnabled(bool enabled)
@@ -253,12 +284,6 @@ void FrmConfig::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     m_closed = true;
-    m_replyWait.cancel();
-    if (m_exchanges > 0) {
-        // An exchange is still on the stack below the wait's event processing; deleting the
-        // dialog now would pull its members from under it. The exchange deletes it on its way
-        // out instead.
-        setAttribute(Qt::WA_DeleteOnClose, false);
-        m_deleteWhenIdle = true;
-    }
+    if (m_request)
+        m_request->cancel();
 }

@@ -3,6 +3,7 @@
 #include "replywait.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -13,7 +14,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class SerialLink;
+class ModuleConnection;
+class ModuleRequest;
 
 namespace Protocol {
 struct Message;
@@ -21,23 +23,30 @@ struct Message;
 
 // The dialog "Configure Kaldor88": reads the three settings the module keeps for power-up
 // (start-up mode, speed, message) when it loads, and stores each of them on request, over the
-// main window's port. Every exchange writes one message, waits a fixed number of ticks
-// (ReplyWait) and takes whatever has arrived as the reply.
+// connection to the module. Every exchange is a ModuleRequest: one message, a fixed number of
+// ticks of the dialog's reply wait (ReplyWait, Timer1), then whatever has arrived is the reply.
+// The buttons are held disabled while an exchange runs, so that no second one starts inside it.
 //
-// The wait dispatches events, so the dialog can be closed, or the main window can close it,
-// while one of its handlers is still on the stack. Closing ends the wait, the handler returns
-// without touching the port again, and only then is the dialog deleted.
+// The dialog follows its connection: when the connection is switched to another module, or its
+// port is lost, whatever the dialog read belongs to a module it may no longer talk to. Nothing
+// can be stored then until the dialog has read the settings of the module the connection
+// reaches once it is open again; the load runs again by itself for that.
 class FrmConfig : public QWidget
 {
     Q_OBJECT
 
 public:
-    FrmConfig(SerialLink &port, QWidget *parent = nullptr);
+    FrmConfig(ModuleConnection &port, QWidget *parent = nullptr);
     ~FrmConfig() override;
 
     // Fills the lists and reads the module's stored settings into the controls; runs before the
-    // dialog is first shown.
+    // dialog is first shown. The reading goes on in the background: loaded() says when it is
+    // over, after any message it gave.
     void Form_Load();
+    // Whether the controls show the settings of the module the connection reaches now.
+    bool isLoaded() const { return m_loaded; }
+    // An exchange (the load's, or a button's) is under way.
+    bool isBusy() const { return !m_request.isNull(); }
 
     void cmdChangeSU_Click();
     void cmdChangeSpeed_Click();
@@ -54,21 +63,28 @@ public:
 
     void setVisible(bool visible) override;
 
+signals:
+    void loaded();
+    // A button's exchange is over, whatever its outcome.
+    void exchangeFinished();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    class Exchange;
-
     void buildControls();
-    bool WaitForReply();
-    bool request(const Protocol::Message &message, int waits);
-    bool readReply();
-    void reportResult(const QString &confirmation);
+    void readSettings();
+    void settingsRead();
+    void exchange(const Protocol::Message &message, int waits, const QString &confirmation);
+    void exchangeDone(const QString &confirmation);
+    void connectionChanged();
+    void connectionOpened(bool open);
+    bool takeReply();
     void setButtonsEnabled(bool enabled);
+    void updateButtons();
     void reportPortUnavailable();
 
-    SerialLink &m_port;
+    ModuleConnection &m_port;
     ReplyWait m_replyWait{this};
     QByteArray ReplyData;
 
@@ -84,8 +100,11 @@ private:
     QPushButton *cmdMessage = nullptr;
 
     std::function<QString()> m_portDetail;
-    int m_exchanges = 0;
+    QPointer<ModuleRequest> m_request;
+    QByteArray m_lastReply;
+    bool m_loaded = false;
+    // The connection was switched or lost: the settings shown are not the module's it reaches.
+    bool m_stale = false;
     bool m_closed = false;
-    bool m_deleteWhenIdle = false;
     bool m_placed = false;
 };

@@ -103,6 +103,7 @@ DevicesDialog::DevicesDialog(QWidget *parent)
     connect(m_assign, &QPushButton::clicked, this, &DevicesDialog::assignSelected);
     connect(m_unassign, &QPushButton::clicked, this, &DevicesDialog::unassign);
     connect(m_test, &QPushButton::clicked, this, &DevicesDialog::testSelected);
+    connect(&m_exchange, &ModuleExchange::finished, this, &DevicesDialog::testFinished);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DevicesDialog::updateButtons);
     connect(&m_model, &QAbstractItemModel::modelReset, this, &DevicesDialog::updateButtons);
@@ -231,10 +232,15 @@ void DevicesDialog::testSelected()
     const int row = selectedRow();
     if (row < 0 || m_exchange.isRunning())
         return;
-    const QString device = m_model.entry(row).device;
-    setStatus(tr("Testing %1...").arg(device));
+    m_testing = m_model.entry(row).device;
+    setStatus(tr("Testing %1...").arg(m_testing));
     m_test->setEnabled(false);
-    const auto outcome = m_exchange.run(device, Protocol::readSettings(), 1);
+    m_exchange.start(m_testing, Protocol::readSettings(), 1);
+}
+
+void DevicesDialog::testFinished(ModuleExchange::Outcome outcome)
+{
+    const QString &device = m_testing;
     switch (outcome) {
     case ModuleExchange::Outcome::Done:
         setStatus(tr("%1 answers: %2 (%3).")
@@ -252,11 +258,12 @@ void DevicesDialog::testSelected()
         break;
     }
     updateButtons();
+    emit testDone();
 }
 
 void DevicesDialog::hideEvent(QHideEvent *event)
 {
-    // Closed, or put away with Escape: a test under way ends, its link closing as run() unwinds.
+    // Closed, or put away with Escape: a test under way ends, and its port is closed.
     m_exchange.cancel();
     QDialog::hideEvent(event);
 }

@@ -37,6 +37,11 @@ public:
     void testSelected();
     // What the last assignment or test said.
     QString status() const;
+    bool isTesting() const { return m_exchange.isRunning(); }
+
+signals:
+    // A test is over; status() says how it went.
+    void testDone();
 
 protected:
     void hideEvent(QHideEvent *event) override;
@@ -47,9 +52,11 @@ private:
     void updateButtons();
     void setStatus(const QString &text);
     QString describeSettings(const QByteArray &reply) const;
+    void testFinished(ModuleExchange::Outcome outcome);
 
     DeviceListModel m_model;
     ModuleExchange m_exchange;
+    QString m_testing; // the device under test
     UdevMonitor *m_udev = nullptr;
     QTimer m_refresh; // gathers a burst of udev events into one listing
 

@@ -1,27 +1,19 @@
 #include "reconnector.h"
 
 #include "endpoint.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-Reconnector::Reconnector(SerialLink &link, QObject *parent)
+Reconnector::Reconnector(ModuleConnection &connection, QObject *parent)
     : QObject(parent)
-    , m_link(link)
+    , m_connection(connection)
 {
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryInterval);
     connect(&m_retry, &QTimer::timeout, this, &Reconnector::retry);
     connect(&m_watcher, &PathWatcher::appeared, this, &Reconnector::tryPath);
-    connect(&m_link, &SerialLink::openChanged, this, &Reconnector::linkOpened);
-    connect(&m_link, &SerialLink::portLost, this, &Reconnector::start);
-    connect(&m_link, &SerialLink::openFailed, this, [this] {
-        if (m_waiting) {
-            m_reopening = false;
-            m_retry.start();
-        }
-    });
 }
 
 QString Reconnector::byIdPath(const QString &device, const QString &byIdFolder)
@@ -39,27 +31,12 @@ QString Reconnector::byIdPath(const QString &device, const QString &byIdFolder)
     return {};
 }
 
-void Reconnector::linkOpened(bool open)
+void Reconnector::opened(const QString &device)
 {
-    if (!open)
+    if (m_reopening)
         return;
-    if (m_reopening) {
-        m_reopening = false;
-        m_waiting = false;
-        m_retry.stop();
-        m_watcher.stop();
-        remember();
-        emit reconnected();
-        return;
-    }
-    // Opened some other way: whatever was awaited no longer matters.
     cancel();
-    remember();
-}
-
-void Reconnector::remember()
-{
-    m_device = m_link.deviceName();
+    m_device = device;
     m_stableId = Endpoint::looksLikeUrl(m_device) ? QString() : byIdPath(m_device);
 }
 
@@ -84,6 +61,25 @@ void Reconnector::cancel()
     m_watcher.stop();
 }
 
+void Reconnector::reopened()
+{
+    if (!m_reopening)
+        return;
+    m_reopening = false;
+    m_waiting = false;
+    m_retry.stop();
+    m_watcher.stop();
+    emit reconnected();
+}
+
+void Reconnector::reopenFailed()
+{
+    if (!m_waiting)
+        return;
+    m_reopening = false;
+    m_retry.start();
+}
+
 void Reconnector::tryPath(const QString &path)
 {
     if (!m_waiting || m_reopening)
@@ -95,22 +91,22 @@ void Reconnector::tryPath(const QString &path)
 
 void Reconnector::retry()
 {
-    if (!m_waiting)
+    if (!m_waiting || m_reopening)
         return;
     if (Endpoint::looksLikeUrl(m_device)) {
-        m_reopening = true;
-        if (!m_link.open(m_device)) {
-            m_reopening = false;
-            m_retry.start();
-        }
+        reopen(m_device);
         return;
     }
     if (m_trying.isEmpty() || !QFileInfo::exists(m_trying) || m_triesLeft <= 0)
         return; // back to waiting for the next sign of the device
     --m_triesLeft;
+    reopen(m_trying);
+}
+
+void Reconnector::reopen(const QString &path)
+{
     m_reopening = true;
-    if (!m_link.open(m_trying)) {
-        m_reopening = false;
-        m_retry.start();
-    }
+    // A network endpoint says later how its connection went; a device says at once.
+    if (!m_connection.reopen(path))
+        reopenFailed();
 }

@@ -8,14 +8,13 @@
 
 #include <chrono>
 
-class SerialLink;
+class ModuleConnection;
 
-// Brings a lost port back by itself. While the link is open it remembers what it opened: the
-// path and, for a serial adapter, its /dev/serial/by-id identity. When the port is lost it waits
-// for that device to return (PathWatcher: udev and folder watches, no polling) and reopens it;
-// a network endpoint, which says nothing when it comes back, is tried again every
-// RetryInterval. Opening a port by any other way ends the wait. It shows nothing itself: the
-// link's openChanged() tells the rest of the program.
+// Brings a lost port back by itself, for its ModuleConnection. It remembers what the connection
+// opened: the path and, for a serial adapter, its /dev/serial/by-id identity. When the port is
+// lost it waits for that device to return (PathWatcher: udev and folder watches, no polling)
+// and reopens it; a network endpoint, which says nothing when it comes back, is tried again
+// every RetryInterval. Opening a port by any other way ends the wait. It shows nothing itself.
 class Reconnector : public QObject
 {
     Q_OBJECT
@@ -26,11 +25,8 @@ public:
     // RetryInterval before waiting for the next sign of it.
     static constexpr int TriesPerSighting = 6;
 
-    explicit Reconnector(SerialLink &link, QObject *parent = nullptr);
+    explicit Reconnector(ModuleConnection &connection, QObject *parent = nullptr);
 
-    // Starts waiting for the device the link had; done by itself when the port is lost.
-    void start();
-    void cancel();
     bool isWaiting() const { return m_waiting; }
     // The paths watched for a device, in the order they are tried.
     QStringList watchedPaths() const { return m_watcher.paths(); }
@@ -43,15 +39,23 @@ signals:
     void reconnected();
 
 private:
-    void remember();
+    friend class ModuleConnection;
+
+    // What the connection tells it.
+    void opened(const QString &device);
+    void start();
+    void cancel();
+    void reopened();
+    void reopenFailed();
+
     void tryPath(const QString &path);
     void retry();
-    void linkOpened(bool open);
+    void reopen(const QString &path);
 
-    SerialLink &m_link;
+    ModuleConnection &m_connection;
     PathWatcher m_watcher;
     QTimer m_retry;
-    QString m_device;   // what the link last opened
+    QString m_device;   // what the connection last opened
     QString m_stableId; // its by-id path, if any
     QString m_trying;   // the path being tried
     int m_triesLeft = 0;

@@ -1,7 +1,5 @@
 #include "replywait.h"
 
-#include <QCoreApplication>
-
 #include <limits>
 
 ReplyWait::ReplyWait(QObject *parent)
@@ -12,29 +10,20 @@ ReplyWait::ReplyWait(QObject *parent)
     connect(&Timer1, &QTimer::timeout, this, &ReplyWait::Timer1_Timer);
 }
 
-bool ReplyWait::WaitForReply()
+void ReplyWait::WaitForReply(int waits)
 {
     TickCount = 0;
-    ++m_depth;
-    // Started afresh even when an outer wait has it running, so the first tick comes a full
-    // interval after the request, and a wait begun from a tick handler still gets its ticks.
+    m_waitsLeft = std::max(waits, 1);
+    ++m_generation;
+    // Started afresh, so the first tick comes a full interval after the request.
     Timer1.start();
-    // Ticks can pile up while a menu or a message box runs its own loop inside one pass, so the
-    // count may be past the end when it is next looked at.
-    while (TickCount < TicksPerWait && !m_cancelled)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    Timer1.stop();
-
-    const bool elapsed = !m_cancelled;
-    if (--m_depth == 0)
-        m_cancelled = false;
-    return elapsed;
 }
 
 void ReplyWait::cancel()
 {
-    if (m_depth > 0)
-        m_cancelled = true;
+    Timer1.stop();
+    m_waitsLeft = 0;
+    ++m_generation;
 }
 
 void ReplyWait::Timer1_Timer()
@@ -42,4 +31,20 @@ void ReplyWait::Timer1_Timer()
     // However many ticks pile up, the count must not wrap round below the end of the wait.
     if (TickCount < std::numeric_limits<qint16>::max())
         ++TickCount;
+    if (TickCount < TicksPerWait || !Timer1.isActive())
+        return;
+    if (--m_waitsLeft > 0) {
+        TickCount = 0;
+        return;
+    }
+    Timer1.stop();
+    // Said once the tick has been dealt with everywhere, as a wait that looked at the count
+    // after each tick would end.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation = m_generation] {
+            if (generation == m_generation)
+                emit finished();
+        },
+        Qt::QueuedConnection);
 }

@@ -1,59 +1,97 @@
 #include "animationrun.h"
 
-#include "frameplayer.h"
 #include "sendrequest.h"
-#include "seriallink.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QTimer>
 
 namespace {
-
-constexpr char LineSettings[] = "9600,n,8,1";
-constexpr std::chrono::milliseconds SendTimeout{3000};
-
-// Runs the event loop until `done`; false when the port went away first.
-bool runUntil(const std::function<bool()> &done, const bool &lost)
-{
-    // Bytes in flight raise no event when they leave, so the loop also looks every 2 ms.
-    QTimer look;
-    look.start(2);
-    while (!done() && !lost)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return !lost;
-}
-
+constexpr char ModuleLine[] = "9600,n,8,1";
+// Bytes in flight raise no event when they leave, so the wait for them looks this often.
+constexpr std::chrono::milliseconds SendCheck{2};
 } // namespace
 
-int playAnimation(const QString &device, const Animation &animation, QString *error)
+AnimationRun::AnimationRun(QObject *parent)
+    : QObject(parent)
 {
-    SerialLink link;
-    link.setSettings(QLatin1String(LineSettings));
-    bool failed = false;
-    bool lost = false;
-    QObject::connect(&link, &SerialLink::openFailed, [&failed] { failed = true; });
-    QObject::connect(&link, &SerialLink::portLost, [&lost] { lost = true; });
-    const auto unavailable = [&] {
-        *error = QCoreApplication::translate("glyphsmith-send", "%1 is not available: %2")
-                     .arg(device, link.errorString());
-        return ExitStatus::PortUnavailable;
-    };
-    if (!link.open(device) || !runUntil([&] { return link.isOpen() || failed; }, lost) ||
-        !link.isOpen())
-        return unavailable();
-
-    FramePlayer player;
-    player.setFrames(animation.frames);
-    player.setSend([&link](const Protocol::ColumnPattern &pattern, bool *replaced) {
-        return link.outputReplacing(Protocol::dotMatrix(pattern), replaced);
+    m_connection.setSettings(QLatin1String(ModuleLine));
+    m_connection.setReconnecting(false);
+    m_sendCheck.setInterval(SendCheck);
+    connect(&m_sendCheck, &QTimer::timeout, this, &AnimationRun::checkSent);
+    connect(&m_connection, &ModuleConnection::opened, this, &AnimationRun::play);
+    connect(&m_connection, &ModuleConnection::openFailed, this, &AnimationRun::fail);
+    connect(&m_connection, &ModuleConnection::lost, this, &AnimationRun::fail);
+    connect(&m_player, &FramePlayer::sendFailed, this, &AnimationRun::fail);
+    connect(&m_player, &FramePlayer::stopped, this, [this] {
+        if (!m_running || !m_connection.isOpen())
+            return;
+        m_sendDeadline.setRemainingTime(SendTimeout);
+        m_sendCheck.start();
+        checkSent();
     });
-    player.start();
-    const QDeadlineTimer sendDeadline(QDeadlineTimer::Forever);
-    if (!runUntil([&] { return !player.isPlaying(); }, lost) || lost)
-        return unavailable();
-    const QDeadlineTimer drained(SendTimeout);
-    if (!runUntil([&] { return link.allSent() || drained.hasExpired(); }, lost) || !link.allSent())
-        return unavailable();
-    return ExitStatus::Done;
+}
+
+void AnimationRun::start(const QString &device, const Animation &animation)
+{
+    m_device = device;
+    m_animation = animation;
+    m_running = true;
+    if (!m_connection.openDevice(device)) {
+        QMetaObject::invokeMethod(this, &AnimationRun::fail, Qt::QueuedConnection);
+        return;
+    }
+    if (m_connection.isOpen())
+        play();
+}
+
+void AnimationRun::play()
+{
+    if (!m_running)
+        return;
+    m_player.setFrames(m_animation.frames);
+    m_player.setConnection(&m_connection);
+    m_player.start();
+}
+
+void AnimationRun::checkSent()
+{
+    if (!m_running)
+        return;
+    if (!m_connection.isOpen()) {
+        fail();
+        return;
+    }
+    if (m_connection.allSent()) {
+        finish(ExitStatus::Done);
+        return;
+    }
+    if (m_sendDeadline.hasExpired()) {
+        m_error =
+            QCoreApplication::translate("glyphsmith-send", "%1 did not take the frames within %2 s")
+                .arg(m_device)
+                .arg(SendTimeout.count() / 1000);
+        finish(ExitStatus::PortUnavailable);
+    }
+}
+
+void AnimationRun::fail()
+{
+    if (!m_running)
+        return;
+    const QString reason = m_connection.errorString().isEmpty()
+                               ? QCoreApplication::translate("glyphsmith-send", "the port closed")
+                               : m_connection.errorString();
+    m_error = QCoreApplication::translate("glyphsmith-send", "%1 is not available: %2")
+                  .arg(m_device, reason);
+    finish(ExitStatus::PortUnavailable);
+}
+
+void AnimationRun::finish(int status)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_sendCheck.stop();
+    m_player.stop();
+    m_connection.close();
+    emit finished(status);
 }

@@ -117,12 +117,18 @@ int main(int argc, char *argv[])
         return fail(status, error);
 
     if (request->animation) {
-        const int played = playAnimation(*device, *request->animation, &error);
-        return played == ExitStatus::Done ? played : fail(played, error);
+        AnimationRun run;
+        QObject::connect(&run, &AnimationRun::finished, &app, &QCoreApplication::exit);
+        run.start(*device, *request->animation);
+        const int played = app.exec();
+        return played == ExitStatus::Done ? played : fail(played, run.errorString());
     }
 
     ModuleExchange exchange;
-    switch (exchange.run(*device, request->message, request->waits)) {
+    QObject::connect(&exchange, &ModuleExchange::finished, &app, [] { QCoreApplication::exit(); });
+    exchange.start(*device, request->message, request->waits);
+    app.exec();
+    switch (exchange.outcome()) {
     case ModuleExchange::Outcome::PortUnavailable: {
         // A network port's reasons name the endpoint already.
         const QString reason = exchange.errorString();

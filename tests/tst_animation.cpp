@@ -201,7 +201,7 @@ void TestAnimation::playOnModuleThroughTheSimulator()
     sim.start(qEnvironmentVariable("GLYPHSMITH_SIM"),
               {"--headless", "--baud", "9600", "--log-times", "--link", link, "--log", log});
     QVERIFY(sim.waitForReadyRead(5000));
-    QVERIFY(m_window->serialPort().open(link));
+    QVERIFY(m_window->serialPort().openDevice(link));
 
     QList<Frame> frames;
     for (quint8 i = 1; i <= 5; ++i)

@@ -1,7 +1,7 @@
 #include "bankdocument.h"
 #include "bankuploader.h"
 #include "characterbank.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -86,9 +86,9 @@ void TestBank::uploadAllThroughTheSimulator()
               {"--headless", "--baud", "9600", "--link", link, "--log", log, "--state",
                folder.filePath(QStringLiteral("state"))});
     QVERIFY(sim.waitForReadyRead(5000));
-    SerialLink port;
+    ModuleConnection port;
     QVERIFY(port.setSettings(QStringLiteral("9600,n,8,1")));
-    QVERIFY(port.open(link));
+    QVERIFY(port.openDevice(link));
     BankUploader uploader(port);
     QSignalSpy uploaded(&uploader, &BankUploader::slotUploaded);
     QSignalSpy finished(&uploader, &BankUploader::finished);
@@ -124,8 +124,8 @@ void TestBank::uploadAllThroughTheSimulator()
 void TestBank::cancelStopsBetweenSlots()
 {
     Pty pty;
-    SerialLink port;
-    QVERIFY(port.open(pty.slavePath()));
+    ModuleConnection port;
+    QVERIFY(port.openDevice(pty.slavePath()));
     BankUploader uploader(port);
     QSignalSpy finished(&uploader, &BankUploader::finished);
     QList<BankUploader::Item> items;

@@ -115,12 +115,16 @@ FrmConfig *TestConfigSim::openDialog()
 {
     m_window->mnuConfig_Click();
     m_dialog = m_window->configDialog();
+    // The load reads the settings in the background; the dialog shows once it is over.
+    QTest::qWaitFor([this] { return m_dialog && m_dialog->isVisible(); }, 5000);
     return m_dialog;
 }
 
+// A click, and the wait for the exchange it starts.
 void TestConfigSim::click(const char *button)
 {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    QTest::qWaitFor([this] { return !m_dialog || !m_dialog->isBusy(); }, 5000);
 }
 
 QStringList TestConfigSim::simulatorMessages()

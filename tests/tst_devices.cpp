@@ -181,6 +181,7 @@ void TestDevices::test()
     QVERIFY(row >= 0);
     dialog->selectRow(row);
     QTest::mouseClick(control<QPushButton>("test"), Qt::LeftButton);
+    QTRY_VERIFY(!dialog->isTesting());
     QVERIFY2(dialog->status().contains(says), qPrintable(dialog->status()));
     QCOMPARE(simulator.messages(), QStringList{"F0"});
     QVERIFY(m_window->serialPort().isOpen());
@@ -198,6 +199,7 @@ void TestDevices::deviceVanishesDuringTest()
     dialog->selectRow(dialog->model().rowOf(device.slavePath()));
     QTimer::singleShot(30, [&device] { device.closeMaster(); });
     dialog->testSelected();
+    QTRY_VERIFY(!dialog->isTesting());
     QVERIFY2(dialog->status().contains(QLatin1String("not available")),
              qPrintable(dialog->status()));
     QVERIFY(control<QPushButton>("test")->isEnabled());

@@ -94,12 +94,25 @@ void TestFrames::latestWinsOnASlowLine()
             lineFreeMs += LineMs;
         }
     };
-    FramePlayer player;
+    // The player with the slow line in place of a connection.
+    class SlowLinePlayer : public FramePlayer
+    {
+    public:
+        std::function<bool(const Protocol::ColumnPattern &, bool *)> line;
+
+    protected:
+        bool handOver(const Protocol::ColumnPattern &pattern, bool *replaced) override
+        {
+            return line(pattern, replaced);
+        }
+        bool sendsToModule() const override { return true; }
+    };
+    SlowLinePlayer player;
     QList<Frame> frames;
     for (int i = 0; i < 20; ++i)
         frames.append(frame(quint8(i), 10));
     player.setFrames(frames);
-    player.setSend([&](const Protocol::ColumnPattern &pattern, bool *replaced) {
+    player.line = [&](const Protocol::ColumnPattern &pattern, bool *replaced) {
         drain();
         *replaced = waiting.has_value();
         waiting = pattern;
@@ -107,7 +120,7 @@ void TestFrames::latestWinsOnASlowLine()
             lineFreeMs = nowMs;
         drain();
         return true;
-    });
+    };
     player.startAt(at(0));
     std::optional<Time> next = at(0);
     while (next) {

@@ -1,7 +1,6 @@
 #include "appsettings.h"
-#include "commport.h"
 #include "linepacer.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -98,15 +97,15 @@ void TestLink::textsNeverTouchOnThePty()
     // Two texts handed over at once reach the far end as two bursts, the second only after the
     // first's line time and the idle gap, as the module needs to tell them apart.
     Pty pty;
-    SerialLink link;
+    ModuleConnection link;
     QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
-    QVERIFY(link.open(pty.slavePath()));
+    QVERIFY(link.openDevice(pty.slavePath()));
     const QByteArray first = hex("FD 48 45 4C 4C 4F");
     const QByteArray second = hex("FB 48 49");
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(link.output(first, SerialLink::MessageEnd::ByIdleGap));
-    QVERIFY(link.output(second, SerialLink::MessageEnd::ByIdleGap));
+    QVERIFY(link.send(first, ModuleConnection::MessageEnd::ByIdleGap));
+    QVERIFY(link.send(second, ModuleConnection::MessageEnd::ByIdleGap));
     QCOMPARE(link.queuedMessages(), 1);
     QCOMPARE(pty.read(int(first.size()), 1000), first);
     const double firstMs = double(clock.nsecsElapsed()) / 1e6;
@@ -157,7 +156,7 @@ void TestLink::failureDetail_data()
 {
     QTest::addColumn<int>("failure");
     QTest::addColumn<QStringList>("says");
-    using F = SerialLink::Failure;
+    using F = LinkFailure;
     QTest::newRow("no such device") << int(F::NotFound) << QStringList{"plugged in", "COM3"};
     QTest::newRow("permission denied") << int(F::PermissionDenied) << QStringList{"dialout"};
     QTest::newRow("held by another program") << int(F::InUse) << QStringList{"Another program"};
@@ -170,12 +169,12 @@ void TestLink::failureDetail()
     QFETCH(int, failure);
     QFETCH(QStringList, says);
     const QString detail = portFailureDetail(3, QStringLiteral("/dev/ttyUSB7"),
-                                             SerialLink::Failure(failure), QStringLiteral("Why"));
+                                             LinkFailure(failure), QStringLiteral("Why"));
     QVERIFY2(detail.startsWith(QStringLiteral("COM3 is /dev/ttyUSB7.\nThe system says: Why.")),
              qPrintable(detail));
     for (const QString &word : says)
         QVERIFY2(detail.contains(word), qPrintable(detail));
-    QVERIFY(portFailureDetail(4, std::nullopt, SerialLink::Failure::NotFound, QString())
+    QVERIFY(portFailureDetail(4, std::nullopt, LinkFailure::NotFound, QString())
                 .startsWith(QStringLiteral("COM4 stands for no device")));
 }
 

@@ -1,10 +1,9 @@
-#include "commport.h"
 #include "frmconfig.h"
 #include "frmmain.h"
 #include "messagebox.h"
 #include "networksupport.h"
 #include "protocol.h"
-#include "seriallink.h"
+#include "moduleconnection.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -194,12 +193,13 @@ void TestNetwork::configDialogOverNetwork()
     m_window->mnuConfig_Click();
     QPointer<FrmConfig> dialog = m_window->configDialog();
     QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
     QCOMPARE(dialog->findChild<QComboBox *>("cboMode")->currentIndex(), 3);
     QCOMPARE(dialog->findChild<QComboBox *>("cboSpeed")->currentText(), QStringLiteral("2"));
     QCOMPARE(dialog->findChild<QLineEdit *>("txtAniS")->text(), QStringLiteral("HELLO"));
     dialog->findChild<QComboBox *>("cboSpeed")->setCurrentIndex(3);
     QTest::mouseClick(dialog->findChild<QPushButton *>("cmdChangeSpeed"), Qt::LeftButton);
-    QCOMPARE(m_messages, QStringList{"Speed Changed"});
+    QTRY_COMPARE(m_messages, QStringList{"Speed Changed"});
     QCOMPARE(m_simulator->messages(), QStringList({"F0", "F6 21"}));
     // The port was chosen at start-up: nothing is stored by a connection made then.
     QCOMPARE(storedCommPort(), QStringLiteral("1"));
@@ -256,7 +256,7 @@ void TestNetwork::unreachable()
     QVERIFY2(m_details.first().contains(says), qPrintable(m_details.first()));
     QVERIFY(!m_window->findChild<QAction *>(QStringLiteral("mnuConfig"))->isEnabled());
     QVERIFY(!m_window->serialPort().isOpen());
-    QVERIFY(!m_window->serialPort().output(hex("FE 41")));
+    QVERIFY(!m_window->serialPort().send(hex("FE 41")));
 }
 
 // ser2net goes away while texts are still queued for the line: one loss, nothing left queued,
@@ -264,13 +264,13 @@ void TestNetwork::unreachable()
 void TestNetwork::droppedMidMessage()
 {
     startFarEnd();
-    SerialLink link;
+    ModuleConnection link;
     QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
-    QSignalSpy lost(&link, &SerialLink::portLost);
-    QVERIFY(link.open(m_ser2net->rfc2217Url()));
+    QSignalSpy lost(&link, &ModuleConnection::lost);
+    QVERIFY(link.openDevice(m_ser2net->rfc2217Url()));
     QTRY_VERIFY(link.isOpen());
     for (int i = 0; i < 10; ++i)
-        QVERIFY(link.output(Protocol::scroll(QStringLiteral("ABCDEFGHIJKLMNOPQRST"))));
+        QVERIFY(link.send(Protocol::scroll(QStringLiteral("ABCDEFGHIJKLMNOPQRST"))));
     QVERIFY(link.queuedMessages() > 0);
     m_ser2net->kill();
     QTRY_COMPARE(lost.count(), 1);
@@ -279,7 +279,7 @@ void TestNetwork::droppedMidMessage()
     QCOMPARE(link.failure(), LinkFailure::Lost);
     QVERIFY(!link.isOpen());
     QCOMPARE(link.queuedMessages(), 0);
-    QVERIFY(!link.output(hex("FE 41")));
+    QVERIFY(!link.send(hex("FE 41")));
 }
 
 void TestNetwork::droppedAndBack_data()

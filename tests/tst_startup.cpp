@@ -325,10 +325,10 @@ void TestStartup::outputIsByteExact()
 {
     QFETCH(QByteArray, bytes);
     Pty pty;
-    SerialLink link;
+    ModuleConnection link;
     QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
-    QVERIFY(link.open(pty.slavePath()));
-    QVERIFY(link.output(bytes));
+    QVERIFY(link.openDevice(pty.slavePath()));
+    QVERIFY(link.send(bytes));
     QCOMPARE(pty.read(int(bytes.size())), bytes);
     QCOMPARE(pty.readAll(50), QByteArray());
 
@@ -344,18 +344,18 @@ void TestStartup::outputWhileDriverIsFull()
     // Far more than a driver buffers, handed over while the far end reads nothing yet, as on a
     // slow line: every byte must arrive, in order, and a full buffer is no lost device.
     Pty pty;
-    SerialLink link;
-    QSignalSpy lost(&link, &SerialLink::portLost);
+    ModuleConnection link;
+    QSignalSpy lost(&link, &ModuleConnection::lost);
     // A fast line, so that the link's pacing lets the messages out within the test's patience.
     QVERIFY(link.setSettings(QStringLiteral("921600,n,8,1")));
-    QVERIFY(link.open(pty.slavePath()));
+    QVERIFY(link.openDevice(pty.slavePath()));
 
     QByteArray sent;
     for (int message = 0; message < 4000; ++message) {
         const QByteArray bytes = Protocol::dotMatrix({quint8(message), 0xF0, 0xFE,
                                                       quint8(message >> 8), 0, 0xFF, 0xAA, 0x55})
                                      .bytes();
-        QVERIFY2(link.output(bytes), qPrintable(QString::number(message)));
+        QVERIFY2(link.send(bytes), qPrintable(QString::number(message)));
         sent += bytes;
     }
     QCOMPARE(pty.read(int(sent.size()), 10000), sent);
@@ -431,7 +431,7 @@ void TestStartup::lineSettings()
 {
     QFETCH(QString, settings);
     QFETCH(bool, valid);
-    SerialLink link;
+    ModuleConnection link;
     QCOMPARE(link.setSettings(settings), valid);
     QCOMPARE(link.settings(), valid ? settings : QString());
 }

@@ -1,8 +1,9 @@
-#include "networkport.h"
+#include "networktransport.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -23,8 +24,8 @@ QString systemError(int error)
 }
 
 // getaddrinfo() for `host`; `numericOnly` answers at once, without asking the resolver.
-std::vector<NetworkPort::Address> lookUp(const QByteArray &host, quint16 port, bool numericOnly,
-                                         QString *error)
+std::vector<NetworkTransport::Address> lookUp(const QByteArray &host, quint16 port,
+                                              bool numericOnly, QString *error)
 {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -33,7 +34,7 @@ std::vector<NetworkPort::Address> lookUp(const QByteArray &host, quint16 port, b
     addrinfo *found = nullptr;
     const int status =
         ::getaddrinfo(host.constData(), QByteArray::number(port).constData(), &hints, &found);
-    std::vector<NetworkPort::Address> addresses;
+    std::vector<NetworkTransport::Address> addresses;
     if (status != 0) {
         *error = QString::fromLocal8Bit(::gai_strerror(status));
         return addresses;
@@ -70,58 +71,50 @@ LinkFailure classifyConnectError(int error)
 
 // What a name lookup on its thread reports back to; cleared when the port gives the lookup up.
 // Touched on the program's thread only.
-struct NetworkPort::Lookup
+struct NetworkTransport::Lookup
 {
-    NetworkPort *port = nullptr;
+    NetworkTransport *port = nullptr;
 };
 
-NetworkPort::NetworkPort(QObject *parent)
-    : QObject(parent)
+NetworkTransport::NetworkTransport(const Endpoint &endpoint, QObject *parent)
+    : Transport(parent)
+    , m_endpoint(endpoint)
 {
-    m_settleTimer.setSingleShot(true);
-    m_settleTimer.setInterval(RawSettleTime);
-    connect(&m_settleTimer, &QTimer::timeout, this, &NetworkPort::negotiationDone);
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(ConnectTimeout);
     connect(&m_connectTimer, &QTimer::timeout, this, [this] {
-        if (m_session && m_readNotifier) {
-            fail(LinkFailure::NotRfc2217,
-                 tr("%1 did not answer the telnet COM-PORT-OPTION (RFC 2217) within %2 s; if "
-                    "it serves raw bytes, use tcp://")
-                     .arg(m_endpoint.toString())
-                     .arg(ConnectTimeout.count() / 1000));
+        if (isConnected()) {
+            failOpening(LinkFailure::NotRfc2217, setUpTimeout());
             return;
         }
-        fail(m_addresses.empty() ? LinkFailure::HostNotFound : LinkFailure::NoAnswer,
-             tr("no answer from %1:%2 within %3 s")
-                 .arg(m_endpoint.host)
-                 .arg(m_endpoint.port)
-                 .arg(ConnectTimeout.count() / 1000));
+        failOpening(m_addresses.empty() ? LinkFailure::HostNotFound : LinkFailure::NoAnswer,
+                    tr("no answer from %1:%2 within %3 s")
+                        .arg(m_endpoint.host)
+                        .arg(m_endpoint.port)
+                        .arg(ConnectTimeout.count() / 1000));
     });
 }
 
-NetworkPort::~NetworkPort()
+NetworkTransport::~NetworkTransport()
 {
     close();
 }
 
-void NetworkPort::open(const Endpoint &endpoint, quint32 baudRate)
+bool NetworkTransport::open()
 {
     close();
-    m_endpoint = endpoint;
     m_active = true;
-    if (endpoint.kind == Endpoint::Kind::Rfc2217)
-        m_session = std::make_unique<Rfc2217Session>(baudRate);
+    setFailure(LinkFailure::None, QString());
     m_connectTimer.start();
 
-    // The answer comes back through the event loop, or to no one once the port has given the
-    // lookup up (closed, or opened anew).
+    // The answer comes back through the event loop, or to no one once the transport has given
+    // the lookup up (closed, or opened anew).
     auto lookup = std::make_shared<Lookup>();
     lookup->port = this;
     m_lookup = lookup;
-    const QByteArray host = QFile::encodeName(endpoint.host);
+    const QByteArray host = QFile::encodeName(m_endpoint.host);
     QString error;
-    auto numeric = lookUp(host, endpoint.port, true, &error);
+    auto numeric = lookUp(host, m_endpoint.port, true, &error);
     if (!numeric.empty()) {
         QMetaObject::invokeMethod(
             this,
@@ -130,10 +123,10 @@ void NetworkPort::open(const Endpoint &endpoint, quint32 baudRate)
                     lookup->port->resolved(numeric, QString());
             },
             Qt::QueuedConnection);
-        return;
+        return true;
     }
     // A name may take the resolver seconds: it is asked on a thread of its own.
-    const quint16 port = endpoint.port;
+    const quint16 port = m_endpoint.port;
     std::thread([lookup, host, port] {
         QString why;
         auto addresses = lookUp(host, port, false, &why);
@@ -147,16 +140,17 @@ void NetworkPort::open(const Endpoint &endpoint, quint32 baudRate)
                 Qt::QueuedConnection);
         }
     }).detach();
+    return true;
 }
 
-void NetworkPort::resolved(const std::vector<Address> &addresses, const QString &error)
+void NetworkTransport::resolved(const std::vector<Address> &addresses, const QString &error)
 {
     if (!m_active)
         return;
     m_lookup.reset();
     if (addresses.empty()) {
-        fail(LinkFailure::HostNotFound,
-             tr("the host name %1 is not known (%2)").arg(m_endpoint.host, error));
+        failOpening(LinkFailure::HostNotFound,
+                    tr("the host name %1 is not known (%2)").arg(m_endpoint.host, error));
         return;
     }
     m_addresses = addresses;
@@ -165,11 +159,11 @@ void NetworkPort::resolved(const std::vector<Address> &addresses, const QString 
 }
 
 // Tries the addresses one after the other, as a host may have an IPv6 and an IPv4 one.
-void NetworkPort::connectNext()
+void NetworkTransport::connectNext()
 {
     closeSocket();
     if (m_nextAddress >= m_addresses.size()) {
-        fail(classifyConnectError(m_lastError), systemError(m_lastError));
+        failOpening(classifyConnectError(m_lastError), systemError(m_lastError));
         return;
     }
     const Address &address = m_addresses[m_nextAddress++];
@@ -194,10 +188,10 @@ void NetworkPort::connectNext()
         return;
     }
     m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
-    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkPort::connectFinished);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkTransport::connectFinished);
 }
 
-void NetworkPort::connectFinished()
+void NetworkTransport::connectFinished()
 {
     int error = 0;
     socklen_t length = sizeof error;
@@ -211,7 +205,7 @@ void NetworkPort::connectFinished()
     connected();
 }
 
-void NetworkPort::connected()
+void NetworkTransport::connected()
 {
     if (m_writeNotifier) {
         m_writeNotifier->setEnabled(false);
@@ -220,27 +214,22 @@ void NetworkPort::connected()
         m_writeNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Write, this);
         m_writeNotifier->setEnabled(false);
     }
-    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkPort::writePending);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &NetworkTransport::writePending);
     m_readNotifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-    connect(m_readNotifier, &QSocketNotifier::activated, this, &NetworkPort::readFromSocket);
-    if (!m_session) {
-        // ser2net takes a connection before it opens its device, and closes it at once when
-        // that fails: a raw connection counts as open once it has lasted a moment.
-        m_settleTimer.start();
-        return;
-    }
-    send(m_session->start());
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &NetworkTransport::readFromSocket);
+    connectionMade();
 }
 
-void NetworkPort::negotiationDone()
+void NetworkTransport::finishOpening()
 {
+    if (!m_active || m_open)
+        return;
     m_connectTimer.stop();
-    m_settleTimer.stop();
     m_open = true;
     emit opened();
 }
 
-void NetworkPort::readFromSocket()
+void NetworkTransport::readFromSocket()
 {
     char buffer[4096];
     QByteArray bytes;
@@ -262,56 +251,52 @@ void NetworkPort::readFromSocket()
         } else if (m_open) {
             drop(systemError(error));
         } else {
-            fail(classifyConnectError(error), systemError(error));
+            failOpening(classifyConnectError(error), systemError(error));
         }
         return;
     }
-    QByteArray reply;
-    const QByteArray data = m_session ? m_session->receive(bytes, reply) : bytes;
-    if (!reply.isEmpty())
-        send(reply);
-    if (m_open) {
+    const bool wasOpen = m_open;
+    const QByteArray data = received(bytes);
+    if (wasOpen) {
         m_input += data;
+        if (!data.isEmpty())
+            emit readyRead();
         return;
     }
     // Text before the port is set up is the far side's word on why it cannot be (ser2net's
     // "Device open failure: ..."), kept for the reason should it close the connection.
     m_greeting += data.left(MaxGreeting - m_greeting.size());
-    if (!m_session || !m_active)
-        return;
-    if (m_session->state() == Rfc2217Session::State::Refused)
-        fail(LinkFailure::NotRfc2217,
-             tr("%1: %2").arg(m_endpoint.toString(), m_session->refusal()));
-    else if (m_session->state() == Rfc2217Session::State::Ready)
-        negotiationDone();
 }
 
-void NetworkPort::closedByFarSide()
+void NetworkTransport::closedByFarSide()
 {
     if (m_open) {
         drop(tr("the far side closed the connection"));
         return;
     }
     const QString said = QString::fromLatin1(m_greeting).simplified();
-    fail(LinkFailure::Other,
-         said.isEmpty()
-             ? tr("%1 closed the connection as soon as it was made").arg(m_endpoint.toString())
-             : tr("%1 closed the connection: %2").arg(m_endpoint.toString(), said));
+    failOpening(
+        LinkFailure::Other,
+        said.isEmpty()
+            ? tr("%1 closed the connection as soon as it was made").arg(m_endpoint.toString())
+            : tr("%1 closed the connection: %2").arg(m_endpoint.toString(), said));
 }
 
-void NetworkPort::fail(LinkFailure failure, const QString &reason)
+void NetworkTransport::failOpening(LinkFailure failure, const QString &reason)
 {
     close();
-    emit openFailed(failure, reason);
+    setFailure(failure, reason);
+    emit openFailed();
 }
 
-void NetworkPort::drop(const QString &reason)
+void NetworkTransport::drop(const QString &reason)
 {
     close();
-    emit lost(reason);
+    setFailure(LinkFailure::Lost, reason);
+    emit lost();
 }
 
-void NetworkPort::closeSocket()
+void NetworkTransport::closeSocket()
 {
     for (QSocketNotifier **notifier : {&m_readNotifier, &m_writeNotifier}) {
         if (*notifier) {
@@ -325,10 +310,9 @@ void NetworkPort::closeSocket()
     m_outgoing.clear();
 }
 
-void NetworkPort::close()
+void NetworkTransport::close()
 {
     m_connectTimer.stop();
-    m_settleTimer.stop();
     if (m_lookup) {
         m_lookup->port = nullptr;
         m_lookup.reset();
@@ -340,11 +324,11 @@ void NetworkPort::close()
     m_open = false;
     m_input.clear();
     m_greeting.clear();
-    m_session.reset();
+    reset();
 }
 
 // Straight to the system where it takes it; the rest waits for the write notifier.
-bool NetworkPort::send(const QByteArray &wire)
+bool NetworkTransport::sendWire(const QByteArray &wire)
 {
     if (m_fd < 0)
         return false;
@@ -373,25 +357,33 @@ bool NetworkPort::send(const QByteArray &wire)
     return true;
 }
 
-void NetworkPort::writePending()
+void NetworkTransport::writePending()
 {
     const QByteArray pending = std::exchange(m_outgoing, QByteArray());
     m_writeNotifier->setEnabled(false);
-    if (!send(pending) && m_open)
+    if (!sendWire(pending) && m_open)
         drop(systemError(errno));
 }
 
-bool NetworkPort::write(const QByteArray &data)
+bool NetworkTransport::write(const QByteArray &bytes)
 {
     if (!m_open)
         return false;
-    return send(m_session ? Rfc2217Session::escape(data) : data);
+    if (sendWire(encoded(bytes)))
+        return true;
+    // Said from the event loop, as a serial device says it: the caller learns of it from false.
+    const QString reason = systemError(errno);
+    QTimer::singleShot(0, this, [this, reason] {
+        if (m_open)
+            drop(reason);
+    });
+    return false;
 }
 
 // What the program still holds, and what the system has sent but the far side not yet
 // acknowledged: only acknowledged bytes are sure to have arrived should the connection be
 // closed now.
-qsizetype NetworkPort::unsent() const
+qsizetype NetworkTransport::unsent() const
 {
     if (m_fd < 0)
         return 0;
@@ -402,7 +394,7 @@ qsizetype NetworkPort::unsent() const
     return pending;
 }
 
-QByteArray NetworkPort::readAll()
+QByteArray NetworkTransport::readAll()
 {
     QByteArray bytes;
     bytes.swap(m_input);
