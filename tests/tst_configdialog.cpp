@@ -241,7 +241,8 @@ FrmConfig *TestConfigDialog::openDialog(const Reply &settings)
     m_window->mnuConfig_Click();
     m_dialog = m_window->configDialog();
     // The load reads the module's settings in the background; the dialog shows once it is over.
-    QTest::qWaitFor([this] { return !m_dialog || !m_dialog->isBusy(); }, 5000);
+    if (!QTest::qWaitFor([this] { return !m_dialog || !m_dialog->isBusy(); }, 5000))
+        qWarning("the exchange did not end");
     m_module->onRequest = nullptr;
     m_ticks = 0;
     return m_dialog;

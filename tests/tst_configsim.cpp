@@ -116,7 +116,8 @@ FrmConfig *TestConfigSim::openDialog()
     m_window->mnuConfig_Click();
     m_dialog = m_window->configDialog();
     // The load reads the settings in the background; the dialog shows once it is over.
-    QTest::qWaitFor([this] { return m_dialog && m_dialog->isVisible(); }, 5000);
+    if (!QTest::qWaitFor([this] { return m_dialog && m_dialog->isVisible(); }, 5000))
+        qWarning("the dialog did not load");
     return m_dialog;
 }
 
@@ -124,7 +125,8 @@ FrmConfig *TestConfigSim::openDialog()
 void TestConfigSim::click(const char *button)
 {
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    QTest::qWaitFor([this] { return !m_dialog || !m_dialog->isBusy(); }, 5000);
+    if (!QTest::qWaitFor([this] { return !m_dialog || !m_dialog->isBusy(); }, 5000))
+        qWarning("the exchange did not end");
 }
 
 QStringList TestConfigSim::simulatorMessages()
