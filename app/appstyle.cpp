@@ -1,5 +1,6 @@
 #include "appstyle.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -99,7 +100,13 @@ private:
 
 QIcon appIcon()
 {
-    return QIcon(readPng(QStringLiteral(":/icons/glyphsmith.png")));
+    // Every size the icon is drawn at (app/icons/icons.cmake), so that neither a taskbar nor a
+    // task switcher has to scale it.
+    QIcon icon;
+    const QDir folder(QStringLiteral(":/icons"));
+    for (const QString &name : folder.entryList({QStringLiteral("glyphsmith-*.png")}, QDir::Files))
+        icon.addPixmap(readPng(folder.filePath(name)));
+    return icon;
 }
 
 QStyle *createAppStyle()

@@ -56,6 +56,8 @@ private slots:
     void groupBoxFrameAsThePlatformStyleDrawsIt();
     void menuBarChevronAsThePlatformStyleHasIt_data();
     void menuBarChevronAsThePlatformStyleHasIt();
+    void appIconDrawnAtEverySize_data();
+    void appIconDrawnAtEverySize();
 
 private:
     std::unique_ptr<QStyle> m_appStyle;
@@ -134,6 +136,37 @@ void TestAppStyle::menuBarChevronAsThePlatformStyleHasIt()
         QCOMPARE(ours,
                  m_platformStyle->standardIcon(chevron, &option).pixmap(size, size).toImage());
     }
+}
+
+void TestAppStyle::appIconDrawnAtEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(size))) << size;
+}
+
+void TestAppStyle::appIconDrawnAtEverySize()
+{
+    QFETCH(int, size);
+    const QIcon icon = appIcon();
+    // A picture of its own at this size, not one scaled from another.
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage image = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(image.size(), QSize(size, size));
+
+    // The heart: the dot in row 3, column 1 is lit and the top left one dark, each seen at the
+    // middle of its cell of size / 8 pixels.
+    const auto at = [&image, size](int row, int column) {
+        return image.pixelColor(column * size / 8 + size / 16, row * size / 8 + size / 16);
+    };
+    const QColor lit = at(2, 0);
+    QVERIFY2(lit.red() > 200 && lit.green() < 140, qPrintable(lit.name()));
+    const QColor dark = at(0, 0);
+    QVERIFY2(dark.red() < 120, qPrintable(dark.name()));
+    const QColor litBottom = at(6, 3);
+    QVERIFY2(litBottom.red() > 200 && litBottom.green() < 140, qPrintable(litBottom.name()));
+    const QColor darkBottom = at(7, 3);
+    QVERIFY2(darkBottom.red() < 120, qPrintable(darkBottom.name()));
 }
 
 QTEST_MAIN(TestAppStyle)
