@@ -2,10 +2,11 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup configure build run test test-unit test-sanitized fuzz bench package clean
+.PHONY: all setup configure build run test test-unit test-sanitized fuzz bench package package-check clean
 
 all: build
 
@@ -25,8 +26,9 @@ run: configure
 	cmake --build $(BUILD) --target glyphsmith glyphsmith-sim
 	sh scripts/run-with-sim $(BUILD)/bin
 
-# Every test in the normal build, then again under AddressSanitizer and UBSan, then the fuzzers.
-test: test-unit test-sanitized fuzz
+# Every test in the normal build, then again under AddressSanitizer and UBSan, then the fuzzers,
+# then the Debian package as lintian and the desktop's validators see it.
+test: test-unit test-sanitized fuzz package-check
 
 test-unit: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
@@ -41,9 +43,13 @@ fuzz: setup
 bench: build
 	sh bench/run $(BUILD)
 
-# A Debian package of the program and the simulator, in $(BUILD).
-package: build
-	cd $(BUILD) && cpack
+# The Debian package and its debug symbols package, from a release build of their own in
+# $(PACKAGE_BUILD).
+package: setup
+	sh scripts/package $(PACKAGE_BUILD)
+
+package-check: setup
+	sh scripts/package-check $(PACKAGE_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -1,13 +1,18 @@
 #include "appstyle.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <qdrawutil.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -95,11 +100,82 @@ private:
     mutable QPixmap m_groupBoxFrame;
 };
 
+// The program's icon, drawn at every size from 16 to 256 pixels (app/icons/icons.cmake). Each
+// picture is read when a size is first asked for: reading all of them at start-up took about
+// 1.5 ms, and on Qt's offscreen platform nobody asks. The window system is offered the sizes
+// window managers draw a window's icon at, which X reads as the window is created; larger ones
+// (launchers take theirs from the icon theme) are read for whoever asks.
+class AppIconEngine : public QIconEngine
+{
+public:
+    AppIconEngine()
+    {
+        const QStringList names = QDir(QStringLiteral(":/icons"))
+                                      .entryList({QStringLiteral("glyphsmith-*.png")}, QDir::Files);
+        for (const QString &name : names)
+            m_drawn.append(name.section(u'-', 1).section(u'.', 0, 0).toInt());
+        std::sort(m_drawn.begin(), m_drawn.end());
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return read(size).pixmap(size, mode, state);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        read(rect.size() * painter->device()->devicePixelRatio())
+            .paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return read(size).actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int drawn : std::as_const(m_drawn)) {
+            if (drawn <= WindowIconLargest)
+                sizes.append(QSize(drawn, drawn));
+        }
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("AppIconEngine"); }
+
+private:
+    static constexpr int WindowIconLargest = 64;
+
+    // The icon with the picture for `size` read: the smallest drawn at least as large, else the
+    // largest.
+    const QIcon &read(const QSize &size)
+    {
+        if (m_drawn.isEmpty())
+            return m_icon;
+        const int wanted = std::max(size.width(), size.height());
+        const auto fit = std::find_if(m_drawn.cbegin(), m_drawn.cend(),
+                                      [wanted](int drawn) { return drawn >= wanted; });
+        const int drawn = fit == m_drawn.cend() ? m_drawn.last() : *fit;
+        if (!m_read.contains(drawn)) {
+            m_icon.addPixmap(readPng(QStringLiteral(":/icons/glyphsmith-%1.png").arg(drawn)));
+            m_read.append(drawn);
+        }
+        return m_icon;
+    }
+
+    QList<int> m_drawn; // the sizes drawn, smallest first
+    QList<int> m_read;
+    QIcon m_icon;
+};
+
 } // namespace
 
 QIcon appIcon()
 {
-    return QIcon(readPng(QStringLiteral(":/icons/glyphsmith.png")));
+    return QIcon(new AppIconEngine);
 }
 
 QStyle *createAppStyle()

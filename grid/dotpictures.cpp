@@ -1,6 +1,7 @@
 #include "dotpictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -12,14 +13,31 @@ QString &folderOverride()
     static QString folder;
     return folder;
 }
+
+bool hasPictures(const QString &folder)
+{
+    return QFileInfo::exists(folder + QStringLiteral("/dotf.BMP")) &&
+           QFileInfo::exists(folder + QStringLiteral("/dotb.JPG"));
+}
 } // namespace
+
+QString folderFor(const QString &programFolder)
+{
+    // In the build tree the pictures lie beside the program; installed, the program is in
+    // lib/glyphsmith and its data in share/glyphsmith, as the file system hierarchy wants.
+    const QString installed =
+        QDir::cleanPath(programFolder + QStringLiteral("/../../share/glyphsmith"));
+    if (!hasPictures(programFolder) && hasPictures(installed))
+        return installed;
+    return programFolder;
+}
 
 QString folder()
 {
     if (!folderOverride().isEmpty())
         return folderOverride();
     // The real path, so a link to the program elsewhere still finds its pictures.
-    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    return folderFor(QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath());
 }
 
 void setFolder(const QString &newFolder)

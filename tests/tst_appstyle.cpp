@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -56,6 +57,8 @@ private slots:
     void groupBoxFrameAsThePlatformStyleDrawsIt();
     void menuBarChevronAsThePlatformStyleHasIt_data();
     void menuBarChevronAsThePlatformStyleHasIt();
+    void appIconDrawnAtEverySize_data();
+    void appIconDrawnAtEverySize();
 
 private:
     std::unique_ptr<QStyle> m_appStyle;
@@ -134,6 +137,46 @@ void TestAppStyle::menuBarChevronAsThePlatformStyleHasIt()
         QCOMPARE(ours,
                  m_platformStyle->standardIcon(chevron, &option).pixmap(size, size).toImage());
     }
+}
+
+void TestAppStyle::appIconDrawnAtEverySize_data()
+{
+    // Window managers draw a window's icon at 64 pixels or less; X is offered only those, which
+    // it reads as the window is created. Launchers take the larger ones from the icon theme.
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("offeredToWindows");
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(size))) << size << (size <= 64);
+}
+
+void TestAppStyle::appIconDrawnAtEverySize()
+{
+    QFETCH(int, size);
+    QFETCH(bool, offeredToWindows);
+    const QIcon icon = appIcon();
+    QCOMPARE(icon.availableSizes().contains(QSize(size, size)), offeredToWindows);
+
+    // The picture drawn for this size, not one scaled from another.
+    const QImage image = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(image.size(), QSize(size, size));
+    QImageReader reader(QStringLiteral(":/icons/glyphsmith-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    // The heart: the dot in row 3, column 1 is lit and the top left one dark, each seen at the
+    // middle of its cell of size / 8 pixels.
+    const auto at = [&image, size](int row, int column) {
+        return image.pixelColor(column * size / 8 + size / 16, row * size / 8 + size / 16);
+    };
+    const QColor lit = at(2, 0);
+    QVERIFY2(lit.red() > 200 && lit.green() < 140, qPrintable(lit.name()));
+    const QColor dark = at(0, 0);
+    QVERIFY2(dark.red() < 120, qPrintable(dark.name()));
+    const QColor litBottom = at(6, 3);
+    QVERIFY2(litBottom.red() > 200 && litBottom.green() < 140, qPrintable(litBottom.name()));
+    const QColor darkBottom = at(7, 3);
+    QVERIFY2(darkBottom.red() < 120, qPrintable(darkBottom.name()));
 }
 
 QTEST_MAIN(TestAppStyle)

@@ -6,7 +6,9 @@
 #include "testsupport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +59,9 @@ private slots:
     void missingLitPicture();
     void missingDarkPicture();
     void unreadablePicture();
+    void pictureFolder_data();
+    void pictureFolder();
+    void pictureFolderInBuildTree();
 
 private:
     void usePictures(bool lit, bool dark);
@@ -247,6 +252,63 @@ void TestGrid::unreadablePicture()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages.first().startsWith(QStringLiteral("Cannot read picture file /")));
     QCOMPARE(m_window->grid().columnValue(1), quint8(0));
+    verifyInvariant(*m_window->dotGrid());
+}
+
+void TestGrid::pictureFolder_data()
+{
+    // Which pictures lie beside the program (lib/glyphsmith) and in the installed data folder
+    // (share/glyphsmith), and which folder is read.
+    QTest::addColumn<QStringList>("beside");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("chosen");
+    const QStringList both{QStringLiteral("dotf.BMP"), QStringLiteral("dotb.JPG")};
+    const QStringList none;
+    QTest::newRow("build tree: beside the program") << both << none << "lib/glyphsmith";
+    QTest::newRow("installed: in share") << none << both << "share/glyphsmith";
+    QTest::newRow("both: the program's own first") << both << both << "lib/glyphsmith";
+    QTest::newRow("one beside, both in share")
+        << QStringList{QStringLiteral("dotf.BMP")} << both << "share/glyphsmith";
+    QTest::newRow("neither: the program's own, to report") << none << none << "lib/glyphsmith";
+    QTest::newRow("half in each: the program's own, to report")
+        << QStringList{QStringLiteral("dotf.BMP")} << QStringList{QStringLiteral("dotb.JPG")}
+        << "lib/glyphsmith";
+    QTest::newRow("lit picture only in share: the program's own, to report")
+        << none << QStringList{QStringLiteral("dotf.BMP")} << "lib/glyphsmith";
+}
+
+void TestGrid::pictureFolder()
+{
+    QFETCH(QStringList, beside);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, chosen);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QDir usr(root.filePath(QStringLiteral("usr")));
+    const auto place = [&usr](const QString &folder, const QStringList &names) {
+        QVERIFY(usr.mkpath(folder));
+        for (const QString &name : names) {
+            QFile file(usr.filePath(folder + QLatin1Char('/') + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    };
+    place(QStringLiteral("lib/glyphsmith"), beside);
+    place(QStringLiteral("share/glyphsmith"), installed);
+
+    QCOMPARE(DotPictures::folderFor(usr.filePath(QStringLiteral("lib/glyphsmith"))),
+             usr.filePath(chosen));
+}
+
+void TestGrid::pictureFolderInBuildTree()
+{
+    // The test, like the program, runs in build/bin, where the pictures are copied beside it.
+    DotPictures::setFolder({});
+    const QString own = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    QCOMPARE(DotPictures::folder(), own);
+    QCOMPARE(DotPictures::darkPath(), own + QStringLiteral("/dotb.JPG"));
+    click(4, 2);
+    QVERIFY(m_window->grid().isLit(4, 2));
+    QVERIFY(m_messages.isEmpty());
     verifyInvariant(*m_window->dotGrid());
 }
 
