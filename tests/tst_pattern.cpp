@@ -76,6 +76,8 @@ private slots:
     void bareBytesAreAmbiguous();
     void notAPattern_data();
     void notAPattern();
+    void webEditorImages_data();
+    void webEditorImages();
 
     void transformIdentity_data();
     void transformIdentity();
@@ -187,6 +189,24 @@ void TestPattern::readsOthersText_data()
     QTest::newRow("text art with X and trailing blanks")
         << "\n........  \n.XX..XX.\nXXXXXXXX\nXXXXXXXX\n.XXXXXX.\n..XXXX..\n...XX...\n........\n\n"
         << Format::TextArt << heart;
+    QTest::newRow("text art, spaces for dark dots, trailing ones dropped")
+        << "\n ##  ##\n########\n########\n ######\n  ####\n   ##\n\n"
+        << Format::TextArt
+        << art("........\n.##..##.\n########\n########\n.######.\n..####..\n...##...\n"
+               "........");
+    QTest::newRow("block art, full and light shade")
+        << QStringLiteral("░░░░░░░░\n░██░░██░\n████████\n████████\n░██████░\n░░████░░\n"
+                          "░░░██░░░\n░░░░░░░░")
+        << Format::TextArt << heart;
+    QTest::newRow("block art, spaces for dark dots")
+        << QStringLiteral("\n ██  ██\n████████\n████████\n ██████\n  ████\n   ██\n\n")
+        << Format::TextArt << heart;
+    QTest::newRow("X and - art")
+        << "--------\n-XX--XX-\nXXXXXXXX\nXXXXXXXX\n-XXXXXX-\n--XXXX--\n---XX---\n--------"
+        << Format::TextArt << heart;
+    QTest::newRow("text art, dark top and bottom rows all spaces")
+        << "        \n ##  ##\n########\n########\n ######\n  ####\n   ##\n        "
+        << Format::TextArt << heart;
     QTest::newRow("module bytes with 0x and commas")
         << "0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00" << Format::ModuleBytes << topLeft();
     QTest::newRow("module bytes in one run")
@@ -214,6 +234,9 @@ void TestPattern::bareBytesAreAmbiguous()
     Pattern rowReading;
     rowReading.setDot(0, 3, true);
     QCOMPARE(TextFormats::parse(text, Format::RowBytes).pattern, rowReading);
+    // One number a line is bytes, not art that lost its dark dots.
+    QCOMPARE(TextFormats::detect(QStringLiteral("1\n0\n1\n0\n1\n0\n1\n0\n")).formats,
+             (QList<Format>{Format::ModuleBytes, Format::RowBytes}));
     // Code says which layout it is in.
     QCOMPARE(TextFormats::detect(QStringLiteral("{0x80, 0, 0, 0, 0, 0, 0, 0}")).formats,
              QList<Format>{Format::CArray});
@@ -238,8 +261,17 @@ void TestPattern::notAPattern_data()
     QTest::newRow("short art line") << "#######\n........\n........\n........\n........\n"
                                        "........\n........\n........"
                                     << "line 1 has 7 characters";
+    QTest::newRow("one character on a line of dots")
+        << "#\n........\n........\n........\n........\n........\n........\n........"
+        << "line 1 has 1 character;";
+    QTest::newRow("one art line") << "##..##.."
+                                  << "there is 1 line;";
+    QTest::newRow("one number in a list") << "[0x7E]"
+                                          << "there is 1 number between [ and ]";
     QTest::newRow("words") << "hello world"
-                           << "there are 2 numbers";
+                           << "no pattern was found";
+    QTest::newRow("a sentence") << "Paste this on the grid, please."
+                                << "no pattern was found";
 }
 
 void TestPattern::notAPattern()
@@ -249,6 +281,49 @@ void TestPattern::notAPattern()
     const auto detection = TextFormats::detect(text);
     QVERIFY(detection.formats.isEmpty());
     QVERIFY2(detection.error.contains(reason), qPrintable(detection.error));
+    QCOMPARE(detection.nothingFound, reason == QLatin1String("no pattern was found"));
+}
+
+void TestPattern::webEditorImages_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<quint64>>("images");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the web editor's block")
+        << "const uint64_t IMAGES[] = {\n  0x3c4281a5a599423c,\n  0x0000000000000001,\n"
+           "  0xff000000000000ff\n};\nconst int IMAGES_LEN = sizeof(IMAGES)/8;\n"
+        << QList<quint64>{0x3c4281a5a599423c, 1, 0xff000000000000ff} << "IMAGES";
+    QTest::newRow("suffixes, comments, a trailing comma")
+        << "// two\nconst uint64_t PROGMEM frames[2] = {0x1ULL, /* b */ 0x2ULL,};"
+        << QList<quint64>{1, 2} << "frames";
+    QTest::newRow("a bare list") << "{0x1, 0x80}" << QList<quint64>{1, 0x80} << "";
+    QTest::newRow("one image is no animation")
+        << "const uint64_t IMAGES[] = {0x1};" << QList<quint64>{} << "";
+    QTest::newRow("binary numbers are rows, not images")
+        << "{B10000000, B01000000}" << QList<quint64>{} << "";
+    QTest::newRow("a word among them") << "{0x1, hello, 0x2}" << QList<quint64>{} << "";
+    QTest::newRow("two lists") << "{0x1, 0x2} {0x3, 0x4}" << QList<quint64>{} << "";
+}
+
+void TestPattern::webEditorImages()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<quint64>, images);
+    QFETCH(QString, name);
+    const auto parsed = TextFormats::parseImages(text);
+    QCOMPARE(parsed.has_value(), !images.isEmpty());
+    if (!parsed)
+        return;
+    QList<quint64> bits;
+    for (const Pattern &pattern : parsed->patterns)
+        bits.append(pattern.bits());
+    QCOMPARE(bits, images);
+    QCOMPARE(parsed->name, name);
+    // Image 1 is the picture "0x..." alone pastes as.
+    QCOMPARE(parsed->patterns.first(),
+             *TextFormats::parse(QStringLiteral("0x%1").arg(images.first(), 16, 16, QChar(u'0')),
+                                 Format::Integer64)
+                  .pattern);
 }
 
 void TestPattern::transformIdentity_data()
