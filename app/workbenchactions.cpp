@@ -383,7 +383,14 @@ void WorkbenchActions::paste()
 
 bool WorkbenchActions::pasteText(const QString &text)
 {
+    if (const auto images = TextFormats::parseImages(text))
+        return pasteImages(images->patterns, images->name);
     const auto detection = TextFormats::detect(text);
+    if (detection.nothingFound) {
+        MessageBox::show(m_window, tr("Nothing was pasted: no pattern was found in the text on the "
+                                      "clipboard."));
+        return false;
+    }
     if (detection.formats.isEmpty()) {
         MessageBox::show(m_window,
                          tr("Nothing was pasted: the text on the clipboard is not a pattern, as "
@@ -412,6 +419,49 @@ bool WorkbenchActions::pasteText(const QString &text)
         WorkbenchSettings::setLastBareFormat(reading.format);
     }
     return m_window->gridEditor()->setPattern(reading.pattern.columns(), tr("Paste"));
+}
+
+// The web editor keeps an animation as one list of pictures: the user says whether it becomes an
+// animation of the library, or only its first picture goes on the grid.
+bool WorkbenchActions::pasteImages(const QList<Pattern> &images, const QString &arrayName)
+{
+    const auto &animations = framesEditor()->animations();
+    const auto taken = [&animations](const QString &name) {
+        return std::any_of(animations.begin(), animations.end(),
+                           [&name](const Animation &a) { return a.name == name; });
+    };
+    QString name = arrayName.isEmpty() ? framesEditor()->unusedName() : arrayName;
+    for (int number = 2; taken(name); ++number)
+        name = QStringLiteral("%1 %2").arg(arrayName).arg(number);
+
+    const bool fits = images.size() <= Frames::MaxFrames;
+    QStringList choices;
+    if (fits)
+        choices.append(tr("Add as &Animation"));
+    choices.append(tr("Paste the &First Picture"));
+    const QString text =
+        tr("The clipboard holds %1 pictures, as the web editor keeps an animation.")
+            .arg(images.size());
+    const QString detail =
+        fits ? tr("Add them as the frames of a new animation \"%1\" of the pattern library "
+                  "%2, or paste only the first picture on the grid?")
+                   .arg(name, library()->displayName())
+             : tr("An animation holds at most %1 frames. Paste only the first picture on the "
+                  "grid?")
+                   .arg(Frames::MaxFrames);
+    const auto chosen = ChoiceQuestion::ask(m_window, text, detail, choices);
+    if (!chosen)
+        return false;
+    if (!fits || *chosen == 1)
+        return m_window->gridEditor()->setPattern(
+            images.constFirst().columns(), tr("Paste the first of %1 pictures").arg(images.size()));
+    QList<Frame> frames;
+    for (const Pattern &image : images)
+        frames.append(Frame{image.columns(), Frames::DefaultDurationMs});
+    if (!framesEditor()->newAnimation(name, frames, tr("Paste animation \"%1\"").arg(name)))
+        return false;
+    showFrames();
+    return true;
 }
 
 void WorkbenchActions::pastePicture(const QImage &image, const QString &source)

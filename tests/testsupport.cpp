@@ -182,6 +182,7 @@ void resetDialogHandlers()
     MessageBox::setHandler({});
     FileChooser::setHandler({});
     SaveQuestion::setHandler({});
+    ChoiceQuestion::setHandler({});
 }
 
 } // namespace TestSupport

@@ -63,7 +63,8 @@ private:
 // paths and COM1 to a new pty (returned; the test deletes it), and every message box caught in
 // `messages`, which is emptied first.
 Pty *startOnNewPty(QStringList *messages);
-// Puts back the real message box, file chooser and save question after a test replaced them.
+// Puts back the real message box, file chooser, save question and choice question after a test
+// replaced them.
 void resetDialogHandlers();
 
 } // namespace TestSupport

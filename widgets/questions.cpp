@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace SaveQuestion {
 
@@ -79,3 +80,39 @@ void setHandler(Handler newHandler)
 }
 
 } // namespace FileChooser
+
+namespace ChoiceQuestion {
+
+namespace {
+Handler &handler()
+{
+    static Handler current;
+    return current;
+}
+} // namespace
+
+std::optional<int> ask(QWidget *parent, const QString &text, const QString &detail,
+                       const QStringList &choices)
+{
+    if (handler())
+        return handler()(text, detail, choices);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageBox::Caption), text,
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
+}
+
+void setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace ChoiceQuestion

@@ -4,11 +4,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
 // The questions the workbench asks, each through one function that tests can replace, as
-// MessageBox does for messages: whether to save changes, and which file to open or save.
+// MessageBox does for messages: whether to save changes, which file to open or save, and which
+// of a few ways to take something.
 namespace SaveQuestion {
 
 enum class Answer { Save, Discard, Cancel };
@@ -42,3 +44,17 @@ using Handler =
 void setHandler(Handler handler);
 
 } // namespace FileChooser
+
+namespace ChoiceQuestion {
+
+// `text`, with `detail` below it, and a button for each of `choices` (the first the default)
+// and Cancel. The index of the choice taken; nothing for Cancel.
+std::optional<int> ask(QWidget *parent, const QString &text, const QString &detail,
+                       const QStringList &choices);
+
+using Handler = std::function<std::optional<int>(const QString &text, const QString &detail,
+                                                 const QStringList &choices)>;
+// Replaces the question box; an empty handler restores it.
+void setHandler(Handler handler);
+
+} // namespace ChoiceQuestion
