@@ -8,10 +8,13 @@
 #include "shortcutswindow.h"
 #include "testsupport.h"
 #include "workbenchactions.h"
+#include "workbenchsettings.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
@@ -60,6 +63,8 @@ private slots:
     void loadIsOneUndoStep();
     void sendAsSendDotMatrix();
     void saveOpenAndRecent();
+    void saveProposesAName_data();
+    void saveProposesAName();
     void badFileLeavesLibrary_data();
     void badFileLeavesLibrary();
     void closeWithChanges_data();
@@ -274,6 +279,65 @@ void TestLibrary::saveOpenAndRecent()
     QCOMPARE(settings.value(QStringLiteral("Workbench/RecentFiles")).toStringList(),
              QStringList{saved});
     QCOMPARE(settings.value(QStringLiteral("Properties/CommPort")).toString(), QStringLiteral("4"));
+    QVERIFY(m_messages.isEmpty());
+}
+
+// Save As proposes the library's own file, or "Untitled.glyphs" in the last folder used or the
+// home folder; never a folder's name as the file's.
+void TestLibrary::saveProposesAName_data()
+{
+    QTest::addColumn<QString>("lastFolder"); // under the temporary folder; empty: none stored
+    QTest::addColumn<QString>("opened");     // a library file opened first
+    QTest::addColumn<QString>("folder");     // "{home}" for the home folder
+    QTest::addColumn<QString>("file");
+    QTest::newRow("first save, no Documents folder") << ""
+                                                     << ""
+                                                     << "{home}"
+                                                     << "Untitled.glyphs";
+    QTest::newRow("untitled, a folder used before") << "used"
+                                                    << ""
+                                                    << "used"
+                                                    << "Untitled.glyphs";
+    QTest::newRow("the folder used before is gone") << "gone"
+                                                    << ""
+                                                    << "{home}"
+                                                    << "Untitled.glyphs";
+    QTest::newRow("opened from wave.glyphs") << "used"
+                                             << "songs/wave.glyphs"
+                                             << "songs"
+                                             << "wave.glyphs";
+}
+
+void TestLibrary::saveProposesAName()
+{
+    QFETCH(QString, lastFolder);
+    QFETCH(QString, opened);
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const auto restoreHome = qScopeGuard([&realHome] { qputenv("HOME", realHome); });
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("used")));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("songs")));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8")
+        .remove(QStringLiteral("Workbench"));
+    if (!lastFolder.isEmpty())
+        WorkbenchSettings::setLastFolder(m_dir.filePath(lastFolder));
+    if (!opened.isEmpty()) {
+        QString error;
+        QVERIFY2(PatternLibrary().write(m_dir.filePath(opened), &error), qPrintable(error));
+        QVERIFY(document()->openFile(m_dir.filePath(opened), m_library));
+        // Opening remembers its folder; Save As still starts beside the file.
+        WorkbenchSettings::setLastFolder(m_dir.filePath(lastFolder));
+    }
+
+    const FileProposal proposal = proposedFile([this] { action("mnuSaveAs")->trigger(); });
+    const QString expected =
+        folder == QLatin1String("{home}") ? home.path() : m_dir.filePath(folder);
+    QCOMPARE(proposal.folder, QDir(expected).absolutePath());
+    QCOMPARE(proposal.file, QDir(expected).absoluteFilePath(file));
+    QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("Documents.glyphs"))));
     QVERIFY(m_messages.isEmpty());
 }
 

@@ -35,9 +35,15 @@ struct Choice
     QString filter;
 };
 
-// An empty path when the user cancelled.
+// An empty path when the user cancelled. The dialog opens in `folder` (the home folder when it
+// does not exist), with `fileName` proposed for a file to save.
 Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QString &folder,
-              const QStringList &filters, const QString &selectedFilter = QString());
+              const QStringList &filters, const QString &selectedFilter = QString(),
+              const QString &fileName = QString());
+
+// `name` (a library's, an animation's) as a file name with `suffix`: the characters that file
+// systems refuse become '_', and `fallback` stands in for a name with nothing left.
+QString fileNameFor(const QString &name, const QString &suffix, const QString &fallback);
 
 using Handler =
     std::function<Choice(Purpose purpose, const QString &caption, const QStringList &filters)>;

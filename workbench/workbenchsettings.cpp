@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace WorkbenchSettings {
 
@@ -107,7 +106,7 @@ QString lastFolder()
     const QString folder = value(LastFolderKey).toString();
     if (!folder.isEmpty() && QDir(folder).exists())
         return folder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir::homePath();
 }
 
 void setLastFolder(const QString &folder)

@@ -26,6 +26,7 @@ void setLastBareFormat(TextFormats::Format format);
 int exportDotSize();
 void setExportDotSize(int dotSize);
 
+// The folder last used, while it exists; else the home folder.
 QString lastFolder();
 void setLastFolder(const QString &folder);
 
