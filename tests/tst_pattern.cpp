@@ -10,7 +10,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -95,6 +97,7 @@ private slots:
     void libraryRefused();
     void hugeLibraryRefused();
     void failedSaveKeepsOldFile();
+    void lockedFolderIsNamed();
     void starterSet();
 
 private:
@@ -608,6 +611,45 @@ void TestPattern::failedSaveKeepsOldFile()
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), refused ? before : library.toJson());
+}
+
+// The file may be written, but its folder takes no new file, and saving writes a new file and
+// swaps it in: the message names the folder. Root is held back only by an immutable folder.
+void TestPattern::lockedFolderIsNamed()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("immutable"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/kept.glyphs");
+    PatternLibrary library = ::starterSet();
+    QString error;
+    QVERIFY2(library.write(path, &error), qPrintable(error));
+    const QByteArray before = library.toJson();
+
+    const bool root = ::geteuid() == 0;
+    const auto lock = [&folder, root](bool locked) {
+        if (!root)
+            return QFile::setPermissions(
+                folder,
+                QFile::ReadOwner | QFile::ExeOwner |
+                    (locked ? QFile::Permissions() : QFile::Permissions(QFile::WriteOwner)));
+        return QProcess::execute(QStringLiteral("chattr"),
+                                 {locked ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) ==
+               0;
+    };
+    if (!lock(true))
+        QSKIP("This file system cannot keep root from making files in a folder.");
+    const auto unlock = qScopeGuard([&lock] { lock(false); });
+    QVERIFY(QFileInfo(path).isWritable());
+
+    library.patterns.removeFirst();
+    QVERIFY(!library.write(path, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot save the pattern library %1: no new file can "
+                                             "be made in its folder %2 (")
+                                  .arg(path, folder)),
+             qPrintable(error));
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
 }
 
 void TestPattern::starterSet()
