@@ -12,6 +12,7 @@
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
+#include "patternclipboard.h"
 #include "patternimage.h"
 #include "patternlibrary.h"
 #include "portresolver.h"
@@ -70,10 +71,6 @@ const TransformItem TransformItems[] = {
     {Transform::MirrorTopBottom, QT_TR_NOOP("&Mirror"), QT_TR_NOOP("&Top to Bottom"),
      QT_TR_NOOP("Mirror Top to Bottom"), Qt::CTRL | Qt::SHIFT | Qt::Key_M},
 };
-
-// What Copy adds for this program itself: the module bytes, so that its own pattern pastes back
-// without a question, whatever text format was chosen.
-constexpr char PatternMimeType[] = "application/x-glyphsmith-pattern";
 
 // The dot sizes a picture is exported at, with the file dialog's filter for each.
 constexpr int ExportDotSizes[] = {1, 16, 32};
@@ -343,26 +340,21 @@ Pattern WorkbenchActions::gridPattern() const
     return Pattern::fromColumns(m_window->grid().columnValues());
 }
 
+// Beside the text in the chosen format, the module bytes, so that the program's own pattern
+// pastes back without a question.
 void WorkbenchActions::copy()
 {
-    const Pattern pattern = gridPattern();
-    auto *data = new QMimeData;
-    data->setText(TextFormats::write(pattern, WorkbenchSettings::copyFormat()));
-    data->setImageData(PatternImage::render(pattern, 16));
-    data->setData(QLatin1String(PatternMimeType), bytesText(pattern).toLatin1());
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(PatternClipboard::mimeData(
+        {NamedPattern{QString(), gridPattern(), {}}}, WorkbenchSettings::copyFormat()));
 }
 
 void WorkbenchActions::paste()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasFormat(QLatin1String(PatternMimeType))) {
-        const auto own =
-            patternFromBytesText(QString::fromLatin1(data->data(QLatin1String(PatternMimeType))));
-        if (own) {
-            m_window->gridEditor()->setPattern(own->columns(), tr("Paste"));
-            return;
-        }
+    // Patterns copied in the library window come as they are: the first of them.
+    if (const auto own = PatternClipboard::ownPatterns(data)) {
+        m_window->gridEditor()->setPattern(own->constFirst().pattern.columns(), tr("Paste"));
+        return;
     }
     const bool hasImage = data && data->hasImage();
     if (data && data->hasText() && !data->text().trimmed().isEmpty()) {

@@ -503,17 +503,24 @@ std::optional<Images> parseImages(const QString &text)
     const auto list = bracketed(code, u'{', u'}', error);
     if (!list)
         return std::nullopt;
+    static const QRegularExpression wide(QStringLiteral("^0[xX][0-9a-fA-F]{3,}"));
+    const QString declared = code.left(code.indexOf(u'{'));
+    // Rows of a C array are small numbers too: only 64-bit numbers make images, declared so or
+    // written wider than a byte.
+    bool images64 =
+        declared.contains(QLatin1String("64")) || declared.contains(QLatin1String("long long"));
     Images images;
     for (const QString &token : tokens(*list)) {
         const auto value = number(token);
         if (!value || token.startsWith(QLatin1Char('B')) ||
             token.startsWith(QLatin1String("0b"), Qt::CaseInsensitive))
             return std::nullopt;
+        images64 = images64 || *value > 0xFF || wide.match(token).hasMatch();
         images.patterns.append(Pattern::fromBits(*value));
     }
-    if (images.patterns.size() < 2)
+    if (images.patterns.size() < 2 || !images64)
         return std::nullopt;
-    if (const auto m = declaration.match(code.left(code.indexOf(u'{'))); m.hasMatch())
+    if (const auto m = declaration.match(declared); m.hasMatch())
         images.name = m.captured(1);
     return images;
 }

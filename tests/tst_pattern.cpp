@@ -299,7 +299,13 @@ void TestPattern::webEditorImages_data()
     QTest::newRow("suffixes, comments, a trailing comma")
         << "// two\nconst uint64_t PROGMEM frames[2] = {0x1ULL, /* b */ 0x2ULL,};"
         << QList<quint64>{1, 2} << "frames";
-    QTest::newRow("a bare list") << "{0x1, 0x80}" << QList<quint64>{1, 0x80} << "";
+    QTest::newRow("a bare list of 64-bit numbers")
+        << "{0x0000000000000001, 0x0000000000000080}" << QList<quint64>{1, 0x80} << "";
+    QTest::newRow("a bare list of bytes is no images") << "{0x1, 0x80}" << QList<quint64>{} << "";
+    QTest::newRow("a C array of rows is no images")
+        << "const uint8_t x[8] = {0x80, 0, 0, 0, 0, 0, 0, 0};" << QList<quint64>{} << "";
+    QTest::newRow("numbers too wide for rows")
+        << "int x[] = {4096, 1}" << QList<quint64>{4096, 1} << "x";
     QTest::newRow("one image is no animation")
         << "const uint64_t IMAGES[] = {0x1};" << QList<quint64>{} << "";
     QTest::newRow("binary numbers are rows, not images")
