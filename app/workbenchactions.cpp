@@ -471,11 +471,11 @@ void WorkbenchActions::pastePicture(const QImage &image, const QString &source)
                                        .arg(image.height()));
         return;
     }
-    const auto levels = PatternImage::levels(image);
+    const auto levels = PatternImage::levels(image, WorkbenchSettings::imageFit());
     // A picture of crisp black and white dots, as Copy makes, needs no threshold chosen.
     const auto pattern = PatternImage::isCrisp(levels)
                              ? std::optional<Pattern>(PatternImage::threshold(levels))
-                             : ImageImportDialog::run(m_window, levels, source);
+                             : ImageImportDialog::run(m_window, image, source);
     if (pattern)
         m_window->gridEditor()->setPattern(pattern->columns(), tr("Paste"));
 }
@@ -501,13 +501,13 @@ void WorkbenchActions::importImage()
 bool WorkbenchActions::importImageFile(const QString &path)
 {
     QString error;
-    const auto levels = PatternImage::readLevels(path, &error);
-    if (!levels) {
+    const auto image = PatternImage::readImage(path, &error);
+    if (!image) {
         MessageBox::show(m_window, error);
         return false;
     }
     WorkbenchSettings::setLastFolder(QFileInfo(path).absolutePath());
-    const auto pattern = ImageImportDialog::run(m_window, *levels, path);
+    const auto pattern = ImageImportDialog::run(m_window, *image, path);
     return pattern && m_window->gridEditor()->setPattern(pattern->columns(), tr("Import Image"));
 }
 

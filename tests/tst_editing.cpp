@@ -13,6 +13,7 @@
 #include "testsupport.h"
 #include "textformats.h"
 #include "workbenchactions.h"
+#include "workbenchsettings.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -23,7 +24,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +36,7 @@ using TextFormats::Format;
 
 Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(PatternImage::Fit)
 
 namespace {
 
@@ -106,6 +110,9 @@ private slots:
     void copyThenPaste_data();
     void copyThenPaste();
     void importImage();
+    void importImageFit_data();
+    void importImageFit();
+    void importImageFitIsRemembered();
 
 private:
     void press(int column, int row);
@@ -634,6 +641,88 @@ void TestEditing::importImage()
              qPrintable(m_messages.first()));
     QCOMPARE(m_window->grid().columnValues(), before);
     ImageImportDialog::setHandler({});
+}
+
+namespace {
+// Twice as wide as high, black in its left quarter: each fit makes another pattern of it.
+QImage leftQuarterBlack()
+{
+    QImage image(32, 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    return image;
+}
+} // namespace
+
+void TestEditing::importImageFit_data()
+{
+    QTest::addColumn<PatternImage::Fit>("fit");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("kept whole") << PatternImage::Fit::KeepAspect
+                                << hex("FC C3 C3 00 00 00 00 00 00");
+    QTest::newRow("cropped") << PatternImage::Fit::Crop << hex("FC 00 00 00 00 00 00 00 00");
+    QTest::newRow("stretched") << PatternImage::Fit::Stretch << hex("FC FF FF 00 00 00 00 00 00");
+}
+
+// The fit chosen last comes to the picture imported next, down to the bytes on the line.
+void TestEditing::importImageFit()
+{
+    QFETCH(PatternImage::Fit, fit);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wide.png"));
+    QVERIFY(leftQuarterBlack().save(path));
+    WorkbenchSettings::setImageFit(fit);
+    ImageImportDialog::setHandler([](const PatternImage::DotLevels &levels, const QString &source) {
+        ImageImportDialog dialog(levels, source);
+        return std::optional<Pattern>(dialog.pattern());
+    });
+    QVERIFY(m_window->workbench()->importImageFile(path));
+    ImageImportDialog::setHandler({});
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
+                      Qt::LeftButton);
+    QCOMPARE(m_pty->read(int(line.size())), line);
+}
+
+// The dialog offers the three fits for a picture that is not square, starts on the one taken
+// last, and remembers the one accepted in [Workbench].
+void TestEditing::importImageFitIsRemembered()
+{
+    using Fit = PatternImage::Fit;
+    WorkbenchSettings::setImageFit(Fit::Stretch);
+    {
+        ImageImportDialog dialog(leftQuarterBlack(), QStringLiteral("wide.png"));
+        QVERIFY(dialog.fitButton(Fit::Stretch)->isChecked());
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0xC0));
+        const QImage before = dialog.preview().toImage();
+        dialog.fitButton(Fit::KeepAspect)->click();
+        QCOMPARE(dialog.pattern().rows()[0], quint8(0));
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0xC0));
+        QVERIFY(dialog.preview().toImage() != before); // the preview follows
+        // Light parts lit: the dots beside the picture stay dark.
+        dialog.lightIsLitBox()->setChecked(true);
+        QCOMPARE(dialog.pattern().rows()[0], quint8(0));
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0x3F));
+        dialog.reject();
+    }
+    QCOMPARE(WorkbenchSettings::imageFit(), Fit::Stretch); // cancelled: nothing remembered
+    {
+        ImageImportDialog dialog(leftQuarterBlack(), QStringLiteral("wide.png"));
+        dialog.fitButton(Fit::Crop)->click();
+        dialog.accept();
+    }
+    QCOMPARE(WorkbenchSettings::imageFit(), Fit::Crop);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8");
+    QCOMPARE(settings.value(QStringLiteral("Workbench/ImageFit")).toString(),
+             QStringLiteral("crop"));
+    // A square picture looks the same every way: nothing to choose.
+    QImage square(16, 16, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    ImageImportDialog dialog(square, QStringLiteral("square.png"));
+    QVERIFY(!dialog.fitButton(Fit::Crop)->isEnabled());
 }
 
 QTEST_MAIN(TestEditing)

@@ -22,6 +22,7 @@ using TextFormats::Format;
 
 Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(Transform)
+Q_DECLARE_METATYPE(PatternImage::Fit)
 Q_DECLARE_METATYPE(QList<Transform>)
 
 namespace {
@@ -88,6 +89,8 @@ private slots:
 
     void imageRoundTrip_data();
     void imageRoundTrip();
+    void pictureFits_data();
+    void pictureFits();
     void pictureRefused_data();
     void pictureRefused();
 
@@ -420,6 +423,60 @@ void TestPattern::imageRoundTrip()
         QCOMPARE(PatternImage::threshold(*levels).bits(), pattern.bits());
     }
     QCOMPARE(QImage(path).size(), QSize(8 * dotSize, 8 * dotSize));
+}
+
+void TestPattern::pictureFits_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("black"); // the rest is white
+    QTest::addColumn<PatternImage::Fit>("fit");
+    QTest::addColumn<bool>("lightIsLit");
+    QTest::addColumn<QList<int>>("rows");
+    using Fit = PatternImage::Fit;
+    const QSize wide(32, 16);
+    const QRect leftQuarter(0, 0, 8, 16);
+    QTest::newRow("wide, stretched") << wide << leftQuarter << Fit::Stretch << false
+                                     << QList<int>{0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0};
+    QTest::newRow("wide, cropped to the middle")
+        << wide << leftQuarter << Fit::Crop << false << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("wide, kept whole") << wide << leftQuarter << Fit::KeepAspect << false
+                                      << QList<int>{0, 0, 0xC0, 0xC0, 0xC0, 0xC0, 0, 0};
+    QTest::newRow("wide, kept whole, light parts lit")
+        << wide << leftQuarter << Fit::KeepAspect << true
+        << QList<int>{0, 0, 0x3F, 0x3F, 0x3F, 0x3F, 0, 0};
+    const QSize tall(16, 32);
+    const QRect topQuarter(0, 0, 16, 8);
+    QTest::newRow("tall, kept whole") << tall << topQuarter << Fit::KeepAspect << false
+                                      << QList<int>{0x3C, 0x3C, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("tall, cropped")
+        << tall << topQuarter << Fit::Crop << false << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("tall, stretched")
+        << tall << topQuarter << Fit::Stretch << false << QList<int>{0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("square, every fit the same")
+        << QSize(16, 16) << QRect(0, 0, 8, 16) << Fit::KeepAspect << false
+        << QList<int>{0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0};
+}
+
+void TestPattern::pictureFits()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, black);
+    QFETCH(PatternImage::Fit, fit);
+    QFETCH(bool, lightIsLit);
+    QFETCH(QList<int>, rows);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = black.top(); y <= black.bottom(); ++y) {
+        for (int x = black.left(); x <= black.right(); ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    const auto levels = PatternImage::levels(image, fit, lightIsLit ? 0 : 255);
+    const Pattern pattern =
+        PatternImage::threshold(levels, PatternImage::DefaultThreshold, lightIsLit);
+    QList<int> got;
+    for (quint8 row : pattern.rows())
+        got.append(row);
+    QCOMPARE(got, rows);
 }
 
 void TestPattern::pictureRefused_data()

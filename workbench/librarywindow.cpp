@@ -484,10 +484,10 @@ std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
                                       "or larger than the workbench takes."));
             return std::nullopt;
         }
-        const auto levels = PatternImage::levels(image);
+        const auto levels = PatternImage::levels(image, WorkbenchSettings::imageFit());
         const auto pattern = PatternImage::isCrisp(levels)
                                  ? std::optional<Pattern>(PatternImage::threshold(levels))
-                                 : ImageImportDialog::run(this, levels, tr("the clipboard"));
+                                 : ImageImportDialog::run(this, image, tr("the clipboard"));
         if (!pattern)
             return std::nullopt;
         return QList<NamedPattern>{{QString(), *pattern, {}}};
