@@ -19,9 +19,12 @@ QString tr(const char *text)
 bool displayMissing(const QStringList &arguments)
 {
     QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const qsizetype option = arguments.indexOf(QStringLiteral("-platform"));
-    if (option > 0)
-        platform = arguments.value(option + 1);
+    // Qt reads the platform as the word after -platform or --platform, and in no other form.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("-platform") ||
+            arguments.at(i) == QLatin1String("--platform"))
+            platform = arguments.at(i + 1);
+    }
     if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
         !platform.startsWith(QLatin1String("wayland")))
         return false;
@@ -160,6 +163,15 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // What Qt did not take is no option of Qt's after all (--platform=offscreen, which Qt does
+    // not read), and is refused as before.
+    QCommandLineParser rest;
+    rest.addOptions({help, helpAll, version});
+    if (!rest.parse(QCoreApplication::arguments()))
+        return usageError(rest.errorText());
+    if (!rest.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(rest.positionalArguments().constFirst()));
     const auto window = startMainWindow();
     return app.exec();
 }

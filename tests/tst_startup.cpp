@@ -586,6 +586,9 @@ void TestStartup::commandLine_data()
     QTest::newRow("Qt's options, no display")
         << QStringList{"-qwindowtitle", "Glyphs", "-reverse", "--style=fusion"} << 1 << "^$"
         << "^glyphsmith: no display found;";
+    QTest::newRow("Qt's option in a form Qt does not read")
+        << QStringList{"-platform", "offscreen", "--platform=minimal"} << 2 << "^$"
+        << "^glyphsmith: Unknown option 'platform'";
     QTest::newRow("help with Qt's options")
         << QStringList{"--help-all"} << 0
         << "^Usage: glyphsmith \\[options\\]\n(.|\n)*\n  --platform <platformName\\[:options\\]>"
