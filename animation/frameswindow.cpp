@@ -434,8 +434,10 @@ QString FramesWindow::chooseExport(const QString &caption, const QString &filter
         MessageBox::show(this, tr("The animation has no frames to export."));
         return {};
     }
+    const QString name = FileChooser::fileNameFor(
+        m_editor->animations().at(m_editor->currentAnimation()).name, suffix, tr("Animation"));
     auto choice = FileChooser::choose(this, FileChooser::Purpose::Save, caption,
-                                      EditorSettings::lastFolder(), {filter});
+                                      EditorSettings::lastFolder(), {filter}, QString(), name);
     if (choice.path.isEmpty())
         return {};
     if (QFileInfo(choice.path).suffix().isEmpty())

@@ -19,13 +19,93 @@ QString tr(const char *text)
 bool displayMissing(const QStringList &arguments)
 {
     QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
-    const qsizetype option = arguments.indexOf(QStringLiteral("-platform"));
-    if (option > 0)
-        platform = arguments.value(option + 1);
+    // Qt reads the platform as the word after -platform or --platform, and in no other form.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("-platform") ||
+            arguments.at(i) == QLatin1String("--platform"))
+            platform = arguments.at(i + 1);
+    }
     if (!platform.isEmpty() && !platform.startsWith(QLatin1String("xcb")) &&
         !platform.startsWith(QLatin1String("wayland")))
         return false;
     return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+struct QtOption
+{
+    const char *name;
+    const char *valueName; // nullptr: a switch
+    const char *description;
+};
+
+// The options QApplication takes out of the command line (Qt 6.4, with the X11 ones of the xcb
+// platform and QApplication's own), so that the first reading, made before any display is
+// needed, knows them from mistakes. --help-all lists them with Qt's own descriptions.
+constexpr QtOption QtOptions[] = {
+    {"qmljsdebugger", "value",
+     QT_TRANSLATE_NOOP("main", "Activates the QML/JS debugger with a specified port. The value "
+                               "must be of format port:1234[,block]. \"block\" makes the "
+                               "application wait for a connection.")},
+    {"platform", "platformName[:options]",
+     QT_TRANSLATE_NOOP("main", "QPA plugin. See QGuiApplication documentation for available "
+                               "options for each plugin.")},
+    {"platformpluginpath", "path", QT_TRANSLATE_NOOP("main", "Path to the platform plugins.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("main", "Platform theme.")},
+    {"plugin", "plugin",
+     QT_TRANSLATE_NOOP("main", "Additional plugins to load, can be specified multiple times.")},
+    {"qwindowgeometry", "geometry",
+     QT_TRANSLATE_NOOP("main", "Window geometry for the main window, using the X11-syntax, like "
+                               "100x100+50+50.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("main", "Default window icon.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("main", "Title of the first window.")},
+    {"reverse", nullptr,
+     QT_TRANSLATE_NOOP("main", "Sets the application's layout direction to Qt::RightToLeft "
+                               "(debugging helper).")},
+    {"session", "session",
+     QT_TRANSLATE_NOOP("main", "Restores the application from an earlier session.")},
+    {"style", "style",
+     QT_TRANSLATE_NOOP("main", "Sets the application's GUI style; which styles there are "
+                               "depends on the system.")},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("main", "Sets the application's style sheet.")},
+    {"widgetcount", nullptr,
+     QT_TRANSLATE_NOOP("main", "Reports at the end how many widgets were left undestroyed and "
+                               "how many existed at most at the same time.")},
+    {"display", "display", QT_TRANSLATE_NOOP("main", "Display name, overrides $DISPLAY (X11).")},
+    {"name", "name", QT_TRANSLATE_NOOP("main", "Instance name according to ICCCM 4.1.2.5 (X11).")},
+    {"nograb", nullptr,
+     QT_TRANSLATE_NOOP("main", "Disable mouse grabbing (useful in debuggers) (X11).")},
+    {"dograb", nullptr,
+     QT_TRANSLATE_NOOP("main", "Force mouse grabbing (even when running in a debugger) (X11).")},
+    {"visual", "id", QT_TRANSLATE_NOOP("main", "ID of the X11 Visual to use (X11).")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("main", "Alias for --qwindowgeometry (X11).")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("main", "Alias for --qwindowicon (X11).")},
+    {"title", "title", QT_TRANSLATE_NOOP("main", "Alias for --qwindowtitle (X11).")},
+};
+
+// Qt's options, listed in the help or only known.
+QList<QCommandLineOption> qtOptions(bool listed)
+{
+    QList<QCommandLineOption> options;
+    for (const QtOption &qt : QtOptions) {
+        QCommandLineOption option(QLatin1String(qt.name), tr(qt.description),
+                                  qt.valueName ? QLatin1String(qt.valueName) : QString());
+        if (!listed)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.append(option);
+    }
+    return options;
+}
+
+QString helpText(const QCommandLineParser &parser)
+{
+    QString text = parser.helpText();
+    return text.replace(QLatin1String("<executable_name>"), QLatin1String("glyphsmith"));
+}
+
+int usageError(const QString &error)
+{
+    std::fprintf(stderr, "glyphsmith: %s\nTry 'glyphsmith --help'.\n", qPrintable(error));
+    return 2;
 }
 
 } // namespace
@@ -33,31 +113,48 @@ bool displayMissing(const QStringList &arguments)
 int main(int argc, char *argv[])
 {
     // The command line is read before any display is needed, so that --help and --version work
-    // in a plain terminal.
+    // in a plain terminal and a mistake is named there, not lost behind a missing display.
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHSMITH_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    const QString description =
         tr("Pattern editor and remote control for an 8x8 LED dot-matrix module on a serial "
            "port.\nThe module's port is chosen in the menu \"Communication\"; COM1 to COM6 stand "
-           "for devices as the README describes."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    // Qt's own options (-platform, -display, ...) are unknown here until QApplication has taken
-    // them out, so the first reading only looks for help and version.
-    parser.parse(arguments);
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        QString text = parser.helpText();
-        text.replace(QLatin1String("<executable_name>"), QLatin1String("glyphsmith"));
-        std::fputs(qPrintable(text), stdout);
+           "for devices as the README describes.");
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  tr("Displays help on commandline options."));
+    const QCommandLineOption helpAll(QStringLiteral("help-all"),
+                                     tr("Displays help including Qt specific options."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     tr("Displays version information."));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description);
+    parser.addOptions({help, helpAll, version});
+    parser.addOptions(qtOptions(false));
+    // Qt's options are words behind one dash (-platform offscreen), as Qt reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpAll)) {
+        QCommandLineParser all;
+        all.setApplicationDescription(description);
+        all.addOptions({help, helpAll, version});
+        all.addOptions(qtOptions(true));
+        std::fputs(qPrintable(helpText(all)), stdout);
+        return 0;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(helpText(parser)), stdout);
         return 0;
     }
     if (parser.isSet(version)) {
         std::printf("glyphsmith %s\n", GLYPHSMITH_VERSION);
         return 0;
     }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(parser.positionalArguments().constFirst()));
     if (displayMissing(arguments)) {
         std::fputs(qPrintable(tr("glyphsmith: no display found; the program needs a graphical "
                                  "display (set DISPLAY, or run it under xvfb-run)\n")),
@@ -66,14 +163,15 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    if (!parser.parse(QCoreApplication::arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString error = parser.errorText().isEmpty()
-                                  ? QStringLiteral("unexpected argument '%1'")
-                                        .arg(parser.positionalArguments().constFirst())
-                                  : parser.errorText();
-        std::fprintf(stderr, "glyphsmith: %s\nTry 'glyphsmith --help'.\n", qPrintable(error));
-        return 2;
-    }
+    // What Qt did not take is no option of Qt's after all (--platform=offscreen, which Qt does
+    // not read), and is refused as before.
+    QCommandLineParser rest;
+    rest.addOptions({help, helpAll, version});
+    if (!rest.parse(QCoreApplication::arguments()))
+        return usageError(rest.errorText());
+    if (!rest.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("unexpected argument '%1'")
+                              .arg(rest.positionalArguments().constFirst()));
     const auto window = startMainWindow();
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
+#include "patternclipboard.h"
 #include "patternimage.h"
 #include "patternlibrary.h"
 #include "portresolver.h"
@@ -70,10 +71,6 @@ const TransformItem TransformItems[] = {
     {Transform::MirrorTopBottom, QT_TR_NOOP("&Mirror"), QT_TR_NOOP("&Top to Bottom"),
      QT_TR_NOOP("Mirror Top to Bottom"), Qt::CTRL | Qt::SHIFT | Qt::Key_M},
 };
-
-// What Copy adds for this program itself: the module bytes, so that its own pattern pastes back
-// without a question, whatever text format was chosen.
-constexpr char PatternMimeType[] = "application/x-glyphsmith-pattern";
 
 // The dot sizes a picture is exported at, with the file dialog's filter for each.
 constexpr int ExportDotSizes[] = {1, 16, 32};
@@ -340,26 +337,21 @@ Pattern WorkbenchActions::gridPattern() const
     return Pattern::fromColumns(m_window->grid().columnValues());
 }
 
+// Beside the text in the chosen format, the module bytes, so that the program's own pattern
+// pastes back without a question.
 void WorkbenchActions::copy()
 {
-    const Pattern pattern = gridPattern();
-    auto *data = new QMimeData;
-    data->setText(TextFormats::write(pattern, EditorSettings::copyFormat()));
-    data->setImageData(PatternImage::render(pattern, 16));
-    data->setData(QLatin1String(PatternMimeType), bytesText(pattern).toLatin1());
-    QGuiApplication::clipboard()->setMimeData(data);
+    QGuiApplication::clipboard()->setMimeData(PatternClipboard::mimeData(
+        {NamedPattern{QString(), gridPattern(), {}}}, EditorSettings::copyFormat()));
 }
 
 void WorkbenchActions::paste()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasFormat(QLatin1String(PatternMimeType))) {
-        const auto own =
-            patternFromBytesText(QString::fromLatin1(data->data(QLatin1String(PatternMimeType))));
-        if (own) {
-            m_window->gridEditor()->setPattern(own->columns(), tr("Paste"));
-            return;
-        }
+    // Patterns copied in the library window come as they are: the first of them.
+    if (const auto own = PatternClipboard::ownPatterns(data)) {
+        m_window->gridEditor()->setPattern(own->constFirst().pattern.columns(), tr("Paste"));
+        return;
     }
     const bool hasImage = data && data->hasImage();
     if (data && data->hasText() && !data->text().trimmed().isEmpty()) {
@@ -380,7 +372,14 @@ void WorkbenchActions::paste()
 
 bool WorkbenchActions::pasteText(const QString &text)
 {
+    if (const auto images = TextFormats::parseImages(text))
+        return pasteImages(images->patterns, images->name);
     const auto detection = TextFormats::detect(text);
+    if (detection.nothingFound) {
+        MessageBox::show(m_window, tr("Nothing was pasted: no pattern was found in the text on the "
+                                      "clipboard."));
+        return false;
+    }
     if (detection.formats.isEmpty()) {
         MessageBox::show(m_window,
                          tr("Nothing was pasted: the text on the clipboard is not a pattern, as "
@@ -411,6 +410,49 @@ bool WorkbenchActions::pasteText(const QString &text)
     return m_window->gridEditor()->setPattern(reading.pattern.columns(), tr("Paste"));
 }
 
+// The web editor keeps an animation as one list of pictures: the user says whether it becomes an
+// animation of the library, or only its first picture goes on the grid.
+bool WorkbenchActions::pasteImages(const QList<Pattern> &images, const QString &arrayName)
+{
+    const auto &animations = framesEditor()->animations();
+    const auto taken = [&animations](const QString &name) {
+        return std::any_of(animations.begin(), animations.end(),
+                           [&name](const Animation &a) { return a.name == name; });
+    };
+    QString name = arrayName.isEmpty() ? framesEditor()->unusedName() : arrayName;
+    for (int number = 2; taken(name); ++number)
+        name = QStringLiteral("%1 %2").arg(arrayName).arg(number);
+
+    const bool fits = images.size() <= Frames::MaxFrames;
+    QStringList choices;
+    if (fits)
+        choices.append(tr("Add as &Animation"));
+    choices.append(tr("Paste the &First Picture"));
+    const QString text =
+        tr("The clipboard holds %1 pictures, as the web editor keeps an animation.")
+            .arg(images.size());
+    const QString detail =
+        fits ? tr("Add them as the frames of a new animation \"%1\" of the pattern library "
+                  "%2, or paste only the first picture on the grid?")
+                   .arg(name, library()->displayName())
+             : tr("An animation holds at most %1 frames. Paste only the first picture on the "
+                  "grid?")
+                   .arg(Frames::MaxFrames);
+    const auto chosen = ChoiceQuestion::ask(m_window, text, detail, choices);
+    if (!chosen)
+        return false;
+    if (!fits || *chosen == 1)
+        return m_window->gridEditor()->setPattern(
+            images.constFirst().columns(), tr("Paste the first of %1 pictures").arg(images.size()));
+    QList<Frame> frames;
+    for (const Pattern &image : images)
+        frames.append(Frame{image.columns(), Frames::DefaultDurationMs});
+    if (!framesEditor()->newAnimation(name, frames, tr("Paste animation \"%1\"").arg(name)))
+        return false;
+    showFrames();
+    return true;
+}
+
 void WorkbenchActions::pastePicture(const QImage &image, const QString &source)
 {
     if (image.isNull()) {
@@ -426,11 +468,11 @@ void WorkbenchActions::pastePicture(const QImage &image, const QString &source)
                                        .arg(image.height()));
         return;
     }
-    const auto levels = PatternImage::levels(image);
+    const auto levels = PatternImage::levels(image, EditorSettings::imageFit());
     // A picture of crisp black and white dots, as Copy makes, needs no threshold chosen.
     const auto pattern = PatternImage::isCrisp(levels)
                              ? std::optional<Pattern>(PatternImage::threshold(levels))
-                             : ImageImportDialog::run(m_window, levels, source);
+                             : ImageImportDialog::run(m_window, image, source);
     if (pattern)
         m_window->gridEditor()->setPattern(pattern->columns(), tr("Paste"));
 }
@@ -456,13 +498,13 @@ void WorkbenchActions::importImage()
 bool WorkbenchActions::importImageFile(const QString &path)
 {
     QString error;
-    const auto levels = PatternImage::readLevels(path, &error);
-    if (!levels) {
+    const auto image = PatternImage::readImage(path, &error);
+    if (!image) {
         MessageBox::show(m_window, error);
         return false;
     }
     EditorSettings::setLastFolder(QFileInfo(path).absolutePath());
-    const auto pattern = ImageImportDialog::run(m_window, *levels, path);
+    const auto pattern = ImageImportDialog::run(m_window, *image, path);
     return pattern && m_window->gridEditor()->setPattern(pattern->columns(), tr("Import Image"));
 }
 

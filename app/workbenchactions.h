@@ -42,6 +42,9 @@ public:
     // Text in any workbench format; false (and the user told why) when it is no pattern.
     bool pasteText(const QString &text);
     void pastePicture(const QImage &image, const QString &source);
+    // Several pictures at once (the web editor's IMAGES block): a new animation of the library,
+    // or the first picture on the grid, as the user chooses. False when nothing changed.
+    bool pasteImages(const QList<Pattern> &images, const QString &arrayName);
     void applyTransform(Transform transform);
     void importImage();
     bool importImageFile(const QString &path);

@@ -13,6 +13,7 @@
 #include "questions.h"
 #include "moduleconnection.h"
 #include "textglyph.h"
+#include "thumbnaildelegate.h"
 #include "windowstyle.h"
 #include "editorsettings.h"
 
@@ -33,6 +34,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 
@@ -79,6 +81,32 @@ QPushButton *button(QAction *action, QWidget *parent)
     QObject::connect(action, &QAction::enabledChanged, b, &QPushButton::setEnabled);
     return b;
 }
+
+// One character for each slot, ten at most, counted as characters, not UTF-16 units. What
+// would go past the tenth is left out where it was put in, as a maximum length does: a key
+// typed into a full box, the end of a paste that does not fit.
+class SlotCharacters : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        QList<char32_t> codes;
+        for (const char32_t c : input.toUcs4())
+            codes.append(c);
+        const qsizetype excess = codes.size() - CharacterBank::Slots;
+        if (excess <= 0)
+            return Acceptable;
+        const qsizetype cursor = QStringView(input).left(pos).toUcs4().size();
+        const qsizetype from = qMax<qsizetype>(0, cursor - excess);
+        codes.remove(from, cursor - from);
+        codes.resize(qMin<qsizetype>(codes.size(), CharacterBank::Slots));
+        input = QString::fromUcs4(codes.constData(), codes.size());
+        pos = int(QString::fromUcs4(codes.constData(), qMin(from, codes.size())).size());
+        return Acceptable;
+    }
+};
 
 QListView *iconList(const char *name, QWidget *parent)
 {
@@ -169,16 +197,15 @@ void CharactersWindow::buildSlotPart(QGroupBox *box)
     m_bankModel = new BankModel(m_bank, this);
     m_slots = iconList("lstSlots", box);
     m_slots->setModel(m_bankModel);
-    m_slots->setWordWrap(true);
-    // Each slot is measured for itself: the marks other than "uploaded" are bold.
-    m_slots->setUniformItemSizes(false);
     const QSize thumbnail = BankModel::thumbnailSize();
     m_slots->setIconSize(thumbnail);
-    // Marks other than "uploaded" are bold.
+    // Every slot takes a whole cell, wide enough for the longest mark in bold, so that a mark
+    // that changes leaves nothing of the old one behind.
     QFont bold = font();
     bold.setBold(true);
     const int cell = QFontMetrics(bold).horizontalAdvance(tr("never uploaded")) + 16;
     m_slots->setGridSize(QSize(cell, thumbnail.height() + 3 * fontMetrics().height() + 8));
+    m_slots->setItemDelegate(new ThumbnailDelegate(m_slots->gridSize(), m_slots));
     m_slots->setMinimumHeight(2 * m_slots->gridSize().height() + 8);
     m_slots->setMinimumWidth(5 * cell + 24);
     // Patterns dragged from the library window land on a slot.
@@ -254,7 +281,8 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     m_threshold = new QSlider(Qt::Horizontal, box);
     m_threshold->setObjectName(QStringLiteral("sldThreshold"));
     m_threshold->setRange(1, 100);
-    m_threshold->setValue(50);
+    // At 8 dots, a quarter of a dot's pixels lets even the thin strokes of ! ' , . : ; show.
+    m_threshold->setValue(25);
     m_threshold->setPageStep(10);
     thresholdLabel->setBuddy(m_threshold);
     m_thresholdValue = new QLabel(box);
@@ -281,6 +309,7 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     const int thumbnail = 8 * GlyphModel::ThumbnailDotSize;
     m_glyphs->setIconSize(QSize(thumbnail, thumbnail));
     m_glyphs->setGridSize(QSize(thumbnail + 14, thumbnail + fontMetrics().height() + 10));
+    m_glyphs->setItemDelegate(new ThumbnailDelegate(m_glyphs->gridSize(), m_glyphs));
     m_glyphs->setToolTip(tr("A click puts the glyph on the grid."));
     connect(m_glyphs, &QListView::clicked, this,
             [this](const QModelIndex &index) { putGlyphOnGrid(index.row()); });
@@ -304,10 +333,25 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     m_previewText = new QLabel(box);
     m_previewText->setAlignment(Qt::AlignHCenter);
 
+    m_blankNote = new QLabel(box);
+    m_blankNote->setObjectName(QStringLiteral("lblBlank"));
+    m_blankNote->setWordWrap(true);
+    m_blankNote->hide();
+    connect(m_glyphModel, &GlyphModel::blanksFound, this, [this](const QString &blanks) {
+        QStringList shown;
+        for (const char32_t c : blanks.toUcs4())
+            shown.append(QString::fromUcs4(&c, 1));
+        m_blankNote->setText(
+            tr("Blank at this size and threshold, without a single dot: %1. A lower threshold "
+               "or a larger size shows them.")
+                .arg(shown.join(u' ')));
+        m_blankNote->setVisible(!blanks.isEmpty());
+    });
+
     auto *fillLabel = new QLabel(tr("C&haracters for slots 0 to 9:"), box);
     m_fillText = new QLineEdit(QStringLiteral("0123456789"), box);
     m_fillText->setObjectName(QStringLiteral("txtFill"));
-    m_fillText->setMaxLength(2 * 10); // ten characters, some of them outside the BMP
+    m_fillText->setValidator(new SlotCharacters(m_fillText));
     fillLabel->setBuddy(m_fillText);
     auto *fill =
         addAction(tr("&Fill Slots"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), nullptr);
@@ -370,6 +414,7 @@ void CharactersWindow::buildFontPart(QGroupBox *box)
     auto *layout = new QVBoxLayout(box);
     layout->addLayout(grid);
     layout->addLayout(pickerRow, 1);
+    layout->addWidget(m_blankNote);
     layout->addLayout(fillRow);
 
     // Tab goes through the controls as they stand, the buttons made last included.
@@ -561,6 +606,8 @@ void CharactersWindow::updateFontControls()
 
 void CharactersWindow::applyInstalledFont()
 {
+    // Until the characters have been drawn again.
+    m_blankNote->hide();
     m_thresholdValue->setText(QStringLiteral("%1 %").arg(m_threshold->value()));
     m_glyphModel->setInstalledFont(m_family->currentFont().family(), m_size->value(),
                                    m_threshold->value());

@@ -55,6 +55,7 @@ public:
     QFontComboBox *familyBox() const { return m_family; }
     QRadioButton *cropButton() const { return m_crop; }
     QLineEdit *fillBox() const { return m_fillText; }
+    QLabel *blankNote() const { return m_blankNote; }
     // The window's actions with their shortcuts, for the list of keyboard shortcuts.
     QList<QAction *> shortcutActions() const { return m_actions; }
     bool isUploading() const { return m_uploader.isRunning(); }
@@ -119,6 +120,8 @@ private:
     QLabel *m_previewText = nullptr;
     QLabel *m_fontFile = nullptr;
     QLabel *m_thresholdValue = nullptr;
+    // The characters the installed font draws without a dot, when there are any.
+    QLabel *m_blankNote = nullptr;
     QRadioButton *m_installed = nullptr;
     QRadioButton *m_file = nullptr;
     QRadioButton *m_scale = nullptr;

@@ -4,6 +4,7 @@
 #include "patternpicture.h"
 #include "textglyph.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 
@@ -36,7 +37,41 @@ QString characterText(char32_t character)
 
 GlyphModel::GlyphModel(QObject *parent)
     : QAbstractListModel(parent)
-{}
+{
+    connect(&m_drawing, &QTimer::timeout, this, &GlyphModel::drawSome);
+}
+
+void GlyphModel::startDrawingAll()
+{
+    m_nextToDraw = 0;
+    m_blanks.clear();
+    if (usesBitmapFont() || m_entries.isEmpty()) {
+        m_drawing.stop();
+        emit blanksFound(m_blanks);
+        return;
+    }
+    m_drawing.start(0);
+}
+
+// A share of the characters each turn of the event loop: a large size takes a second for all.
+void GlyphModel::drawSome()
+{
+    constexpr qint64 TurnMs = 10;
+    QElapsedTimer turn;
+    turn.start();
+    while (m_nextToDraw < m_entries.size() && turn.elapsed() < TurnMs)
+        pattern(m_nextToDraw++);
+    if (m_nextToDraw < m_entries.size())
+        return;
+    m_drawing.stop();
+    for (int row = 0; row < m_entries.size(); ++row) {
+        const char32_t c = m_entries.at(row).character;
+        const bool printableLatin1 = (c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD);
+        if (printableLatin1 && pattern(row) == Protocol::ColumnPattern{})
+            m_blanks.append(m_entries.at(row).text);
+    }
+    emit blanksFound(m_blanks);
+}
 
 void GlyphModel::setBitmapFont(const Fonts::BitmapFont &font)
 {
@@ -103,6 +138,7 @@ void GlyphModel::rebuild()
     }
     m_patterns = QList<std::optional<Protocol::ColumnPattern>>(m_entries.size());
     endResetModel();
+    startDrawingAll();
 }
 
 void GlyphModel::redraw()
@@ -111,6 +147,7 @@ void GlyphModel::redraw()
     if (!m_entries.isEmpty())
         emit dataChanged(index(0), index(int(m_entries.size()) - 1),
                          {Qt::DecorationRole, PatternRole});
+    startDrawingAll();
 }
 
 int GlyphModel::rowCount(const QModelIndex &parent) const

@@ -5,6 +5,7 @@
 #include "protocol.h"
 
 #include <QAbstractListModel>
+#include <QTimer>
 
 #include <optional>
 
@@ -39,6 +40,15 @@ public:
     // The character in the font shown; nothing when it has no glyph for it.
     std::optional<Protocol::ColumnPattern> patternFor(char32_t character) const;
 
+    // The printable Latin-1 characters of the installed font that come out without a single dot
+    // at the size and threshold shown, once blanksFound() has told them.
+    QString blankCharacters() const { return m_blanks; }
+
+signals:
+    // Every character of the installed font has been drawn at the present size and threshold,
+    // a few at a time while the program goes on; `blanks` are those left without a dot.
+    void blanksFound(const QString &blanks);
+
 private:
     struct Entry
     {
@@ -49,6 +59,9 @@ private:
 
     void rebuild();
     void redraw();
+    // Starts drawing every character of the installed font in the background.
+    void startDrawingAll();
+    void drawSome();
 
     std::optional<Fonts::BitmapFont> m_bitmapFont;
     bool m_useBitmap = false;
@@ -58,4 +71,7 @@ private:
     int m_threshold = 50;
     QList<Entry> m_entries;
     mutable QList<std::optional<Protocol::ColumnPattern>> m_patterns;
+    QTimer m_drawing;
+    int m_nextToDraw = 0;
+    QString m_blanks;
 };

@@ -40,7 +40,9 @@ DevicesDialog::DevicesDialog(QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().lineSpacing() + 8);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Every column as wide as what it shows, after each refresh too: an endpoint added later is
+    // not cut while "Assigned to" takes the room left over.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setWordWrap(false);
 
     auto *endpointLabel = new QLabel(tr("&Network endpoint:"));
@@ -115,7 +117,6 @@ DevicesDialog::DevicesDialog(QWidget *parent)
     connect(m_udev, &UdevMonitor::deviceChanged, &m_refresh, qOverload<>(&QTimer::start));
 
     m_model.refresh();
-    m_table->resizeColumnsToContents();
     resize(qMax(sizeHint().width(), 760), qMax(sizeHint().height(), 400));
     m_table->setFocus();
     updateButtons();

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QSaveFile>
 
 namespace PatternImage {
@@ -40,6 +41,30 @@ DotLevels levels(const QImage &image)
     return result;
 }
 
+DotLevels levels(const QImage &image, Fit fit, quint8 fillLevel)
+{
+    if (fit == Fit::Stretch || image.isNull() || image.width() == image.height())
+        return levels(image);
+    if (fit == Fit::Crop) {
+        const int side = qMin(image.width(), image.height());
+        return levels(
+            image.copy((image.width() - side) / 2, (image.height() - side) / 2, side, side));
+    }
+    // The picture, over white paper where it is transparent, in the middle of a square of the
+    // fill, drawn finely enough that a dot takes its share of the border.
+    constexpr int Side = 16 * Pattern::Columns;
+    const QImage fitted = image.scaled(Side, Side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage square(Side, Side, QImage::Format_RGB32);
+    square.fill(qRgb(fillLevel, fillLevel, fillLevel));
+    QPainter painter(&square);
+    const QRect place(QPoint((Side - fitted.width()) / 2, (Side - fitted.height()) / 2),
+                      fitted.size());
+    painter.fillRect(place, Qt::white);
+    painter.drawImage(place.topLeft(), fitted);
+    painter.end();
+    return levels(square);
+}
+
 Pattern threshold(const DotLevels &levels, int threshold, bool lightIsLit)
 {
     Pattern pattern;
@@ -59,6 +84,14 @@ bool isCrisp(const DotLevels &levels)
 }
 
 std::optional<DotLevels> readLevels(const QString &path, QString *error)
+{
+    const auto image = readImage(path, error);
+    if (!image)
+        return std::nullopt;
+    return levels(*image);
+}
+
+std::optional<QImage> readImage(const QString &path, QString *error)
 {
     const QString cannot = tr("Cannot import the picture %1: %2.");
     QFile file(path);
@@ -89,7 +122,7 @@ std::optional<DotLevels> readLevels(const QString &path, QString *error)
         *error = cannot.arg(path, reader.errorString());
         return std::nullopt;
     }
-    return levels(image);
+    return image;
 }
 
 QImage render(const Pattern &pattern, int dotSize)

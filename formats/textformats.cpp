@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace TextFormats {
 
 namespace {
@@ -11,6 +13,12 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("TextFormats", text);
+}
+
+// "there is 1 number", "there are 2 numbers": the English plural, as no translation is loaded.
+QString thereAre(qsizetype count, const char *one, const char *many)
+{
+    return count == 1 ? tr(one) : tr(many).arg(count);
 }
 
 struct Numbers
@@ -93,9 +101,9 @@ Parsed rowsFrom(const Numbers &numbers, const QString &where)
     if (!numbers.error.isEmpty())
         return {std::nullopt, numbers.error};
     if (numbers.values.size() != Pattern::Rows)
-        return {std::nullopt, tr("there are %1 numbers %2; a pattern is 8 rows")
-                                  .arg(numbers.values.size())
-                                  .arg(where)};
+        return {std::nullopt,
+                thereAre(numbers.values.size(), "there is 1 number", "there are %1 numbers") +
+                    tr(" %1; a pattern is 8 rows").arg(where)};
     Pattern::RowBytes rows{};
     for (int row = 0; row < Pattern::Rows; ++row) {
         const quint64 value = numbers.values.at(row);
@@ -125,7 +133,8 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
             parts.append(digits.mid(i, 2));
     }
     if (parts.size() != 8) {
-        error = tr("there are %1 numbers; eight hex bytes were expected").arg(parts.size());
+        error = thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
+                tr("; eight hex bytes were expected");
         return std::nullopt;
     }
     std::array<quint8, 8> bytes{};
@@ -207,8 +216,8 @@ Parsed parseInteger64(const QString &text)
     }
     const QStringList parts = tokens(single);
     if (parts.size() != 1)
-        return {std::nullopt,
-                tr("there are %1 numbers; a pattern is one 64-bit number").arg(parts.size())};
+        return {std::nullopt, thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
+                                  tr("; a pattern is one 64-bit number")};
     if (run.match(parts.first()).hasMatch())
         return {Pattern::fromBits(parts.first().toULongLong(nullptr, 16)), QString()};
     const auto value = number(parts.first());
@@ -218,40 +227,97 @@ Parsed parseInteger64(const QString &text)
     return {Pattern::fromBits(*value), QString()};
 }
 
-Parsed parseTextArt(const QString &text)
+// Lit and dark dots as text art draws them: '#' and '.', 'X' and '-', block characters, and
+// spaces for dark dots.
+const QString &litCharacters()
 {
-    static const QString lit = QStringLiteral("#Xx*O@1");
-    static const QString dark = QStringLiteral(".-_0");
+    static const QString lit = QStringLiteral("#Xx*O@1\u2588\u25A0\u25CF");
+    return lit;
+}
+
+const QString &darkCharacters()
+{
+    static const QString dark = QStringLiteral(".-_0 \u2591\u25A1\u25CB\u00B7");
+    return dark;
+}
+
+bool isArtLine(const QString &line)
+{
+    return !line.isEmpty() && std::all_of(line.begin(), line.end(), [](QChar c) {
+        return litCharacters().contains(c) || darkCharacters().contains(c);
+    });
+}
+
+// The text's lines without line ends and without the spaces editors drop at the end of a line.
+QStringList artLines(const QString &text)
+{
     QStringList lines;
     for (QString line : QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'))) {
         while (!line.isEmpty() && line.back().isSpace())
             line.chop(1);
         lines.append(line);
     }
-    while (!lines.isEmpty() && lines.first().isEmpty())
-        lines.removeFirst();
-    while (!lines.isEmpty() && lines.last().isEmpty())
+    return lines;
+}
+
+Parsed parseTextArt(const QString &text)
+{
+    QStringList lines = artLines(text);
+    // The end of the last line is no line of its own.
+    if (lines.size() > 1 && lines.last().isEmpty() && text.endsWith(QLatin1Char('\n')))
         lines.removeLast();
-    if (lines.size() != Pattern::Rows)
-        return {std::nullopt,
-                tr("there are %1 lines; text art is 8 lines of 8 dots").arg(lines.size())};
+    // Empty lines around the art are no part of it, unless they are its dark rows: an editor
+    // keeps nothing of a row of spaces.
+    while (lines.size() > Pattern::Rows && lines.first().isEmpty())
+        lines.removeFirst();
+    while (lines.size() > Pattern::Rows && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.size() != Pattern::Rows) {
+        while (!lines.isEmpty() && lines.first().isEmpty())
+            lines.removeFirst();
+        while (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return {std::nullopt, thereAre(lines.size(), "there is 1 line", "there are %1 lines") +
+                                  tr("; text art is 8 lines of 8 dots")};
+    }
+    // Where spaces are the dark dots, a short line lost those at its end. Where a character
+    // draws them, or 0 and 1 draw the dots (eight lines of numbers are no art), a line is whole.
+    const bool padShortLines = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return (darkCharacters().contains(c) && c != QLatin1Char(' ')) || c == QLatin1Char('1');
+    });
     Pattern pattern;
     for (int row = 0; row < Pattern::Rows; ++row) {
         const QString &line = lines.at(row);
-        if (line.size() != Pattern::Columns)
-            return {
-                std::nullopt,
-                tr("line %1 has %2 characters; each line is 8 dots").arg(row + 1).arg(line.size())};
-        for (int column = 0; column < Pattern::Columns; ++column) {
+        if (line.size() > Pattern::Columns || (line.size() < Pattern::Columns && !padShortLines))
+            return {std::nullopt, tr("line %1 has ").arg(row + 1) +
+                                      (line.size() == 1 ? tr("1 character")
+                                                        : tr("%1 characters").arg(line.size())) +
+                                      tr("; each line is 8 dots")};
+        for (int column = 0; column < line.size(); ++column) {
             const QChar c = line.at(column);
-            if (!lit.contains(c) && !dark.contains(c))
+            if (!litCharacters().contains(c) && !darkCharacters().contains(c))
                 return {
                     std::nullopt,
                     tr("line %1 has \"%2\"; # is a lit dot and . a dark one").arg(row + 1).arg(c)};
-            pattern.setDot(row, column, lit.contains(c));
+            pattern.setDot(row, column, litCharacters().contains(c));
         }
     }
     return {pattern, QString()};
+}
+
+// Text in which no reader finds anything to go on: no number, no line of text art.
+bool holdsNoPattern(const QString &text)
+{
+    static const QRegularExpression separators(QStringLiteral("[\\s,{}\\[\\]();=]+"));
+    static const QRegularExpression hexWord(QStringLiteral("^(?:[0-9A-F]{2}|[0-9a-fA-F]{16})$"));
+    static const QRegularExpression digit(QStringLiteral("[0-9]"));
+    for (const QString &token : withoutComments(text).split(separators, Qt::SkipEmptyParts)) {
+        if (number(token) || hexWord.match(token).hasMatch() ||
+            (token.contains(digit) && token.size() <= 2))
+            return false;
+    }
+    const QStringList lines = artLines(text);
+    return std::none_of(lines.begin(), lines.end(), isArtLine);
 }
 
 QString identifier(const QString &name)
@@ -420,9 +486,43 @@ Detection detect(const QString &text)
         if (parse(text, format).pattern)
             detection.formats.append(format);
     }
-    if (detection.formats.isEmpty())
-        detection.error = parse(text, likeliest(text)).error;
+    if (detection.formats.isEmpty()) {
+        detection.nothingFound = !text.trimmed().isEmpty() && holdsNoPattern(text);
+        detection.error = detection.nothingFound ? tr("no pattern was found in it")
+                                                 : parse(text, likeliest(text)).error;
+    }
     return detection;
+}
+
+std::optional<Images> parseImages(const QString &text)
+{
+    static const QRegularExpression declaration(
+        QStringLiteral(R"(([A-Za-z_]\w*)\s*\[\s*\w*\s*\]\s*=\s*$)"));
+    const QString code = withoutComments(text);
+    QString error;
+    const auto list = bracketed(code, u'{', u'}', error);
+    if (!list)
+        return std::nullopt;
+    static const QRegularExpression wide(QStringLiteral("^0[xX][0-9a-fA-F]{3,}"));
+    const QString declared = code.left(code.indexOf(u'{'));
+    // Rows of a C array are small numbers too: only 64-bit numbers make images, declared so or
+    // written wider than a byte.
+    bool images64 =
+        declared.contains(QLatin1String("64")) || declared.contains(QLatin1String("long long"));
+    Images images;
+    for (const QString &token : tokens(*list)) {
+        const auto value = number(token);
+        if (!value || token.startsWith(QLatin1Char('B')) ||
+            token.startsWith(QLatin1String("0b"), Qt::CaseInsensitive))
+            return std::nullopt;
+        images64 = images64 || *value > 0xFF || wide.match(token).hasMatch();
+        images.patterns.append(Pattern::fromBits(*value));
+    }
+    if (images.patterns.size() < 2 || !images64)
+        return std::nullopt;
+    if (const auto m = declaration.match(declared); m.hasMatch())
+        images.name = m.captured(1);
+    return images;
 }
 
 } // namespace TextFormats

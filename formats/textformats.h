@@ -21,7 +21,7 @@ enum class Format {
     Arduino,     // const byte name[8] = {B10000000, ...};
     PythonList,  // name = [0x80, ...]
     Integer64,   // 0x0000000000000001: byte i is row i + 1, bit j of it column j + 1
-    TextArt,     // eight lines of '#' (lit) and '.' (dark)
+    TextArt,     // eight lines of '#' (lit) and '.' (dark), or block characters, or spaces
 };
 
 inline constexpr std::array<Format, 7> AllFormats = {
@@ -52,7 +52,19 @@ struct Detection
     QList<Format> formats;
     // When there is none: why, for the format the text looks most like.
     QString error;
+    // When there is none and the text has nothing of any format: no number, no text art.
+    bool nothingFound = false;
 };
 Detection detect(const QString &text);
+
+// The web editor's animation: several 64-bit integers between { and } (`const uint64_t
+// IMAGES[] = {...};`), each a pattern as Integer64 reads one, in order, and the array's name
+// when it has one. Nothing for any other text, one image among them.
+struct Images
+{
+    QList<Pattern> patterns;
+    QString name;
+};
+std::optional<Images> parseImages(const QString &text);
 
 } // namespace TextFormats

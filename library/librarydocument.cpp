@@ -142,8 +142,14 @@ bool LibraryDocument::saveAs(QWidget *parent)
 {
     const QString folder =
         m_path.isEmpty() ? EditorSettings::lastFolder() : QFileInfo(m_path).absolutePath();
-    auto choice = FileChooser::choose(parent, FileChooser::Purpose::Save,
-                                      tr("Save Pattern Library"), folder, {filter()});
+    const QString name =
+        m_path.isEmpty()
+            ? FileChooser::fileNameFor(tr("Untitled"), QLatin1String(PatternLibrary::FileSuffix),
+                                       tr("Untitled"))
+            : QFileInfo(m_path).fileName();
+    auto choice =
+        FileChooser::choose(parent, FileChooser::Purpose::Save, tr("Save Pattern Library"), folder,
+                            {filter()}, QString(), name);
     if (choice.path.isEmpty())
         return false;
     if (QFileInfo(choice.path).suffix().isEmpty())

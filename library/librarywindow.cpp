@@ -1,22 +1,32 @@
 #include "librarywindow.h"
 
+#include "formatchooser.h"
 #include "gridmodel.h"
+#include "imageimportdialog.h"
 #include "librarydocument.h"
 #include "messagebox.h"
+#include "patternclipboard.h"
+#include "patternimage.h"
 #include "windowstyle.h"
+#include "editorsettings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -61,6 +71,41 @@ public:
         return option.rect.size();
     }
 
+    // Called with what was typed when the library refuses it as the pattern's name.
+    std::function<void(const QModelIndex &index, const QString &typed)> refused;
+
+    // The next editor of `index` starts with `typed` instead of the pattern's name.
+    void keepTyped(const QModelIndex &index, const QString &typed)
+    {
+        m_keptIndex = index;
+        m_kept = typed;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (line && m_keptIndex.isValid() && m_keptIndex == index) {
+            line->setText(m_kept);
+            line->selectAll();
+            m_keptIndex = QPersistentModelIndex();
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override
+    {
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        if (!line) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const QString typed = line->text();
+        if (!model->setData(index, typed) && refused)
+            refused(index, typed);
+    }
+
     // The name is edited where it is shown.
     void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const override
@@ -73,6 +118,8 @@ public:
 
 private:
     static constexpr int Margin = 2;
+    mutable QPersistentModelIndex m_keptIndex;
+    QString m_kept;
 };
 
 } // namespace
@@ -101,6 +148,21 @@ LibraryView::LibraryView(QWidget *parent)
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::InternalMove);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void LibraryView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void LibraryView::startDrag(Qt::DropActions)
@@ -211,12 +273,34 @@ LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, Q
     m_view = new LibraryView(this);
     m_view->setObjectName(QStringLiteral("lstPatterns"));
     m_view->setModel(m_proxy);
+    static_cast<ThumbnailDelegate *>(m_view->itemDelegate())->refused =
+        [this](const QModelIndex &index, const QString &typed) { editAgain(index, typed); };
+    auto *copy = new QAction(tr("&Copy"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &LibraryWindow::copySelected);
+    auto *paste = new QAction(tr("&Paste"), this);
+    paste->setShortcut(QKeySequence::Paste);
+    connect(paste, &QAction::triggered, this, [this] { this->paste(); });
+    // Listed, and reached through the view, whose keys they are; the filter box keeps its own.
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    m_actions.append({copy, paste});
+    m_view->addActions({copy, paste});
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_view, &LibraryView::copyRequested, this, &LibraryWindow::copySelected);
+    connect(m_view, &LibraryView::pasteRequested, this, [this] { this->paste(); });
+    m_selectionActions.append(copy);
+    // A library opened, made anew or put back starts at its top.
+    connect(document->model(), &QAbstractItemModel::modelReset, m_view,
+            &QAbstractItemView::scrollToTop);
     connect(m_view, &QListView::activated, this, &LibraryWindow::loadSelected);
     connect(m_view, &LibraryView::rowsDropped, this, &LibraryWindow::moveViewRows);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &LibraryWindow::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &LibraryWindow::updateActions);
-    connect(document->model(), &LibraryModel::refused, this, &LibraryWindow::reportRefusal);
+    // After the editor that caused it has closed, so that no box comes up while it commits.
+    connect(document->model(), &LibraryModel::refused, this, &LibraryWindow::reportRefusal,
+            Qt::QueuedConnection);
     connect(document, &LibraryDocument::modifiedChanged, this, &LibraryWindow::updateTitle);
     connect(document, &LibraryDocument::filePathChanged, this, &LibraryWindow::updateTitle);
     connect(document->model(), &QAbstractItemModel::modelReset, this, &LibraryWindow::updateTitle);
@@ -230,7 +314,9 @@ LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, Q
     layout->addWidget(m_view);
 
     setTabOrder(m_filter, m_view);
-    resize(560, 420);
+    // Wide enough for every button of the tool bar, "Save Library" at its end included.
+    const QMargins margins = layout->contentsMargins();
+    resize(qMax(560, toolBar->sizeHint().width() + margins.left() + margins.right()), 420);
     updateTitle();
     updateActions();
 }
@@ -282,8 +368,133 @@ void LibraryWindow::selectRow(int row)
 
 void LibraryWindow::reportRefusal(const QString &reason)
 {
-    MessageBox::show(
-        this, tr("The pattern library %1 is unchanged: %2").arg(m_document->displayName(), reason));
+    MessageBox::show(this, reason,
+                     tr("The pattern library %1 is unchanged.").arg(m_document->displayName()));
+}
+
+void LibraryWindow::editAgain(const QModelIndex &index, const QString &typed)
+{
+    const QPersistentModelIndex kept(index);
+    // Queued behind the message, and after the view has closed the editor.
+    QTimer::singleShot(0, this, [this, kept, typed] {
+        if (!kept.isValid())
+            return;
+        static_cast<ThumbnailDelegate *>(m_view->itemDelegate())->keepTyped(kept, typed);
+        m_view->setCurrentIndex(kept);
+        m_view->edit(kept);
+    });
+}
+
+QString LibraryWindow::freeName(const QString &wanted) const
+{
+    const PatternLibrary &library = m_document->model()->library();
+    if (wanted.trimmed().isEmpty())
+        return library.unusedName();
+    if (library.nameProblem(wanted).isEmpty())
+        return wanted;
+    for (int number = 2;; ++number) {
+        const QString name = QStringLiteral("%1 %2").arg(wanted).arg(number);
+        if (library.nameProblem(name).isEmpty())
+            return name;
+    }
+}
+
+void LibraryWindow::copySelected()
+{
+    QList<NamedPattern> patterns;
+    for (int row : selectedRows())
+        patterns.append(m_document->model()->at(row));
+    if (!patterns.isEmpty())
+        QGuiApplication::clipboard()->setMimeData(
+            PatternClipboard::mimeData(patterns, EditorSettings::copyFormat()));
+}
+
+bool LibraryWindow::paste()
+{
+    const auto patterns = pastedPatterns();
+    if (!patterns)
+        return false;
+    m_filter->clear();
+    QList<int> rows;
+    for (const NamedPattern &entry : *patterns)
+        rows.append(m_document->model()->addPattern(entry.pattern, freeName(entry.name)));
+    selectRow(rows.constFirst());
+    for (int row : std::as_const(rows))
+        m_view->selectionModel()->select(m_proxy->mapFromSource(m_document->model()->index(row)),
+                                         QItemSelectionModel::Select);
+    return true;
+}
+
+// The clipboard read as the grid's Paste reads it, into patterns for the library.
+std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (const auto own = PatternClipboard::ownPatterns(data))
+        return own;
+    const QString text = data && data->hasText() ? data->text() : QString();
+    const bool hasImage = data && data->hasImage();
+    if (!text.trimmed().isEmpty() && !(hasImage && TextFormats::detect(text).formats.isEmpty() &&
+                                       !TextFormats::parseImages(text))) {
+        if (const auto images = TextFormats::parseImages(text)) {
+            QList<NamedPattern> patterns;
+            for (const Pattern &image : images->patterns)
+                patterns.append(
+                    {images->name.isEmpty()
+                         ? QString()
+                         : QStringLiteral("%1 %2").arg(images->name).arg(patterns.size() + 1),
+                     image,
+                     {}});
+            return patterns;
+        }
+        const auto detection = TextFormats::detect(text);
+        if (detection.formats.isEmpty()) {
+            MessageBox::show(this, detection.nothingFound
+                                       ? tr("Nothing was pasted: no pattern was found in the text "
+                                            "on the clipboard.")
+                                       : tr("Nothing was pasted: the text on the clipboard is not "
+                                            "a pattern, as %1.")
+                                             .arg(detection.error));
+            return std::nullopt;
+        }
+        QList<FormatChooser::Reading> readings;
+        for (TextFormats::Format format : detection.formats) {
+            const Pattern pattern = *TextFormats::parse(text, format).pattern;
+            if (std::none_of(readings.begin(), readings.end(),
+                             [&pattern](const auto &r) { return r.pattern == pattern; }))
+                readings.append({format, pattern});
+        }
+        FormatChooser::Reading reading = readings.constFirst();
+        if (readings.size() > 1) {
+            const auto chosen =
+                FormatChooser::choose(this, readings, EditorSettings::lastBareFormat());
+            if (!chosen)
+                return std::nullopt;
+            for (const auto &candidate : std::as_const(readings)) {
+                if (candidate.format == *chosen)
+                    reading = candidate;
+            }
+            EditorSettings::setLastBareFormat(reading.format);
+        }
+        return QList<NamedPattern>{{QString(), reading.pattern, {}}};
+    }
+    if (hasImage) {
+        const QImage image = qvariant_cast<QImage>(data->imageData());
+        if (image.isNull() || qint64(image.width()) * image.height() > PatternImage::MaxPixels) {
+            MessageBox::show(this, tr("Nothing was pasted: the picture on the clipboard is empty "
+                                      "or larger than the workbench takes."));
+            return std::nullopt;
+        }
+        const auto levels = PatternImage::levels(image, EditorSettings::imageFit());
+        const auto pattern = PatternImage::isCrisp(levels)
+                                 ? std::optional<Pattern>(PatternImage::threshold(levels))
+                                 : ImageImportDialog::run(this, image, tr("the clipboard"));
+        if (!pattern)
+            return std::nullopt;
+        return QList<NamedPattern>{{QString(), *pattern, {}}};
+    }
+    MessageBox::show(this, tr("Nothing was pasted: the clipboard holds neither a pattern nor a "
+                              "picture."));
+    return std::nullopt;
 }
 
 void LibraryWindow::addGridPattern()

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "pattern.h"
+#include "patternlibrary.h"
 
 #include <QListView>
 #include <QWidget>
+
+#include <optional>
 
 class GridModel;
 class LibraryDocument;
@@ -22,8 +25,12 @@ public:
 
 signals:
     void rowsDropped(const QList<int> &rows, int destination);
+    // Copy and Paste keys, which the view would otherwise take for copying a name.
+    void copyRequested();
+    void pasteRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -57,6 +64,11 @@ public:
     void deleteSelected();
     void loadSelected();
     void sendSelected();
+    // The selected patterns on the clipboard, as the grid's Copy puts one there.
+    void copySelected();
+    // Whatever the grid's Paste takes, as new patterns at the end: this program's patterns with
+    // their names, text in any format, a picture. False, and the user told why, for none.
+    bool paste();
     // A drop of view rows before view row `destination`.
     void moveViewRows(const QList<int> &rows, int destination);
 
@@ -71,6 +83,11 @@ private:
     void updateTitle();
     void updateActions();
     void reportRefusal(const QString &reason);
+    // A rename the library refused: the name typed comes back in the box, to be put right.
+    void editAgain(const QModelIndex &index, const QString &typed);
+    std::optional<QList<NamedPattern>> pastedPatterns();
+    // `wanted`, or "wanted 2", "wanted 3"...: the first no pattern has.
+    QString freeName(const QString &wanted) const;
     QAction *addAction(const QString &text, const QKeySequence &shortcut,
                        void (LibraryWindow::*slot)());
 

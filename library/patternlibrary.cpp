@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
@@ -317,17 +319,33 @@ QByteArray PatternLibrary::toJson() const
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+// The new file is written beside the old one and swapped in, so a folder that takes no new file
+// refuses the save even where the file itself could be written: then the folder is named, as
+// the system's reason alone ("Operation not permitted") points at the file.
+QString PatternLibrary::saveFailure(const QString &path, const QString &reason)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (QFileInfo(folder).isDir()) {
+        QTemporaryFile probe(folder + QStringLiteral("/.glyphsmith-XXXXXX"));
+        if (!probe.open())
+            return tr("Cannot save the pattern library %1: no new file can be made in its folder "
+                      "%2 (%3), and a library is saved by writing a new file there and swapping "
+                      "it in.")
+                .arg(path, folder, probe.errorString());
+    }
+    return tr("Cannot save the pattern library %1: %2.").arg(path, reason);
+}
+
 bool PatternLibrary::write(const QString &path, QString *error) const
 {
-    const QString cannot = tr("Cannot save the pattern library %1: %2.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = cannot.arg(path, file.errorString());
+        *error = saveFailure(path, file.errorString());
         return false;
     }
     const QByteArray json = toJson();
     if (file.write(json) != json.size() || !file.commit()) {
-        *error = cannot.arg(path, file.errorString());
+        *error = saveFailure(path, file.errorString());
         return false;
     }
     return true;

@@ -59,6 +59,9 @@ public:
     QByteArray toJson() const;
     // Replaces the file at once or not at all: a failed write leaves the old file as it was.
     bool write(const QString &path, QString *error) const;
+    // Why writing `path` failed, `reason` being the system's word for it: a folder that takes
+    // no new file is named as the cause.
+    static QString saveFailure(const QString &path, const QString &reason);
 
     // Why `name` cannot name the pattern at `index` (-1: a new one): empty, or another's name.
     QString nameProblem(const QString &name, int index = -1) const;

@@ -135,6 +135,7 @@ Settings decodeSettings(const QByteArray &reply)
 
     if (reply.size() >= 1) {
         const quint8 mode = byteAt(0);
+        settings.modeNotStored = mode == NOT_STORED;
         if (mode == NOT_STORED)
             settings.modeIndex = 0;
         else if (mode < StartupModeCount)
@@ -142,10 +143,12 @@ Settings decodeSettings(const QByteArray &reply)
     }
     if (reply.size() >= 2) {
         const quint8 code = byteAt(1);
+        settings.speedNotStored = code == NOT_STORED;
         settings.speedIndex = code == NOT_STORED ? DefaultSpeedIndex : speedIndexForCode(code);
     }
     if (reply.size() >= 3) {
         const int length = byteAt(2);
+        settings.messageNotStored = length == NOT_STORED;
         if (length <= MaxTextLength && reply.size() >= 3 + length)
             settings.message = textFromBytes(reply.mid(3, length));
     }

@@ -87,11 +87,16 @@ Message changeStartupMode(int mode);
 
 // The module's stored power-up settings as the configuration dialog shows them. A field is
 // empty when the reply did not carry it completely or when its value names no list entry.
+// A field whose byte says NOT_STORED shows what the module then runs with (mode 0, speed "3",
+// no message) and is flagged, so that a report can tell it from a stored value.
 struct Settings
 {
     std::optional<int> modeIndex;
     std::optional<int> speedIndex;
     std::optional<QString> message;
+    bool modeNotStored = false;
+    bool speedNotStored = false;
+    bool messageNotStored = false;
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

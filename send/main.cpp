@@ -26,39 +26,89 @@ int fail(int status, const QString &reason)
     return status;
 }
 
+// A reason ends in a period when it is a sentence of its own (a library's reader says so);
+// the hint follows after a semicolon, so the period goes.
+int failUsage(QString reason)
+{
+    while (reason.endsWith(u'.'))
+        reason.chop(1);
+    return fail(ExitStatus::BadUsage, reason + tr("; try 'glyphsmith-send --help'"));
+}
+
+// QCommandLineParser names an unknown option without its dashes, so "-1" came out as '1'.
+QString optionError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    const QString name = unknown.constFirst();
+    QString typed = (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (const QString &argument : arguments) {
+        const QString option = argument.section(u'=', 0, 0);
+        if (option == u'-' + name || option == QLatin1String("--") + name)
+            typed = option;
+    }
+    bool number = false;
+    name.toInt(&number);
+    if (number)
+        return tr("unknown option '%1': a negative number, or a text that begins with '-', "
+                  "goes after '--'")
+            .arg(typed);
+    return tr("unknown option '%1'").arg(typed);
+}
+
+QString wrapped(const QString &paragraphs)
+{
+    QStringList lines;
+    for (const QString &paragraph : paragraphs.split(u'\n'))
+        lines.append(wrapText(paragraph, 79, 0));
+    return lines.join(u'\n');
+}
+
 QString helpText(const QCommandLineParser &parser)
 {
     QString text = parser.helpText();
     text.replace(QCoreApplication::arguments().constFirst() + QLatin1String(" [options]"),
                  QLatin1String("glyphsmith-send [options] COMMAND [ARGS]"));
-    return text + u'\n' + tr("Commands:\n") + sendCommandsHelp() +
-           tr("\nA text that begins with '-' goes after '--': glyphsmith-send scroll -- -5.\n") +
-           tr("\nExit status: 0 done (acknowledged where the module answers), 2 bad usage, 3 "
-              "refused by the module, 4 no reply, 5 port not available.\n");
+    return text + u'\n' + tr("Commands:\n") + sendCommandsHelp() + u'\n' +
+           wrapped(tr("A text that begins with '-' goes after '--': glyphsmith-send scroll -- "
+                      "-5.")) +
+           u'\n' + u'\n' +
+           wrapped(tr("Exit status: 0 done (acknowledged where the module answers), 2 bad "
+                      "usage, 3 refused by the module, 4 no reply, 5 port not available.")) +
+           u'\n';
 }
 
 void printSettings(const Protocol::Settings &settings, bool json)
 {
     if (json) {
         QJsonObject object;
-        object.insert(QLatin1String("mode"),
-                      settings.modeIndex ? QJsonValue(*settings.modeIndex) : QJsonValue());
-        object.insert(QLatin1String("speed"),
-                      settings.speedIndex ? QJsonValue(*settings.speedIndex + 1) : QJsonValue());
+        // Nothing stored is null, as a value the record does not carry is.
+        object.insert(QLatin1String("mode"), settings.modeIndex && !settings.modeNotStored
+                                                 ? QJsonValue(*settings.modeIndex)
+                                                 : QJsonValue());
+        object.insert(QLatin1String("speed"), settings.speedIndex && !settings.speedNotStored
+                                                  ? QJsonValue(*settings.speedIndex + 1)
+                                                  : QJsonValue());
         object.insert(QLatin1String("message"),
                       settings.message ? QJsonValue(*settings.message) : QJsonValue());
         std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
         return;
     }
-    const auto shown = [](const std::optional<int> &value) {
+    const auto shown = [](const std::optional<int> &value, bool notStored) {
+        if (notStored)
+            return tr("not stored");
         return value ? QString::number(*value) : tr("unknown");
     };
-    std::printf("mode %s\n", qPrintable(shown(settings.modeIndex)));
+    std::printf("mode %s\n", qPrintable(shown(settings.modeIndex, settings.modeNotStored)));
     std::printf("speed %s\n",
                 qPrintable(shown(settings.speedIndex ? std::optional<int>(*settings.speedIndex + 1)
-                                                     : std::nullopt)));
-    // Nothing stored, or a length the record cannot have: no message, as the dialog shows it.
-    std::printf("message %s\n", settings.message.value_or(QString()).toUtf8().constData());
+                                                     : std::nullopt,
+                                 settings.speedNotStored)));
+    // A length the record cannot have: no message, as the dialog shows it.
+    std::printf("message %s\n", settings.messageNotStored
+                                    ? qPrintable(tr("not stored"))
+                                    : settings.message.value_or(QString()).toUtf8().constData());
 }
 
 } // namespace
@@ -71,9 +121,9 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Sends one message to the Kaldor8x8 8x8 LED module and, for the settings commands, "
-           "waits for its answer.\nWithout --port it uses the port the program has stored, "
-           "COM1 to COM6 standing for devices as in the program."));
+        wrapped(tr("Sends one message to the Kaldor8x8 8x8 LED module and, for the settings "
+                   "commands, waits for its answer.\nWithout --port it uses the port the program "
+                   "has stored, COM1 to COM6 standing for devices as in the program.")));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   tr("Show this help."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
@@ -92,8 +142,7 @@ int main(int argc, char *argv[])
     parser.addOptions({help, version, port, json, format});
 
     if (!parser.parse(QCoreApplication::arguments()))
-        return fail(ExitStatus::BadUsage,
-                    parser.errorText() + tr("; try 'glyphsmith-send --help'"));
+        return failUsage(optionError(parser, QCoreApplication::arguments()));
     if (parser.isSet(help)) {
         std::fputs(qPrintable(helpText(parser)), stdout);
         return ExitStatus::Done;
@@ -107,7 +156,7 @@ int main(int argc, char *argv[])
     const auto request =
         parseSendCommand(parser.positionalArguments(), &error, parser.value(format));
     if (!request)
-        return fail(ExitStatus::BadUsage, error + tr("; try 'glyphsmith-send --help'"));
+        return failUsage(error);
     if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)
         return fail(ExitStatus::BadUsage, tr("--json goes with the command 'settings' only"));
 

@@ -29,6 +29,16 @@ std::optional<Protocol::ColumnPattern> fromLibrary(const QString &path, const QS
     return std::nullopt;
 }
 
+// The text as an error quotes it: on one line, and no more of it than a reader takes in.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Shown = 40;
+    const QString line = text.left(4 * Shown).simplified();
+    return line.size() > Shown || text.size() > 4 * Shown
+               ? QStringLiteral("'%1…' (%2 characters)").arg(line.left(Shown)).arg(text.size())
+               : QStringLiteral("'%1'").arg(line);
+}
+
 } // namespace
 
 std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const QString &format,
@@ -61,7 +71,9 @@ std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const
     } else {
         const TextFormats::Detection detection = TextFormats::detect(text);
         if (detection.formats.isEmpty()) {
-            *error = tr("'%1' is no pattern: %2").arg(text.simplified(), detection.error);
+            *error = detection.nothingFound
+                         ? tr("no pattern was found in %1").arg(quoted(text))
+                         : tr("%1 is no pattern: %2").arg(quoted(text), detection.error);
             return std::nullopt;
         }
         chosen = detection.formats.contains(TextFormats::Format::ModuleBytes)
@@ -70,8 +82,8 @@ std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const
     }
     const TextFormats::Parsed parsed = TextFormats::parse(text, *chosen);
     if (!parsed.pattern) {
-        *error = tr("'%1' is no pattern in the format %2: %3")
-                     .arg(text.simplified(), TextFormats::id(*chosen), parsed.error);
+        *error = tr("%1 is no pattern in the format %2: %3")
+                     .arg(quoted(text), TextFormats::id(*chosen), parsed.error);
         return std::nullopt;
     }
     return parsed.pattern->columns();

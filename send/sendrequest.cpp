@@ -201,12 +201,37 @@ const std::map<QString, CommandEntry> &commands()
 
 } // namespace
 
+QString wrapText(const QString &text, int width, int indent)
+{
+    QString wrapped;
+    QString line;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > width) {
+            wrapped += line + u'\n' + QString(indent, u' ');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return wrapped + line;
+}
+
+// A usage longer than its column has its summary on the next line, so the two never run
+// together; summaries wrap within a terminal's 80 columns.
 QString sendCommandsHelp()
 {
+    constexpr int Indent = 2;
+    constexpr int UsageColumn = 26;
+    constexpr int Width = 79;
+    const QString summaryIndent(Indent + UsageColumn, u' ');
     QString help;
     for (const auto &[name, entry] : commands()) {
         const QString usage = entry.arguments.isEmpty() ? name : name + u' ' + entry.arguments;
-        help += QStringLiteral("  %1%2\n").arg(usage.leftJustified(26), entry.summary);
+        help += QString(Indent, u' ') + usage;
+        if (usage.size() < UsageColumn)
+            help += QString(UsageColumn - usage.size(), u' ');
+        else
+            help += u'\n' + summaryIndent;
+        help += wrapText(entry.summary, Width, Indent + UsageColumn) + u'\n';
     }
     return help;
 }

@@ -30,8 +30,11 @@ struct SendRequest
     std::optional<Animation> animation;
 };
 
-// The commands and their arguments, as --help lists them.
+// The commands and their arguments, as --help lists them, wrapped within 80 columns.
 QString sendCommandsHelp();
+// `text`'s words in lines of at most `width` columns (a longer word stands alone); every line
+// after the first starts with `indent` spaces, the first is taken to start there already.
+QString wrapText(const QString &text, int width, int indent);
 
 // "char A", "speed 3", "set-message HELLO", ... into a request; `error` says what is wrong
 // otherwise (an unknown command, a missing or extra argument, a number out of range, a text

@@ -4,9 +4,11 @@
 #include "messagebox.h"
 #include "questions.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -177,11 +180,30 @@ Pty *startOnNewPty(QStringList *messages)
     return pty;
 }
 
+FileProposal proposedFile(const std::function<void()> &opens)
+{
+    FileChooser::setHandler({});
+    FileProposal proposal;
+    // Owned here, so that a dialog that never came up leaves no timer behind to read it.
+    QObject reader;
+    QTimer::singleShot(0, &reader, [&proposal] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        proposal.folder = dialog->directory().absolutePath();
+        proposal.file = dialog->selectedFiles().value(0);
+        dialog->reject();
+    });
+    opens();
+    return proposal;
+}
+
 void resetDialogHandlers()
 {
     MessageBox::setHandler({});
     FileChooser::setHandler({});
     SaveQuestion::setHandler({});
+    ChoiceQuestion::setHandler({});
 }
 
 } // namespace TestSupport

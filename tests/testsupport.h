@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // Helpers shared by the tests: a private settings folder, COM numbers mapped to ptys or to
@@ -63,7 +65,17 @@ private:
 // paths and COM1 to a new pty (returned; the test deletes it), and every message box caught in
 // `messages`, which is emptied first.
 Pty *startOnNewPty(QStringList *messages);
-// Puts back the real message box, file chooser and save question after a test replaced them.
+// What the file dialog that `opens` brings up proposes: the folder it shows and the file it
+// selects. The real dialog is put back, shown, read and cancelled; all empty when none came up.
+struct FileProposal
+{
+    QString folder;
+    QString file;
+};
+FileProposal proposedFile(const std::function<void()> &opens);
+
+// Puts back the real message box, file chooser, save question and choice question after a test
+// replaced them.
 void resetDialogHandlers();
 
 } // namespace TestSupport

@@ -13,9 +13,11 @@
 #include "testsupport.h"
 #include "textframesdialog.h"
 #include "workbenchactions.h"
+#include "editorsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSpinBox>
@@ -56,6 +58,8 @@ private slots:
     void unplugStopsThePlayer();
     void savedWithTheLibrary();
     void importsAndExports();
+    void exportsProposeTheAnimationsName_data();
+    void exportsProposeTheAnimationsName();
     void sendAsYouDrawEndsOnTheLastPattern();
 
 private:
@@ -306,6 +310,54 @@ void TestAnimation::importsAndExports()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QStringLiteral("broken.gif")), qPrintable(m_messages[0]));
     QCOMPARE(editor()->animations().size(), animations);
+}
+
+void TestAnimation::exportsProposeTheAnimationsName_data()
+{
+    QTest::addColumn<QString>("animation");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("GIF") << "Blink"
+                         << "gif"
+                         << "Blink.gif";
+    QTest::newRow("sprite sheet") << "Walk cycle"
+                                  << "png"
+                                  << "Walk cycle.png";
+    QTest::newRow("C array, rows") << "Blink"
+                                   << "rows"
+                                   << "Blink.h";
+    QTest::newRow("C array, module bytes") << "Blink"
+                                           << "module"
+                                           << "Blink.h";
+    QTest::newRow("characters a file name cannot hold") << "Text: HI/LO?"
+                                                        << "gif"
+                                                        << "Text_ HI_LO_.gif";
+    QTest::newRow("nothing of the name is left") << "..."
+                                                 << "png"
+                                                 << "Animation.png";
+}
+
+// In the last folder used, never as a folder's name.
+void TestAnimation::exportsProposeTheAnimationsName()
+{
+    QFETCH(QString, animation);
+    QFETCH(QString, kind);
+    QFETCH(QString, file);
+    QTemporaryDir folder;
+    EditorSettings::setLastFolder(folder.path());
+    QVERIFY(editor()->newAnimation(animation, {Frame{}}, QStringLiteral("test")));
+    const FileProposal proposal = proposedFile([this, &kind] {
+        if (kind == QLatin1String("gif"))
+            m_frames->exportGif();
+        else if (kind == QLatin1String("png"))
+            m_frames->exportSpriteSheet();
+        else
+            m_frames->exportCArray(kind == QLatin1String("rows"));
+    });
+    QCOMPARE(proposal.folder, QDir(folder.path()).absolutePath());
+    QCOMPARE(proposal.file, QDir(folder.path()).absoluteFilePath(file));
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList()); // cancelled
 }
 
 void TestAnimation::sendAsYouDrawEndsOnTheLastPattern()

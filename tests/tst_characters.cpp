@@ -12,14 +12,19 @@
 #include "shortcutswindow.h"
 #include "testsupport.h"
 #include "textglyph.h"
+#include "thumbnaildelegate.h"
 #include "workbenchactions.h"
 
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFontComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -100,6 +105,13 @@ private slots:
     void bankPerDeviceSurvivesRestart();
     void glyphsFromConsoleFont();
     void installedFontThreshold();
+    void slotsKeepTheirPlace();
+    void selectedPictureIsFramed_data();
+    void selectedPictureIsFramed();
+    void defaultFontShowsLatin1();
+    void blankCharactersAreNamed();
+    void fillBoxTakesTen_data();
+    void fillBoxTakesTen();
     void badFontChangesNothing_data();
     void badFontChangesNothing();
     void bankInLibraryFile();
@@ -370,6 +382,161 @@ void TestCharacters::installedFontThreshold()
         QVERIFY(!seen.contains(grid())); // the threshold makes strokes bolder or thinner
         seen.append(grid());
     }
+}
+
+// A mark that changes, bold "never uploaded" to "uploaded", leaves every slot where and as
+// large as it was: a whole cell, so that its repaint covers all the old mark.
+void TestCharacters::slotsKeepTheirPlace()
+{
+    QListView *view = m_characters->slotView();
+    const auto places = [view] {
+        QList<QRect> rects;
+        for (int row = 0; row < CharacterBank::Slots; ++row)
+            rects.append(view->visualRect(view->model()->index(row, 0)));
+        return rects;
+    };
+    const QList<QRect> before = places();
+    for (const QRect &rect : before)
+        QCOMPARE(rect.size(), view->gridSize());
+    setSlots({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    QCOMPARE(bank().slot(4).mark(), Mark::NeverUploaded);
+    QCOMPARE(places(), before);
+    for (int n = 0; n < CharacterBank::Slots; ++n)
+        m_window->workbench()->characterBank()->markUploaded(n, patternFor(n));
+    QCOMPARE(bank().slot(4).mark(), Mark::Uploaded);
+    QCOMPARE(places(), before);
+    // Another device: other marks, the same places.
+    m_window->workbench()->characterBank()->setDevice(QStringLiteral("/dev/another"));
+    QCOMPARE(places(), before);
+}
+
+void TestCharacters::selectedPictureIsFramed_data()
+{
+    QTest::addColumn<bool>("inSlots");
+    QTest::addColumn<int>("row");
+    QTest::newRow("slot 3") << true << 3;
+    QTest::newRow("glyph 5") << false << 5;
+}
+
+// A selected item shows its picture untouched, with a frame of the selection colour around it.
+void TestCharacters::selectedPictureIsFramed()
+{
+    QFETCH(bool, inSlots);
+    QFETCH(int, row);
+    setSlots({3});
+    QListView *view = inSlots ? m_characters->slotView() : m_characters->glyphView();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->setFocus();
+    view->setCurrentIndex(index);
+    QVERIFY(view->selectionModel()->isSelected(index));
+    const QImage shown = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage picture = index.data(Qt::DecorationRole).value<QPixmap>().toImage();
+    const QRect place = ThumbnailDelegate::pictureRect(view->visualRect(index), picture.size());
+    QImage expected(picture.size(), QImage::Format_RGB32);
+    expected.fill(view->palette().color(QPalette::Active, QPalette::Base));
+    QPainter(&expected).drawImage(0, 0, picture);
+    QCOMPARE(shown.copy(place), expected);
+    const QColor highlight = view->palette().color(QPalette::Active, QPalette::Highlight);
+    const int frame = ThumbnailDelegate::FrameWidth;
+    for (const QPoint outside : {place.topLeft() - QPoint(1, 1), place.bottomRight() + QPoint(1, 1),
+                                 QPoint(place.center().x(), place.top() - frame),
+                                 QPoint(place.left() - frame, place.center().y())})
+        QCOMPARE(shown.pixelColor(outside), highlight);
+}
+
+// At the window's first size and threshold the installed font shows every printable Latin-1
+// character, ! . , : ; ' among them, with at least one dot.
+void TestCharacters::defaultFontShowsLatin1()
+{
+    QCOMPARE(m_characters->sizeBox()->value(), 8);
+    QCOMPARE(m_characters->thresholdSlider()->value(), 25);
+    GlyphModel *glyphs = m_characters->glyphModel();
+    const QString family = m_characters->familyBox()->currentFont().family();
+    QString blank;
+    int latin1 = 0;
+    for (int row = 0; row < glyphs->rowCount(); ++row) {
+        const char32_t c = glyphs->text(row).toUcs4().value(0);
+        if (!((c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD)))
+            continue;
+        ++latin1;
+        if (glyphs->pattern(row) == Columns{})
+            blank += glyphs->text(row);
+        QCOMPARE(glyphs->pattern(row), Fonts::textGlyphPattern(family, 8, 25, c));
+    }
+    QVERIFY2(latin1 > 180, qPrintable(family));
+    QCOMPARE(blank, QString());
+    QSignalSpy found(glyphs, &GlyphModel::blanksFound);
+    m_characters->thresholdSlider()->setValue(26);
+    QVERIFY(found.wait());
+    QVERIFY(!m_characters->blankNote()->isVisible());
+}
+
+// Where characters come out without a dot, a note under the picker names each, and only those.
+void TestCharacters::blankCharactersAreNamed()
+{
+    GlyphModel *glyphs = m_characters->glyphModel();
+    const QString family = m_characters->familyBox()->currentFont().family();
+    QSignalSpy found(glyphs, &GlyphModel::blanksFound);
+    m_characters->thresholdSlider()->setValue(50);
+    QVERIFY(!m_characters->blankNote()->isVisible()); // until every character is drawn again
+    QVERIFY(found.wait());
+    const QString blanks = found.last().first().toString();
+    for (const char32_t c : {U'!', U'.', U',', U':', U';', U'\''})
+        QVERIFY2(blanks.contains(QString::fromUcs4(&c, 1)), qPrintable(blanks));
+    for (int row = 0; row < glyphs->rowCount(); ++row) {
+        const char32_t c = glyphs->text(row).toUcs4().value(0);
+        if (!((c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD)))
+            continue;
+        QCOMPARE(blanks.contains(glyphs->text(row)),
+                 Fonts::textGlyphPattern(family, 8, 50, c) == Columns{});
+    }
+    QVERIFY(m_characters->blankNote()->isVisible());
+    QVERIFY2(m_characters->blankNote()->text().contains(QStringLiteral(": ! ' , . : ;")),
+             qPrintable(m_characters->blankNote()->text()));
+}
+
+void TestCharacters::fillBoxTakesTen_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("result");
+    const QString smile = QString::fromUcs4(U"\U0001F642", 1);
+    QTest::newRow("typed past ten") << "" << 0 << false << "0123456789AB"
+                                    << "0123456789";
+    QTest::newRow("typed into a full box") << "0123456789" << 3 << false << "X"
+                                           << "0123456789";
+    QTest::newRow("a paste keeps what fits") << "0123" << 4 << true << "ABCDEFGHIJ"
+                                             << "0123ABCDEF";
+    QTest::newRow("a paste in the middle") << "0123" << 2 << true << "ABCDEFGHIJ"
+                                           << "01ABCDEF23";
+    QTest::newRow("ten characters outside the BMP")
+        << "" << 0 << true << smile.repeated(10) << smile.repeated(10);
+    QTest::newRow("eleven outside the BMP")
+        << "" << 0 << true << smile.repeated(11) << smile.repeated(10);
+}
+
+// The box for Fill Slots takes ten characters, one for each slot, as a maximum length does.
+void TestCharacters::fillBoxTakesTen()
+{
+    QFETCH(QString, start);
+    QFETCH(int, cursor);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, result);
+    QLineEdit *box = m_characters->fillBox();
+    box->setText(start);
+    box->setCursorPosition(cursor);
+    box->setFocus();
+    if (paste) {
+        QGuiApplication::clipboard()->setText(input);
+        QTest::keySequence(box, QKeySequence::Paste);
+    } else {
+        QTest::keyClicks(box, input);
+    }
+    QCOMPARE(box->text(), result);
+    QVERIFY(m_messages.isEmpty());
 }
 
 void TestCharacters::badFontChangesNothing_data()

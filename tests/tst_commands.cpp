@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +48,8 @@ private slots:
     void noPositionSelected();
     void refusedInputIsNamed_data();
     void refusedInputIsNamed();
+    void noteCoversNoControl_data();
+    void noteCoversNoControl();
 
 private:
     void clickButton(const char *name);
@@ -291,6 +295,73 @@ void TestCommands::refusedInputIsNamed()
     const QByteArray expected =
         QByteArray(1, char(box == QLatin1String("txtSASC") ? 0xFE : 0xFD)) + kept.toLatin1();
     QCOMPARE(m_pty->read(int(expected.size())), expected);
+}
+
+void TestCommands::noteCoversNoControl_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("paste");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("line");
+    const QString twentyFive = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY");
+    QTest::newRow("25 characters typed, then SCROLL")
+        << "txtScroll" << false << twentyFive << "cmdScroll"
+        << hex("FD 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 51 52 53 54");
+    QTest::newRow("25 characters pasted, then ANIMATE")
+        << "txtScroll" << true << twentyFive << "cmdAnimate"
+        << hex("FB 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 51 52 53 54");
+    QTest::newRow("two characters typed in the one-character box, then SCROLL")
+        << "txtSASC" << false << QStringLiteral("AB") << "cmdScroll" << hex("FD");
+    QTest::newRow("two characters pasted in the one-character box, then Show Single ASCII")
+        << "txtSASC" << true << QStringLiteral("AB") << "cmdSSA" << hex("FE 41");
+    QTest::newRow("Cyrillic typed, then SCROLL")
+        << "txtScroll" << false << QStringLiteral("Ж") << "cmdScroll" << hex("FD");
+}
+
+// The note about text left out lies where it covers no control of the window, and the first
+// click on a button after it goes to that button, as before there was a note.
+void TestCommands::noteCoversNoControl()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, paste);
+    QFETCH(QString, input);
+    QFETCH(QString, button);
+    QFETCH(QByteArray, line);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *edit = m_window->findChild<ModuleTextBox *>(box);
+    edit->setFocus();
+    if (paste) {
+        QApplication::clipboard()->setText(input);
+        QTest::keySequence(edit, QKeySequence::Paste);
+    } else {
+        typeText(edit, input);
+    }
+    const QLabel *note = edit->note();
+    QVERIFY(note);
+    QVERIFY(!note->text().isEmpty());
+    const QRect place = note->geometry();
+    QVERIFY2(m_window->rect().contains(place), "the note lies in the window");
+    for (const QWidget *control : m_window->findChildren<QWidget *>()) {
+        if (control == note || !control->isVisible() || control->isWindow() ||
+            qobject_cast<const QGroupBox *>(control) || control == m_window->centralWidget())
+            continue;
+        const QRect area(control->mapTo(m_window, QPoint(0, 0)), control->size());
+        QVERIFY2(!area.intersects(place),
+                 qPrintable(control->objectName() + u' ' + control->metaObject()->className()));
+    }
+    // No window of its own that a click could land on.
+    for (const QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY2(top == m_window || !top->isVisible(), top->metaObject()->className());
+
+    // The click as the window system delivers it: to whatever lies at that point.
+    auto *target = m_window->findChild<QPushButton *>(button);
+    const QPoint centre = target->mapTo(m_window, target->rect().center());
+    QCOMPARE(m_window->childAt(centre), target);
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
+                      m_window->windowHandle()->mapFromGlobal(m_window->mapToGlobal(centre)));
+    QCOMPARE(m_pty->read(int(line.size())), line);
+    QVERIFY(!edit->note()); // the button took the focus, and the note went
 }
 
 QTEST_MAIN(TestCommands)

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +31,7 @@ private slots:
     void menuKeepsThePortsInPlace();
     void endpoints_data();
     void endpoints();
+    void columnsFitWhatTheyShow();
     void assignAndUnassign();
     void test_data();
     void test();
@@ -133,6 +135,29 @@ void TestDevices::endpoints()
     }
     QCOMPARE(dialog->model().rowCount(), before + 1);
     QCOMPARE(dialog->model().entry(dialog->selectedRow()).device, listed);
+}
+
+// An endpoint added later shows whole, and no column is wider than what it holds.
+void TestDevices::columnsFitWhatTheyShow()
+{
+    DevicesDialog *dialog = openDialog();
+    const QString endpoint =
+        QStringLiteral("rfc2217://a-module-with-a-rather-long-host-name.example.net:30001");
+    control<QLineEdit>("endpoint")->setText(endpoint);
+    QTest::mouseClick(control<QPushButton>("add"), Qt::LeftButton);
+    QCOMPARE(dialog->model().entry(dialog->selectedRow()).device, endpoint);
+    auto *table = control<QTableView>("deviceTable");
+    const QAbstractItemView *view = table; // where sizeHintForColumn() is public
+    QHeaderView *header = table->horizontalHeader();
+    for (int column = 0; column < dialog->model().columnCount(); ++column) {
+        const int needed = qMax(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+        QVERIFY2(table->columnWidth(column) >= needed,
+                 qPrintable(QStringLiteral("column %1 is cut").arg(column)));
+        QVERIFY2(table->columnWidth(column) <= needed + 2,
+                 qPrintable(QStringLiteral("column %1 is wider than it needs").arg(column)));
+    }
+    QVERIFY(table->columnWidth(DeviceListModel::Device) >=
+            table->fontMetrics().horizontalAdvance(endpoint));
 }
 
 // An assignment goes to [Ports]; the table shows it; Unassign takes it away again.

@@ -2,14 +2,18 @@
 #include "dotgrid.h"
 #include "dotpictures.h"
 #include "formatchooser.h"
+#include "frameseditor.h"
+#include "frameswindow.h"
 #include "frmmain.h"
 #include "grideditor.h"
 #include "imageimportdialog.h"
 #include "messagebox.h"
 #include "patternimage.h"
+#include "questions.h"
 #include "testsupport.h"
 #include "textformats.h"
 #include "workbenchactions.h"
+#include "editorsettings.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,7 +24,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +35,8 @@ using namespace TestSupport;
 using TextFormats::Format;
 
 Q_DECLARE_METATYPE(Format)
+Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(PatternImage::Fit)
 
 namespace {
 
@@ -95,10 +103,16 @@ private slots:
     void pasteToLine_data();
     void pasteToLine();
     void ambiguousBytesDefaultToLastChoice();
+    void notAPatternChangesNothing_data();
     void notAPatternChangesNothing();
+    void webEditorImages_data();
+    void webEditorImages();
     void copyThenPaste_data();
     void copyThenPaste();
     void importImage();
+    void importImageFit_data();
+    void importImageFit();
+    void importImageFitIsRemembered();
 
 private:
     void press(int column, int row);
@@ -447,17 +461,102 @@ void TestEditing::ambiguousBytesDefaultToLastChoice()
     QCOMPARE(gridPattern(*m_window).rows()[0], quint8(0x02));
 }
 
+void TestEditing::notAPatternChangesNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("seven bytes")
+        << "10 00 00 00 00 00 00"
+        << "Nothing was pasted: the text on the clipboard is not a pattern, as there are 7 "
+           "numbers; eight hex bytes were expected.";
+    QTest::newRow("words") << "hello world"
+                           << "Nothing was pasted: no pattern was found in the text on the "
+                              "clipboard.";
+    QTest::newRow("one number in a list")
+        << "[0x18]"
+        << "Nothing was pasted: the text on the clipboard is not a pattern, as there is 1 "
+           "number between [ and ]; a pattern is 8 rows.";
+    QTest::newRow("one line of art") << "#..##..#"
+                                     << "Nothing was pasted: the text on the clipboard is not a "
+                                        "pattern, as there is 1 line; text art is 8 lines of 8 "
+                                        "dots.";
+}
+
 void TestEditing::notAPatternChangesNothing()
 {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
     QTest::mouseClick(cellAt(*m_window, 2, 2), Qt::LeftButton);
     const auto before = m_window->grid().columnValues();
-    QApplication::clipboard()->setText(QStringLiteral("10 00 00 00 00 00 00"));
+    QApplication::clipboard()->setText(text);
     m_window->findChild<QAction *>(QStringLiteral("mnuPaste"))->trigger();
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY2(m_messages.first().contains(QStringLiteral("there are 7 numbers")),
-             qPrintable(m_messages.first()));
+    QCOMPARE(m_messages, QStringList{message});
     QCOMPARE(m_window->grid().columnValues(), before);
     QCOMPARE(m_window->gridEditor()->undoStack()->count(), 1);
+}
+
+// The web editor's IMAGES block: a new animation of the library, the first picture, or nothing.
+void TestEditing::webEditorImages_data()
+{
+    QTest::addColumn<std::optional<int>>("answer");
+    QTest::addColumn<QStringList>("animations");
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QStringList>("steps");
+    const QByteArray face = hex("FC C3 24 99 58 58 99 24 C3");
+    // The Frames window then opens on the new animation, as a step of its own.
+    QTest::newRow("added as an animation")
+        << std::optional<int>(0) << QStringList{"IMAGES"} << face
+        << QStringList{"Paste animation \"IMAGES\"", "Show frame 1"};
+    QTest::newRow("the first picture") << std::optional<int>(1) << QStringList{} << face
+                                       << QStringList{"Paste the first of 3 pictures"};
+    QTest::newRow("cancelled") << std::optional<int>() << QStringList{}
+                               << hex("FC 00 00 00 00 00 00 00 00") << QStringList{};
+}
+
+void TestEditing::webEditorImages()
+{
+    QFETCH(std::optional<int>, answer);
+    QFETCH(QStringList, animations);
+    QFETCH(QByteArray, line);
+    QFETCH(QStringList, steps);
+    QStringList asked;
+    ChoiceQuestion::setHandler(
+        [&](const QString &text, const QString &detail, const QStringList &choices) {
+            asked << text << detail << choices;
+            return answer;
+        });
+    QApplication::clipboard()->setText(
+        QStringLiteral("const uint64_t IMAGES[] = {\n  0x3c4281a5a599423c,\n  0x0000000000000001,\n"
+                       "  0xff000000000000ff\n};\nconst int IMAGES_LEN = sizeof(IMAGES)/8;\n"));
+    m_window->findChild<QAction *>(QStringLiteral("mnuPaste"))->trigger();
+
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(asked.size(), 4);
+    QVERIFY2(asked.at(0).contains(QLatin1String("3 pictures")), qPrintable(asked.at(0)));
+    QVERIFY2(asked.at(1).contains(QLatin1String("\"IMAGES\"")), qPrintable(asked.at(1)));
+    QCOMPARE(asked.mid(2), (QStringList{"Add as &Animation", "Paste the &First Picture"}));
+    WorkbenchActions *workbench = m_window->workbench();
+    QStringList names;
+    for (const Animation &animation : workbench->framesEditor()->animations())
+        names.append(animation.name);
+    QCOMPARE(names, animations);
+    if (!animations.isEmpty()) {
+        const QList<Frame> frames = workbench->framesEditor()->animations().constFirst().frames;
+        QCOMPARE(frames.size(), 3);
+        QCOMPARE(frames.at(1).pattern, (Protocol::ColumnPattern{0x10, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(frames.at(2).durationMs, Frames::DefaultDurationMs);
+        // The Frames window shows the new animation, its first frame on the grid.
+        QVERIFY(workbench->framesWindow()->isVisible());
+        QCOMPARE(workbench->framesEditor()->currentAnimation(), 0);
+    }
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
+                      Qt::LeftButton);
+    QCOMPARE(m_pty->read(int(line.size())), line);
+    const QUndoStack *stack = m_window->gridEditor()->undoStack();
+    QStringList done;
+    for (int i = 0; i < stack->index(); ++i)
+        done.append(stack->text(i));
+    QCOMPARE(done, steps);
 }
 
 void TestEditing::copyThenPaste_data()
@@ -542,6 +641,88 @@ void TestEditing::importImage()
              qPrintable(m_messages.first()));
     QCOMPARE(m_window->grid().columnValues(), before);
     ImageImportDialog::setHandler({});
+}
+
+namespace {
+// Twice as wide as high, black in its left quarter: each fit makes another pattern of it.
+QImage leftQuarterBlack()
+{
+    QImage image(32, 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    return image;
+}
+} // namespace
+
+void TestEditing::importImageFit_data()
+{
+    QTest::addColumn<PatternImage::Fit>("fit");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("kept whole") << PatternImage::Fit::KeepAspect
+                                << hex("FC C3 C3 00 00 00 00 00 00");
+    QTest::newRow("cropped") << PatternImage::Fit::Crop << hex("FC 00 00 00 00 00 00 00 00");
+    QTest::newRow("stretched") << PatternImage::Fit::Stretch << hex("FC FF FF 00 00 00 00 00 00");
+}
+
+// The fit chosen last comes to the picture imported next, down to the bytes on the line.
+void TestEditing::importImageFit()
+{
+    QFETCH(PatternImage::Fit, fit);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("wide.png"));
+    QVERIFY(leftQuarterBlack().save(path));
+    EditorSettings::setImageFit(fit);
+    ImageImportDialog::setHandler([](const PatternImage::DotLevels &levels, const QString &source) {
+        ImageImportDialog dialog(levels, source);
+        return std::optional<Pattern>(dialog.pattern());
+    });
+    QVERIFY(m_window->workbench()->importImageFile(path));
+    ImageImportDialog::setHandler({});
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
+                      Qt::LeftButton);
+    QCOMPARE(m_pty->read(int(line.size())), line);
+}
+
+// The dialog offers the three fits for a picture that is not square, starts on the one taken
+// last, and remembers the one accepted in [Workbench].
+void TestEditing::importImageFitIsRemembered()
+{
+    using Fit = PatternImage::Fit;
+    EditorSettings::setImageFit(Fit::Stretch);
+    {
+        ImageImportDialog dialog(leftQuarterBlack(), QStringLiteral("wide.png"));
+        QVERIFY(dialog.fitButton(Fit::Stretch)->isChecked());
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0xC0));
+        const QImage before = dialog.preview().toImage();
+        dialog.fitButton(Fit::KeepAspect)->click();
+        QCOMPARE(dialog.pattern().rows()[0], quint8(0));
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0xC0));
+        QVERIFY(dialog.preview().toImage() != before); // the preview follows
+        // Light parts lit: the dots beside the picture stay dark.
+        dialog.lightIsLitBox()->setChecked(true);
+        QCOMPARE(dialog.pattern().rows()[0], quint8(0));
+        QCOMPARE(dialog.pattern().rows()[3], quint8(0x3F));
+        dialog.reject();
+    }
+    QCOMPARE(EditorSettings::imageFit(), Fit::Stretch); // cancelled: nothing remembered
+    {
+        ImageImportDialog dialog(leftQuarterBlack(), QStringLiteral("wide.png"));
+        dialog.fitButton(Fit::Crop)->click();
+        dialog.accept();
+    }
+    QCOMPARE(EditorSettings::imageFit(), Fit::Crop);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8");
+    QCOMPARE(settings.value(QStringLiteral("Workbench/ImageFit")).toString(),
+             QStringLiteral("crop"));
+    // A square picture looks the same every way: nothing to choose.
+    QImage square(16, 16, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    ImageImportDialog dialog(square, QStringLiteral("square.png"));
+    QVERIFY(!dialog.fitButton(Fit::Crop)->isEnabled());
 }
 
 QTEST_MAIN(TestEditing)

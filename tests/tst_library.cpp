@@ -4,18 +4,27 @@
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
+#include "patternlibrary.h"
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "testsupport.h"
 #include "workbenchactions.h"
+#include "editorsettings.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QTreeWidget>
 
 using namespace TestSupport;
@@ -54,12 +63,20 @@ private slots:
     void addReplaceDelete();
     void renameRefused_data();
     void renameRefused();
+    void renameKeepsWhatWasTyped();
+    void copyAndPaste_data();
+    void copyAndPaste();
+    void copyKeyCopiesPatterns();
+    void toolBarShowsEveryButton();
+    void openedLibraryStartsAtTheTop();
     void reorder_data();
     void reorder();
     void filterByName();
     void loadIsOneUndoStep();
     void sendAsSendDotMatrix();
     void saveOpenAndRecent();
+    void saveProposesAName_data();
+    void saveProposesAName();
     void badFileLeavesLibrary_data();
     void badFileLeavesLibrary();
     void closeWithChanges_data();
@@ -168,13 +185,158 @@ void TestLibrary::renameRefused()
     LibraryModel *model = document()->model();
     const PatternLibrary before = model->library();
     QVERIFY(!model->setData(model->index(0), name));
-    QCOMPARE(
-        m_messages,
-        QStringList{QStringLiteral("The pattern library Starter set is unchanged: ") + reason});
+    QTRY_COMPARE(m_messages, QStringList{reason});
     QVERIFY(model->library() == before);
     QVERIFY(!document()->isModified());
     QVERIFY(model->setData(model->index(0), QStringLiteral("Zero")));
     QCOMPARE(model->at(0).name, QStringLiteral("Zero"));
+}
+
+// The editor comes back with the name typed, to be put right, not the old name.
+void TestLibrary::renameKeepsWhatWasTyped()
+{
+    m_library->selectRow(0);
+    m_library->view()->setFocus();
+    m_library->renameSelected();
+    auto editor = [this] { return m_library->view()->viewport()->findChild<QLineEdit *>(); };
+    QTRY_VERIFY(editor() && editor()->isVisible());
+    QCOMPARE(editor()->text(), QStringLiteral("Digit 0"));
+    editor()->selectAll();
+    QTest::keyClicks(editor(), QStringLiteral("Heart"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTRY_COMPARE(m_messages, QStringList{"There is already a pattern named \"Heart\"."});
+    QTRY_VERIFY(editor() && editor()->isVisible() && editor()->text() == QLatin1String("Heart"));
+    QCOMPARE(document()->model()->at(0).name, QStringLiteral("Digit 0"));
+    QTest::keyClick(editor(), Qt::Key_End);
+    QTest::keyClicks(editor(), QStringLiteral(" of gold"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTRY_COMPARE(document()->model()->at(0).name, QStringLiteral("Heart of gold"));
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void TestLibrary::copyAndPaste_data()
+{
+    // Sources: "library" copies rows 0 and 1 of the library window (Digit 0, Digit 1); "grid"
+    // copies the grid; anything else is put on the clipboard as text.
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target"); // "library" or "grid"
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("library to library") << "library"
+                                        << "library" << QStringList{"Digit 0 2", "Digit 1 2"} << "";
+    QTest::newRow("grid to library") << "grid"
+                                     << "library" << QStringList{"Pattern 1"} << "";
+    QTest::newRow("C array to library") << "const uint8_t x[8] = {0x80, 0, 0, 0, 0, 0, 0, 0};"
+                                        << "library" << QStringList{"Pattern 1"} << "";
+    QTest::newRow("web editor's images to library")
+        << "const uint64_t IMAGES[] = {0x1, 0x2, 0x4};"
+        << "library" << QStringList{"IMAGES 1", "IMAGES 2", "IMAGES 3"} << "";
+    QTest::newRow("words to library")
+        << "hello world"
+        << "library" << QStringList{}
+        << "Nothing was pasted: no pattern was found in the text on the clipboard.";
+    QTest::newRow("library to grid") << "library"
+                                     << "grid" << QStringList{} << "";
+}
+
+void TestLibrary::copyAndPaste()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(QStringList, added);
+    QFETCH(QString, message);
+    LibraryModel *model = document()->model();
+    const int rows = model->rowCount();
+    Pattern expected;
+    if (source == QLatin1String("library")) {
+        m_library->selectRow(0);
+        m_library->view()->selectionModel()->select(m_library->proxy()->index(1, 0),
+                                                    QItemSelectionModel::Select);
+        m_library->copySelected();
+        expected = model->at(0).pattern;
+    } else if (source == QLatin1String("grid")) {
+        m_window->col3_Click(64);
+        action("mnuCopy")->trigger();
+        expected = Pattern::fromColumns(m_window->grid().columnValues());
+    } else {
+        QGuiApplication::clipboard()->setText(source);
+        expected.setDot(0, 0, true);
+    }
+
+    if (target == QLatin1String("grid")) {
+        action("mnuPaste")->trigger();
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
+                          Qt::LeftButton);
+        // Digit 0, as "Send Dot Matrix" sends it.
+        const QByteArray line = hex("FC 00 E3 15 94 54 E3 00 00");
+        QCOMPARE(m_pty->read(int(line.size())), line);
+        QCOMPARE(model->rowCount(), rows);
+        QVERIFY(m_messages.isEmpty());
+        return;
+    }
+    m_library->view()->setFocus();
+    QTest::keySequence(m_library->view(), QKeySequence::Paste);
+    QCOMPARE(m_messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QStringList names;
+    for (int row = rows; row < model->rowCount(); ++row)
+        names.append(model->at(row).name);
+    QCOMPARE(names, added);
+    if (added.isEmpty())
+        return;
+    QCOMPARE(model->at(rows).pattern, expected);
+    if (source == QLatin1String("library"))
+        QCOMPARE(model->at(rows + 1).pattern, model->at(1).pattern);
+    // The pasted patterns are selected, to be moved or sent at once.
+    QCOMPARE(m_library->selectedRows().size(), added.size());
+    QCOMPARE(m_library->selectedRows().constFirst(), rows);
+}
+
+// Ctrl+C in the list copies the patterns, in the copy format, not the name shown.
+void TestLibrary::copyKeyCopiesPatterns()
+{
+    m_library->selectRow(0);
+    m_library->view()->setFocus();
+    QTest::keySequence(m_library->view(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("00 E3 15 94 54 E3 00 00"));
+    EditorSettings::setCopyFormat(TextFormats::Format::CArray);
+    QTest::keySequence(m_library->view(), QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             TextFormats::write(document()->model()->at(0).pattern, TextFormats::Format::CArray,
+                                QStringLiteral("Digit 0")));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        QLatin1String("const uint8_t Digit_0[8] = {")));
+}
+
+void TestLibrary::toolBarShowsEveryButton()
+{
+    auto *toolBar = m_library->findChild<QToolBar *>();
+    QVERIFY(toolBar);
+    QCOMPARE(m_library->size(), m_library->sizeHint().expandedTo(m_library->size()));
+    for (QAction *action : toolBar->actions()) {
+        if (action->isSeparator())
+            continue;
+        QWidget *button = toolBar->widgetForAction(action);
+        QVERIFY2(button && button->isVisible(), qPrintable(action->text()));
+        QVERIFY2(toolBar->rect().contains(QRect(button->pos(), button->size())),
+                 qPrintable(action->text()));
+    }
+}
+
+void TestLibrary::openedLibraryStartsAtTheTop()
+{
+    PatternLibrary big;
+    for (int i = 0; i < 400; ++i)
+        big.patterns.append({QStringLiteral("P%1").arg(i), Pattern::fromBits(quint64(i)), {}});
+    QString error;
+    const QString first = m_dir.filePath(QStringLiteral("first.glyphs"));
+    const QString second = m_dir.filePath(QStringLiteral("second.glyphs"));
+    QVERIFY2(big.write(first, &error) && big.write(second, &error), qPrintable(error));
+    QVERIFY(document()->openFile(first, m_library));
+    QScrollBar *bar = m_library->view()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    QVERIFY(document()->openFile(second, m_library));
+    QTRY_COMPARE(bar->value(), 0);
 }
 
 void TestLibrary::reorder_data()
@@ -274,6 +436,65 @@ void TestLibrary::saveOpenAndRecent()
     QCOMPARE(settings.value(QStringLiteral("Workbench/RecentFiles")).toStringList(),
              QStringList{saved});
     QCOMPARE(settings.value(QStringLiteral("Properties/CommPort")).toString(), QStringLiteral("4"));
+    QVERIFY(m_messages.isEmpty());
+}
+
+// Save As proposes the library's own file, or "Untitled.glyphs" in the last folder used or the
+// home folder; never a folder's name as the file's.
+void TestLibrary::saveProposesAName_data()
+{
+    QTest::addColumn<QString>("lastFolder"); // under the temporary folder; empty: none stored
+    QTest::addColumn<QString>("opened");     // a library file opened first
+    QTest::addColumn<QString>("folder");     // "{home}" for the home folder
+    QTest::addColumn<QString>("file");
+    QTest::newRow("first save, no Documents folder") << ""
+                                                     << ""
+                                                     << "{home}"
+                                                     << "Untitled.glyphs";
+    QTest::newRow("untitled, a folder used before") << "used"
+                                                    << ""
+                                                    << "used"
+                                                    << "Untitled.glyphs";
+    QTest::newRow("the folder used before is gone") << "gone"
+                                                    << ""
+                                                    << "{home}"
+                                                    << "Untitled.glyphs";
+    QTest::newRow("opened from wave.glyphs") << "used"
+                                             << "songs/wave.glyphs"
+                                             << "songs"
+                                             << "wave.glyphs";
+}
+
+void TestLibrary::saveProposesAName()
+{
+    QFETCH(QString, lastFolder);
+    QFETCH(QString, opened);
+    QFETCH(QString, folder);
+    QFETCH(QString, file);
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const auto restoreHome = qScopeGuard([&realHome] { qputenv("HOME", realHome); });
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("used")));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("songs")));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8")
+        .remove(QStringLiteral("Workbench"));
+    if (!lastFolder.isEmpty())
+        EditorSettings::setLastFolder(m_dir.filePath(lastFolder));
+    if (!opened.isEmpty()) {
+        QString error;
+        QVERIFY2(PatternLibrary().write(m_dir.filePath(opened), &error), qPrintable(error));
+        QVERIFY(document()->openFile(m_dir.filePath(opened), m_library));
+        // Opening remembers its folder; Save As still starts beside the file.
+        EditorSettings::setLastFolder(m_dir.filePath(lastFolder));
+    }
+
+    const FileProposal proposal = proposedFile([this] { action("mnuSaveAs")->trigger(); });
+    const QString expected =
+        folder == QLatin1String("{home}") ? home.path() : m_dir.filePath(folder);
+    QCOMPARE(proposal.folder, QDir(expected).absolutePath());
+    QCOMPARE(proposal.file, QDir(expected).absoluteFilePath(file));
+    QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("Documents.glyphs"))));
     QVERIFY(m_messages.isEmpty());
 }
 

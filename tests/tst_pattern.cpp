@@ -10,7 +10,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,7 @@ using TextFormats::Format;
 
 Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(Transform)
+Q_DECLARE_METATYPE(PatternImage::Fit)
 Q_DECLARE_METATYPE(QList<Transform>)
 
 namespace {
@@ -76,6 +79,8 @@ private slots:
     void bareBytesAreAmbiguous();
     void notAPattern_data();
     void notAPattern();
+    void webEditorImages_data();
+    void webEditorImages();
 
     void transformIdentity_data();
     void transformIdentity();
@@ -84,6 +89,8 @@ private slots:
 
     void imageRoundTrip_data();
     void imageRoundTrip();
+    void pictureFits_data();
+    void pictureFits();
     void pictureRefused_data();
     void pictureRefused();
 
@@ -93,6 +100,7 @@ private slots:
     void libraryRefused();
     void hugeLibraryRefused();
     void failedSaveKeepsOldFile();
+    void lockedFolderIsNamed();
     void starterSet();
 
 private:
@@ -187,6 +195,24 @@ void TestPattern::readsOthersText_data()
     QTest::newRow("text art with X and trailing blanks")
         << "\n........  \n.XX..XX.\nXXXXXXXX\nXXXXXXXX\n.XXXXXX.\n..XXXX..\n...XX...\n........\n\n"
         << Format::TextArt << heart;
+    QTest::newRow("text art, spaces for dark dots, trailing ones dropped")
+        << "\n ##  ##\n########\n########\n ######\n  ####\n   ##\n\n"
+        << Format::TextArt
+        << art("........\n.##..##.\n########\n########\n.######.\n..####..\n...##...\n"
+               "........");
+    QTest::newRow("block art, full and light shade")
+        << QStringLiteral("░░░░░░░░\n░██░░██░\n████████\n████████\n░██████░\n░░████░░\n"
+                          "░░░██░░░\n░░░░░░░░")
+        << Format::TextArt << heart;
+    QTest::newRow("block art, spaces for dark dots")
+        << QStringLiteral("\n ██  ██\n████████\n████████\n ██████\n  ████\n   ██\n\n")
+        << Format::TextArt << heart;
+    QTest::newRow("X and - art")
+        << "--------\n-XX--XX-\nXXXXXXXX\nXXXXXXXX\n-XXXXXX-\n--XXXX--\n---XX---\n--------"
+        << Format::TextArt << heart;
+    QTest::newRow("text art, dark top and bottom rows all spaces")
+        << "        \n ##  ##\n########\n########\n ######\n  ####\n   ##\n        "
+        << Format::TextArt << heart;
     QTest::newRow("module bytes with 0x and commas")
         << "0x10, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00" << Format::ModuleBytes << topLeft();
     QTest::newRow("module bytes in one run")
@@ -214,6 +240,9 @@ void TestPattern::bareBytesAreAmbiguous()
     Pattern rowReading;
     rowReading.setDot(0, 3, true);
     QCOMPARE(TextFormats::parse(text, Format::RowBytes).pattern, rowReading);
+    // One number a line is bytes, not art that lost its dark dots.
+    QCOMPARE(TextFormats::detect(QStringLiteral("1\n0\n1\n0\n1\n0\n1\n0\n")).formats,
+             (QList<Format>{Format::ModuleBytes, Format::RowBytes}));
     // Code says which layout it is in.
     QCOMPARE(TextFormats::detect(QStringLiteral("{0x80, 0, 0, 0, 0, 0, 0, 0}")).formats,
              QList<Format>{Format::CArray});
@@ -238,8 +267,17 @@ void TestPattern::notAPattern_data()
     QTest::newRow("short art line") << "#######\n........\n........\n........\n........\n"
                                        "........\n........\n........"
                                     << "line 1 has 7 characters";
+    QTest::newRow("one character on a line of dots")
+        << "#\n........\n........\n........\n........\n........\n........\n........"
+        << "line 1 has 1 character;";
+    QTest::newRow("one art line") << "##..##.."
+                                  << "there is 1 line;";
+    QTest::newRow("one number in a list") << "[0x7E]"
+                                          << "there is 1 number between [ and ]";
     QTest::newRow("words") << "hello world"
-                           << "there are 2 numbers";
+                           << "no pattern was found";
+    QTest::newRow("a sentence") << "Paste this on the grid, please."
+                                << "no pattern was found";
 }
 
 void TestPattern::notAPattern()
@@ -249,6 +287,55 @@ void TestPattern::notAPattern()
     const auto detection = TextFormats::detect(text);
     QVERIFY(detection.formats.isEmpty());
     QVERIFY2(detection.error.contains(reason), qPrintable(detection.error));
+    QCOMPARE(detection.nothingFound, reason == QLatin1String("no pattern was found"));
+}
+
+void TestPattern::webEditorImages_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<quint64>>("images");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the web editor's block")
+        << "const uint64_t IMAGES[] = {\n  0x3c4281a5a599423c,\n  0x0000000000000001,\n"
+           "  0xff000000000000ff\n};\nconst int IMAGES_LEN = sizeof(IMAGES)/8;\n"
+        << QList<quint64>{0x3c4281a5a599423c, 1, 0xff000000000000ff} << "IMAGES";
+    QTest::newRow("suffixes, comments, a trailing comma")
+        << "// two\nconst uint64_t PROGMEM frames[2] = {0x1ULL, /* b */ 0x2ULL,};"
+        << QList<quint64>{1, 2} << "frames";
+    QTest::newRow("a bare list of 64-bit numbers")
+        << "{0x0000000000000001, 0x0000000000000080}" << QList<quint64>{1, 0x80} << "";
+    QTest::newRow("a bare list of bytes is no images") << "{0x1, 0x80}" << QList<quint64>{} << "";
+    QTest::newRow("a C array of rows is no images")
+        << "const uint8_t x[8] = {0x80, 0, 0, 0, 0, 0, 0, 0};" << QList<quint64>{} << "";
+    QTest::newRow("numbers too wide for rows")
+        << "int x[] = {4096, 1}" << QList<quint64>{4096, 1} << "x";
+    QTest::newRow("one image is no animation")
+        << "const uint64_t IMAGES[] = {0x1};" << QList<quint64>{} << "";
+    QTest::newRow("binary numbers are rows, not images")
+        << "{B10000000, B01000000}" << QList<quint64>{} << "";
+    QTest::newRow("a word among them") << "{0x1, hello, 0x2}" << QList<quint64>{} << "";
+    QTest::newRow("two lists") << "{0x1, 0x2} {0x3, 0x4}" << QList<quint64>{} << "";
+}
+
+void TestPattern::webEditorImages()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<quint64>, images);
+    QFETCH(QString, name);
+    const auto parsed = TextFormats::parseImages(text);
+    QCOMPARE(parsed.has_value(), !images.isEmpty());
+    if (!parsed)
+        return;
+    QList<quint64> bits;
+    for (const Pattern &pattern : parsed->patterns)
+        bits.append(pattern.bits());
+    QCOMPARE(bits, images);
+    QCOMPARE(parsed->name, name);
+    // Image 1 is the picture "0x..." alone pastes as.
+    QCOMPARE(parsed->patterns.first(),
+             *TextFormats::parse(QStringLiteral("0x%1").arg(images.first(), 16, 16, QChar(u'0')),
+                                 Format::Integer64)
+                  .pattern);
 }
 
 void TestPattern::transformIdentity_data()
@@ -336,6 +423,60 @@ void TestPattern::imageRoundTrip()
         QCOMPARE(PatternImage::threshold(*levels).bits(), pattern.bits());
     }
     QCOMPARE(QImage(path).size(), QSize(8 * dotSize, 8 * dotSize));
+}
+
+void TestPattern::pictureFits_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("black"); // the rest is white
+    QTest::addColumn<PatternImage::Fit>("fit");
+    QTest::addColumn<bool>("lightIsLit");
+    QTest::addColumn<QList<int>>("rows");
+    using Fit = PatternImage::Fit;
+    const QSize wide(32, 16);
+    const QRect leftQuarter(0, 0, 8, 16);
+    QTest::newRow("wide, stretched") << wide << leftQuarter << Fit::Stretch << false
+                                     << QList<int>{0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0, 0xC0};
+    QTest::newRow("wide, cropped to the middle")
+        << wide << leftQuarter << Fit::Crop << false << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("wide, kept whole") << wide << leftQuarter << Fit::KeepAspect << false
+                                      << QList<int>{0, 0, 0xC0, 0xC0, 0xC0, 0xC0, 0, 0};
+    QTest::newRow("wide, kept whole, light parts lit")
+        << wide << leftQuarter << Fit::KeepAspect << true
+        << QList<int>{0, 0, 0x3F, 0x3F, 0x3F, 0x3F, 0, 0};
+    const QSize tall(16, 32);
+    const QRect topQuarter(0, 0, 16, 8);
+    QTest::newRow("tall, kept whole") << tall << topQuarter << Fit::KeepAspect << false
+                                      << QList<int>{0x3C, 0x3C, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("tall, cropped")
+        << tall << topQuarter << Fit::Crop << false << QList<int>{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("tall, stretched")
+        << tall << topQuarter << Fit::Stretch << false << QList<int>{0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("square, every fit the same")
+        << QSize(16, 16) << QRect(0, 0, 8, 16) << Fit::KeepAspect << false
+        << QList<int>{0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0, 0xF0};
+}
+
+void TestPattern::pictureFits()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, black);
+    QFETCH(PatternImage::Fit, fit);
+    QFETCH(bool, lightIsLit);
+    QFETCH(QList<int>, rows);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = black.top(); y <= black.bottom(); ++y) {
+        for (int x = black.left(); x <= black.right(); ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    const auto levels = PatternImage::levels(image, fit, lightIsLit ? 0 : 255);
+    const Pattern pattern =
+        PatternImage::threshold(levels, PatternImage::DefaultThreshold, lightIsLit);
+    QList<int> got;
+    for (quint8 row : pattern.rows())
+        got.append(row);
+    QCOMPARE(got, rows);
 }
 
 void TestPattern::pictureRefused_data()
@@ -533,6 +674,45 @@ void TestPattern::failedSaveKeepsOldFile()
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), refused ? before : library.toJson());
+}
+
+// The file may be written, but its folder takes no new file, and saving writes a new file and
+// swaps it in: the message names the folder. Root is held back only by an immutable folder.
+void TestPattern::lockedFolderIsNamed()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("immutable"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/kept.glyphs");
+    PatternLibrary library = ::starterSet();
+    QString error;
+    QVERIFY2(library.write(path, &error), qPrintable(error));
+    const QByteArray before = library.toJson();
+
+    const bool root = ::geteuid() == 0;
+    const auto lock = [&folder, root](bool locked) {
+        if (!root)
+            return QFile::setPermissions(
+                folder,
+                QFile::ReadOwner | QFile::ExeOwner |
+                    (locked ? QFile::Permissions() : QFile::Permissions(QFile::WriteOwner)));
+        return QProcess::execute(QStringLiteral("chattr"),
+                                 {locked ? QStringLiteral("+i") : QStringLiteral("-i"), folder}) ==
+               0;
+    };
+    if (!lock(true))
+        QSKIP("This file system cannot keep root from making files in a folder.");
+    const auto unlock = qScopeGuard([&lock] { lock(false); });
+    QVERIFY(QFileInfo(path).isWritable());
+
+    library.patterns.removeFirst();
+    QVERIFY(!library.write(path, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot save the pattern library %1: no new file can "
+                                             "be made in its folder %2 (")
+                                  .arg(path, folder)),
+             qPrintable(error));
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before);
 }
 
 void TestPattern::starterSet()

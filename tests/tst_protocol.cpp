@@ -17,6 +17,8 @@ private slots:
     void speedCodes();
     void decodeSettings_data();
     void decodeSettings();
+    void notStoredIsFlagged_data();
+    void notStoredIsFlagged();
     void decodeRandomReplies();
     void acknowledge_data();
     void acknowledge();
@@ -131,6 +133,53 @@ void TestProtocol::decodeSettings()
     QCOMPARE(got.modeIndex, expected.modeIndex);
     QCOMPARE(got.speedIndex, expected.speedIndex);
     QCOMPARE(got.message, expected.message);
+}
+
+// "Nothing stored" still selects mode 0 and speed "3" for the dialog, and is said apart for a
+// report that must not pass those off as stored values.
+void TestProtocol::notStoredIsFlagged_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<OptInt>("mode");
+    QTest::addColumn<OptInt>("speed");
+    QTest::addColumn<bool>("modeNotStored");
+    QTest::addColumn<bool>("speedNotStored");
+    QTest::addColumn<bool>("messageNotStored");
+    QTest::newRow("nothing stored")
+        << hex("FF FF FF") << OptInt(0) << OptInt(2) << true << true << true;
+    QTest::newRow("only the mode stored")
+        << hex("00 FF FF") << OptInt(0) << OptInt(2) << false << true << true;
+    QTest::newRow("only the speed stored")
+        << hex("FF 31 FF") << OptInt(0) << OptInt(1) << true << false << true;
+    QTest::newRow("only the message stored")
+        << (hex("FF FF 02") + "HI") << OptInt(0) << OptInt(2) << true << true << false;
+    QTest::newRow("everything stored")
+        << (hex("03 29 02") + "HI") << OptInt(3) << OptInt(2) << false << false << false;
+    QTest::newRow("empty message stored")
+        << hex("00 29 00") << OptInt(0) << OptInt(2) << false << false << false;
+    QTest::newRow("cut after the mode")
+        << hex("FF") << OptInt(0) << OptInt() << true << false << false;
+    QTest::newRow("length 21 is no 'not stored'")
+        << (hex("01 29 15") + QByteArray(21, 'A')) << OptInt(1) << OptInt(2) << false << false
+        << false;
+}
+
+void TestProtocol::notStoredIsFlagged()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(OptInt, mode);
+    QFETCH(OptInt, speed);
+    QFETCH(bool, modeNotStored);
+    QFETCH(bool, speedNotStored);
+    QFETCH(bool, messageNotStored);
+    const Settings got = Protocol::decodeSettings(reply);
+    QCOMPARE(got.modeIndex, mode);
+    QCOMPARE(got.speedIndex, speed);
+    QCOMPARE(got.modeNotStored, modeNotStored);
+    QCOMPARE(got.speedNotStored, speedNotStored);
+    QCOMPARE(got.messageNotStored, messageNotStored);
+    if (messageNotStored)
+        QCOMPARE(got.message, OptText());
 }
 
 void TestProtocol::decodeRandomReplies()

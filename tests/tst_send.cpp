@@ -21,6 +21,10 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void helpListsEveryCommand();
+    void helpFitsATerminal();
+    void wrapText_data();
+    void wrapText();
+    void hugeInputIsNotEchoed();
 };
 
 void TestSend::initTestCase()
@@ -99,9 +103,22 @@ void TestSend::exitStatus_data()
                               << QStringList{"--settings-reply", "03 31 05 48 45 4C 4C 4F"} << Done
                               << QStringList{"F0"} << "mode 3\nspeed 2\nmessage HELLO\n"
                               << "";
-    QTest::newRow("settings as JSON")
+    QTest::newRow("settings as JSON, nothing stored")
         << QStringList{"-p", "{sim}", "--json", "settings"} << none << Done << QStringList{"F0"}
-        << "{\"message\":null,\"mode\":0,\"speed\":3}\n"
+        << "{\"message\":null,\"mode\":null,\"speed\":null}\n"
+        << "";
+    QTest::newRow("settings, nothing stored")
+        << QStringList{"-p", "{sim}", "settings"} << QStringList{"--settings-reply", "FF FF FF"}
+        << Done << QStringList{"F0"} << "mode not stored\nspeed not stored\nmessage not stored\n"
+        << "";
+    QTest::newRow("settings, only the speed stored")
+        << QStringList{"-p", "{sim}", "settings"} << QStringList{"--settings-reply", "FF 31 FF"}
+        << Done << QStringList{"F0"} << "mode not stored\nspeed 2\nmessage not stored\n"
+        << "";
+    QTest::newRow("settings as JSON, only the mode stored")
+        << QStringList{"-p", "{sim}", "--json", "settings"}
+        << QStringList{"--settings-reply", "00 FF FF"} << Done << QStringList{"F0"}
+        << "{\"message\":null,\"mode\":0,\"speed\":null}\n"
         << "";
     QTest::newRow("set-speed acknowledged") << QStringList{"-p", "{sim}", "set-speed", "1"} << none
                                             << Done << QStringList{"F6 39"} << ""
@@ -157,7 +174,23 @@ void TestSend::exitStatus_data()
                           << "COM1 to COM6";
     QTest::newRow("unknown option")
         << QStringList{"--baud", "9600", "char", "A"} << none << BadUsage << none << ""
-        << "baud";
+        << "unknown option '--baud'; try";
+    QTest::newRow("negative position")
+        << QStringList{"-p", "{sim}", "custom", "-1"} << none << BadUsage << none << ""
+        << "unknown option '-1': a negative number";
+    QTest::newRow("library that does not exist")
+        << QStringList{"-p", "{sim}", "pattern", "{missing}", "heart"} << none << BadUsage << none
+        << ""
+        << "No such file or directory; try";
+    QTest::newRow("text with no pattern in it")
+        << QStringList{"-p", "{sim}", "pattern", "hello world"} << none << BadUsage << none << ""
+        << "no pattern was found in 'hello world'; try";
+    QTest::newRow("one line of text art")
+        << QStringList{"-p", "{sim}", "pattern", "##..##.."} << none << BadUsage << none << ""
+        << "there is 1 line;";
+    QTest::newRow("one number") << QStringList{"-p", "{sim}", "pattern", "[0x7E]"} << none
+                                << BadUsage << none << ""
+                                << "'[0x7E]' is no pattern: there is 1 number between [ and ];";
     QTest::newRow("raw TCP through ser2net")
         << QStringList{"-p", "{raw}", "pattern", "FF 81 FF 00 FF FF 18 FF"} << none << Done
         << QStringList{"FC FF 81 FF 00 FF FF 18 FF"} << ""
@@ -165,7 +198,7 @@ void TestSend::exitStatus_data()
     QTest::newRow("RFC 2217 through ser2net: 0xFF both ways")
         << QStringList{"-p", "{rfc2217}", "--json", "settings"}
         << QStringList{"--settings-reply", "FF FF 02 FF 41"} << Done << QStringList{"F0"}
-        << "{\"message\":\"\u00FFA\",\"mode\":0,\"speed\":3}\n"
+        << "{\"message\":\"\u00FFA\",\"mode\":null,\"speed\":null}\n"
         << "";
     QTest::newRow("RFC 2217 pattern of 0xFF")
         << QStringList{"-p", "{rfc2217}", "pattern", "FF FF FF FF FF FF FF FF"} << none << Done
@@ -206,6 +239,8 @@ void TestSend::exitStatus()
     for (QString &argument : arguments) {
         argument.replace(QLatin1String("{sim}"), simulator.link());
         argument.replace(QLatin1String("{library}"), library);
+        argument.replace(QLatin1String("{missing}"),
+                         folder.filePath(QStringLiteral("none.glyphs")));
         argument.replace(QLatin1String("{free}"), QString::number(freeTcpPort()));
         if (network) {
             argument.replace(QLatin1String("{raw}"), ser2net.rawUrl());
@@ -227,6 +262,8 @@ void TestSend::exitStatus()
         QVERIFY2(err.startsWith(QLatin1String("glyphsmith-send: ")) && err.count(u'\n') == 1,
                  qPrintable(err));
         QVERIFY2(err.contains(error), qPrintable(err));
+        // A reason that is a sentence loses its period before the hint that follows it.
+        QVERIFY2(!err.contains(QLatin1String(".;")), qPrintable(err));
     }
     QTRY_COMPARE(simulator.messages(), received);
 }
@@ -242,6 +279,66 @@ void TestSend::helpListsEveryCommand()
                                 "arrow", "settings", "set-speed", "set-mode", "set-message"})
         QVERIFY2(help.contains(QStringLiteral("\n  %1 ").arg(QLatin1String(command))), command);
     QVERIFY(help.contains(QLatin1String("5 port not available")));
+}
+
+void TestSend::helpFitsATerminal()
+{
+    QProcess send;
+    send.start(qEnvironmentVariable("GLYPHSMITH_SEND"), {"--help"});
+    QVERIFY(send.waitForFinished(10000));
+    const QStringList lines = QString::fromUtf8(send.readAllStandardOutput()).split(u'\n');
+    for (const QString &line : lines)
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+    // The longest usage stands on its own line, its summary below in the summaries' column.
+    const qsizetype pattern = lines.indexOf(QStringLiteral("  pattern TEXT|-|FILE.glyphs NAME"));
+    QVERIFY(pattern > 0);
+    QVERIFY2(lines.value(pattern + 1).startsWith(QString(28, u' ') + QLatin1String("show a dot")),
+             qPrintable(lines.value(pattern + 1)));
+    const qsizetype custom = lines.indexOf(
+        QStringLiteral("  custom N                  show custom character N, 0 to 9"));
+    QVERIFY(custom > 0);
+}
+
+void TestSend::wrapText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("indent");
+    QTest::addColumn<QString>("wrapped");
+    QTest::newRow("fits") << "one two three" << 20 << 0 << "one two three";
+    QTest::newRow("exactly the width") << "aaaa bbbb" << 9 << 0 << "aaaa bbbb";
+    QTest::newRow("one column over") << "aaaa bbbbb" << 9 << 0 << "aaaa\nbbbbb";
+    QTest::newRow("indented lines") << "aa bb cc dd" << 8 << 2 << "aa bb\n  cc dd";
+    QTest::newRow("a word longer than the width stands alone")
+        << "a verylongword b" << 6 << 0 << "a\nverylongword\nb";
+    QTest::newRow("spaces run together") << "a   b" << 10 << 0 << "a b";
+    QTest::newRow("empty") << "" << 10 << 4 << "";
+}
+
+void TestSend::wrapText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(int, indent);
+    QFETCH(QString, wrapped);
+    QCOMPARE(::wrapText(text, width, indent), wrapped);
+}
+
+// Twelve megabytes in, one short line out: the error quotes the start of the text only.
+void TestSend::hugeInputIsNotEchoed()
+{
+    QProcess send;
+    send.start(qEnvironmentVariable("GLYPHSMITH_SEND"), {"-p", "COM2", "pattern", "-"});
+    QVERIFY(send.waitForStarted());
+    const QByteArray input(12 * 1024 * 1024, 'A');
+    send.write(input);
+    send.closeWriteChannel();
+    QVERIFY(send.waitForFinished(20000));
+    QCOMPARE(send.exitCode(), int(ExitStatus::BadUsage));
+    const QString err = QString::fromUtf8(send.readAllStandardError());
+    QVERIFY2(err.size() < 200, qPrintable(err.left(300)));
+    QVERIFY2(err.contains(QStringLiteral("AAAAAAAAAA…' (12582912 characters)")), qPrintable(err));
+    QCOMPARE(send.readAllStandardOutput(), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestSend)

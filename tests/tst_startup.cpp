@@ -573,6 +573,27 @@ void TestStartup::commandLine_data()
                                 << "^glyphsmith: no display found;[^\n]*\n$";
     QTest::newRow("unknown option") << QStringList{"--bogus", "-platform", "offscreen"} << 2 << "^$"
                                     << "^glyphsmith: Unknown option 'bogus'";
+    // A mistake is found before the missing display.
+    QTest::newRow("unknown option, no display")
+        << QStringList{"--bogus"} << 2 << "^$"
+        << "^glyphsmith: Unknown option 'bogus'\\.\nTry 'glyphsmith --help'\\.\n$";
+    QTest::newRow("stray argument, no display") << QStringList{"extra"} << 2 << "^$"
+                                                << "^glyphsmith: unexpected argument 'extra'\n";
+    QTest::newRow("Qt's option without its value")
+        << QStringList{"-platform"} << 2 << "^$"
+        << "^glyphsmith: Missing value after '-platform'";
+    // Qt's own options are known as such, and leave the display to be missed.
+    QTest::newRow("Qt's options, no display")
+        << QStringList{"-qwindowtitle", "Glyphs", "-reverse", "--style=fusion"} << 1 << "^$"
+        << "^glyphsmith: no display found;";
+    QTest::newRow("Qt's option in a form Qt does not read")
+        << QStringList{"-platform", "offscreen", "--platform=minimal"} << 2 << "^$"
+        << "^glyphsmith: Unknown option 'platform'";
+    QTest::newRow("help with Qt's options")
+        << QStringList{"--help-all"} << 0
+        << "^Usage: glyphsmith \\[options\\]\n(.|\n)*\n  --platform <platformName\\[:options\\]>"
+           "(.|\n)*\n  --qwindowgeometry <geometry> "
+        << "^$";
 }
 
 void TestStartup::commandLine()

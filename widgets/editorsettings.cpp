@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace EditorSettings {
 
@@ -18,6 +17,16 @@ constexpr char BareFormatKey[] = "BareHexFormat";
 constexpr char ExportDotSizeKey[] = "ExportDotSize";
 constexpr char LastFolderKey[] = "LastFolder";
 constexpr char SendAsYouDrawKey[] = "SendAsYouDraw";
+constexpr char ImageFitKey[] = "ImageFit";
+
+struct FitName
+{
+    PatternImage::Fit fit;
+    const char *name;
+};
+constexpr FitName FitNames[] = {{PatternImage::Fit::KeepAspect, "keep-aspect"},
+                                {PatternImage::Fit::Crop, "crop"},
+                                {PatternImage::Fit::Stretch, "stretch"}};
 
 QVariant value(const char *key, const QVariant &fallback = QVariant())
 {
@@ -107,7 +116,7 @@ QString lastFolder()
     const QString folder = value(LastFolderKey).toString();
     if (!folder.isEmpty() && QDir(folder).exists())
         return folder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir::homePath();
 }
 
 void setLastFolder(const QString &folder)
@@ -123,6 +132,24 @@ bool sendAsYouDraw()
 void setSendAsYouDraw(bool on)
 {
     setValue(SendAsYouDrawKey, on);
+}
+
+PatternImage::Fit imageFit()
+{
+    const QString name = value(ImageFitKey).toString();
+    for (const FitName &entry : FitNames) {
+        if (name == QLatin1String(entry.name))
+            return entry.fit;
+    }
+    return PatternImage::Fit::KeepAspect;
+}
+
+void setImageFit(PatternImage::Fit fit)
+{
+    for (const FitName &entry : FitNames) {
+        if (entry.fit == fit)
+            setValue(ImageFitKey, QLatin1String(entry.name));
+    }
 }
 
 } // namespace EditorSettings

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "patternimage.h"
 #include "textformats.h"
 
 #include <QString>
@@ -7,7 +8,7 @@
 
 // What the workbench remembers between runs, in a settings group of its own ("Workbench"): the
 // recent library files, the copy format, the format last picked for bare hex bytes, the size of
-// exported pictures and the last folder.
+// exported pictures, the last folder and how Import Image fits a picture that is not square.
 namespace EditorSettings {
 
 inline constexpr int MaxRecentFiles = 8;
@@ -26,8 +27,13 @@ void setLastBareFormat(TextFormats::Format format);
 int exportDotSize();
 void setExportDotSize(int dotSize);
 
+// The folder last used, while it exists; else the home folder.
 QString lastFolder();
 void setLastFolder(const QString &folder);
+
+// Import Image: a picture that is not square kept whole (the first choice), cropped or stretched.
+PatternImage::Fit imageFit();
+void setImageFit(PatternImage::Fit fit);
 
 // Edit > Send as You Draw.
 bool sendAsYouDraw();

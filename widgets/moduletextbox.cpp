@@ -6,13 +6,20 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
 constexpr int NoteMs = 6000;
+// Enough for the note beside a box of one character to take two lines, not ten.
+constexpr int NoteCharacters = 40;
 constexpr int ListedCharacters = 12;
 
 QString tr(const char *text)
@@ -60,6 +67,9 @@ ModuleTextBox::ModuleTextBox(QWidget *parent)
 {
     // The last guard: whatever path text comes in by, nothing outside Latin-1 is accepted.
     setValidator(new Latin1Validator(this));
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    connect(m_noteTimer, &QTimer::timeout, this, &ModuleTextBox::hideNote);
 }
 
 void ModuleTextBox::insertSendable(const QString &text)
@@ -161,8 +171,98 @@ void ModuleTextBox::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
 }
 
+QLabel *ModuleTextBox::note() const
+{
+    return m_note && m_note->isVisible() ? m_note.data() : nullptr;
+}
+
 void ModuleTextBox::showNote(const QString &note)
 {
-    QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this, QRect(), NoteMs);
+    QWidget *host = window();
+    if (!m_note) {
+        m_note = new QLabel(host);
+        m_note->setObjectName(QStringLiteral("lblInputNote"));
+        m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_note->setWordWrap(true);
+        m_note->setMargin(3);
+        m_note->setFrameShape(QFrame::Box);
+        m_note->setAutoFillBackground(true);
+        m_note->setFont(QToolTip::font());
+        QPalette colours = QToolTip::palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+        m_note->setPalette(colours);
+    }
+    m_note->setText(note);
+    // As wide as the box, or as a few words need, and only as tall as the text then is.
+    const int least = QFontMetrics(m_note->font()).averageCharWidth() * NoteCharacters;
+    const int width = qMin(host->width(), qMax(this->width(), least));
+    const int height = m_note->heightForWidth(width);
+    m_note->setGeometry(notePlace(QSize(width, height > 0 ? height : m_note->sizeHint().height())));
+    m_note->raise();
+    m_note->show();
+    m_noteTimer->start(NoteMs);
     emit inputRefused(note);
+}
+
+void ModuleTextBox::hideNote()
+{
+    if (m_note)
+        m_note->hide();
+}
+
+void ModuleTextBox::focusOutEvent(QFocusEvent *event)
+{
+    hideNote();
+    QLineEdit::focusOutEvent(event);
+}
+
+QRect ModuleTextBox::notePlace(QSize size) const
+{
+    const QWidget *host = window();
+    const QRect box(mapTo(host, QPoint(0, 0)), this->size());
+    constexpr int Gap = 2;
+    const QList<QPoint> corners = {
+        {box.left(), box.bottom() + 1 + Gap},
+        {box.right() + 1 - size.width(), box.bottom() + 1 + Gap},
+        {box.left(), box.top() - Gap - size.height()},
+        {box.right() + 1 - size.width(), box.top() - Gap - size.height()},
+        {box.right() + 1 + Gap, box.top()},
+        {box.left() - Gap - size.width(), box.top()},
+    };
+    // The controls: every widget shown that holds no other, such as buttons, boxes, labels and
+    // dots, and whatever takes the focus; frames around controls may be covered.
+    QList<QRect> controls;
+    for (const QWidget *widget : host->findChildren<QWidget *>()) {
+        if (widget == m_note || !widget->isVisibleTo(host) || widget->isWindow())
+            continue;
+        const bool holdsOthers = std::any_of(
+            widget->children().begin(), widget->children().end(), [host](const QObject *child) {
+                const auto *w = qobject_cast<const QWidget *>(child);
+                return w && !w->isWindow() && w->isVisibleTo(host);
+            });
+        if (holdsOthers && widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        controls.append(QRect(widget->mapTo(host, QPoint(0, 0)), widget->size()));
+    }
+    QRect best;
+    qint64 leastCovered = std::numeric_limits<qint64>::max();
+    for (QPoint corner : corners) {
+        corner.setX(qBound(0, corner.x(), host->width() - size.width()));
+        const QRect place(corner, size);
+        if (!host->rect().contains(place))
+            continue;
+        qint64 covered = 0;
+        for (const QRect &control : std::as_const(controls)) {
+            const QRect overlap = control.intersected(place);
+            covered += qint64(overlap.width()) * overlap.height();
+        }
+        if (covered < leastCovered) {
+            leastCovered = covered;
+            best = place;
+        }
+        if (covered == 0)
+            break;
+    }
+    return best.isValid() ? best : QRect(box.bottomLeft() + QPoint(0, 1 + Gap), size);
 }

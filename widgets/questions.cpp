@@ -2,8 +2,11 @@
 
 #include "messagebox.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace SaveQuestion {
 
@@ -54,17 +57,20 @@ Handler &handler()
 } // namespace
 
 Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QString &folder,
-              const QStringList &filters, const QString &selectedFilter)
+              const QStringList &filters, const QString &selectedFilter, const QString &fileName)
 {
     if (handler())
         return handler()(purpose, caption, filters);
-    QFileDialog dialog(parent, caption, folder);
+    // A folder that does not exist would be taken apart: its last part proposed as the file.
+    QFileDialog dialog(parent, caption, QFileInfo(folder).isDir() ? folder : QDir::homePath());
     dialog.setNameFilters(filters);
     if (!selectedFilter.isEmpty())
         dialog.selectNameFilter(selectedFilter);
     if (purpose == Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        if (!fileName.isEmpty())
+            dialog.selectFile(fileName);
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
@@ -78,4 +84,56 @@ void setHandler(Handler newHandler)
     handler() = std::move(newHandler);
 }
 
+QString fileNameFor(const QString &name, const QString &suffix, const QString &fallback)
+{
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    QString base;
+    for (const QChar c : name)
+        base += c.category() == QChar::Other_Control || refused.contains(c) ? QChar(u'_') : c;
+    // Leading dots hide a file; trailing dots and spaces are lost on some file systems.
+    while (base.startsWith(u'.') || base.startsWith(u' '))
+        base.remove(0, 1);
+    while (base.endsWith(u'.') || base.endsWith(u' '))
+        base.chop(1);
+    if (base.isEmpty() || base.count(u'_') == base.size())
+        base = fallback;
+    return base + u'.' + suffix;
+}
+
 } // namespace FileChooser
+
+namespace ChoiceQuestion {
+
+namespace {
+Handler &handler()
+{
+    static Handler current;
+    return current;
+}
+} // namespace
+
+std::optional<int> ask(QWidget *parent, const QString &text, const QString &detail,
+                       const QStringList &choices)
+{
+    if (handler())
+        return handler()(text, detail, choices);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageBox::Caption), text,
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
+}
+
+void setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace ChoiceQuestion

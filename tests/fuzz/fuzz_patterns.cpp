@@ -40,6 +40,10 @@ void checkText(const QString &text)
         require(TextFormats::parse(again, format).pattern == parsed.pattern,
                 "what a format reads, it writes back to the same pattern");
     }
+    require(!detection.nothingFound || detection.formats.isEmpty(),
+            "a text that reads as a format is never one with nothing found");
+    if (const auto images = TextFormats::parseImages(text))
+        require(images->patterns.size() >= 2, "a block of images holds two or more");
 }
 
 void checkLibrary(const QByteArray &json)

@@ -99,6 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             require(shorter.message == settings.message, "a cut reply keeps its message");
     }
 
+    require(settings.modeNotStored == (size >= 1 && data[0] == NOT_STORED) &&
+                settings.speedNotStored == (size >= 2 && data[1] == NOT_STORED) &&
+                settings.messageNotStored == (size >= 3 && data[2] == NOT_STORED),
+            "a field is flagged 'not stored' exactly when its byte arrived and says so");
+    require(!settings.messageNotStored || !settings.message,
+            "a message that is not stored is no message");
     require(isAcknowledge(replyOver(data, size)) == (size >= 1 && data[0] == REPLY_ACK),
             "a reply is an acknowledge exactly when its first byte is REPLY_ACK");
     return 0;
