@@ -66,6 +66,12 @@ void FramePlayer::setConnection(ModuleConnection *connection)
             if (!open)
                 stop();
         });
+        connect(connection, &ModuleConnection::commandQueued, this, [this](quint8 command) {
+            if (!m_playing)
+                return;
+            stop();
+            emit interrupted(command);
+        });
     }
 }
 

@@ -51,6 +51,9 @@ signals:
     void countsChanged(int shown, int skipped);
     // Playing stopped: the run is over, stop() was called, or the port failed.
     void stopped();
+    // Another sender put a command of its own on the module (a text, an arrow, a dot pattern, a
+    // settings exchange): the next frame would cover it at once, so playing stopped for it.
+    void interrupted(quint8 command);
     // A frame could not be handed to the connection (a write the port refused at once, which
     // the connection does not report as a loss); playing has stopped.
     void sendFailed();

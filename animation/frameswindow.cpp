@@ -212,6 +212,12 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     connect(&m_player, &FramePlayer::countsChanged, this, &FramesWindow::showCounts);
     // The port closed or went away under the player: said once, as the main window says it.
     connect(&m_player, &FramePlayer::sendFailed, this, &FramesWindow::portUnavailable);
+    // A command sent from elsewhere while playing on the module wins: the player stops for it
+    // rather than cover it with the next frame, and says so.
+    connect(&m_player, &FramePlayer::interrupted, this, [this] {
+        m_counts->setText(m_counts->text() + u'\n' +
+                          tr("Stopped: another message was sent to the module."));
+    });
     refresh();
     showCounts(0, 0);
 }

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "appstyle.h"
 #include "commandbutton.h"
+#include "connectionstatelabel.h"
 #include "devicesdialog.h"
 #include "dotgrid.h"
 #include "frmconfig.h"
@@ -85,8 +86,14 @@ FrmMain::FrmMain(QWidget *parent)
     buildMenus();
     buildControls();
     m_workbench = new WorkbenchActions(this);
-    resize(Twips::toPixels(ClientWidth),
-           Twips::toPixels(ClientHeight) + menuBar()->sizeHint().height());
+    // The port's state in the menu bar's corner, right of the last menu: it takes only the room
+    // the menus leave, so the window keeps its size.
+    const int menuHeight = menuBar()->sizeHint().height();
+    m_portState = new ConnectionStateLabel(MSComm1, menuBar());
+    m_portState->setFixedHeight(menuHeight);
+    menuBar()->setCornerWidget(m_portState, Qt::TopRightCorner);
+    resize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight) + menuHeight);
+    fitPortState();
 
     // "Configure" is usable exactly while the port is open.
     connect(&MSComm1, &ModuleConnection::openChanged, mnuConfig, &QAction::setEnabled);
@@ -103,6 +110,23 @@ FrmMain::FrmMain(QWidget *parent)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitPortState();
+}
+
+// The label gets what the menus leave of the menu bar's width.
+void FrmMain::fitPortState()
+{
+    if (!m_portState)
+        return;
+    int menus = 0;
+    for (QAction *action : menuBar()->actions())
+        menus = std::max(menus, menuBar()->actionGeometry(action).right());
+    m_portState->setAvailableWidth(std::max(0, width() - menus - 8));
+}
 
 FrmConfig *FrmMain::configDialog() const
 {

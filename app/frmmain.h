@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+class ConnectionStateLabel;
 class DevicesDialog;
 class DotGrid;
 class FrmConfig;
@@ -86,14 +87,18 @@ public:
     void cmdRightArrow_Click();
     void cmdLeftArrow_Click();
 
+    ConnectionStateLabel *portStateLabel() const { return m_portState; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildMenus();
     void buildControls();
     void fillLists();
     void updatePortTips();
+    void fitPortState();
     void colClick(int column, int Index);
     std::optional<int> selectedPosition();
     void send(const Protocol::Message &message);
@@ -118,6 +123,7 @@ private:
 
     QPointer<FrmConfig> m_config;
     QPointer<DevicesDialog> m_devices;
+    ConnectionStateLabel *m_portState = nullptr;
     // A port chosen from the menu that is still being connected: stored once it is open.
     std::optional<int> m_storeWhenOpen;
     bool m_storeFailureReported = false;

@@ -3,19 +3,19 @@
 #include "bankdocument.h"
 #include "bankmodel.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "glyphmodel.h"
 #include "grideditor.h"
 #include "gridmodel.h"
 #include "librarydocument.h"
 #include "messagebox.h"
+#include "moduleconnection.h"
 #include "patternlibrary.h"
 #include "patternpicture.h"
 #include "questions.h"
-#include "moduleconnection.h"
 #include "textglyph.h"
 #include "thumbnaildelegate.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -171,6 +171,14 @@ CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, Libra
     });
     connect(&m_uploader, &BankUploader::finished, this, &CharactersWindow::uploadFinished);
     connect(&m_link, &ModuleConnection::lost, this, [this] { m_portLostSeen = true; });
+    // The last upload's progress was about the module the port reached then.
+    connect(m_bank, &BankDocument::deviceChanged, this, [this] {
+        if (m_uploader.isRunning())
+            return;
+        m_progress->setRange(0, 1);
+        m_progress->setValue(0);
+        m_status->clear();
+    });
 
     updateDevice();
     updateUploadActions();

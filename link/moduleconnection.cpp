@@ -248,8 +248,10 @@ bool ModuleConnection::send(const Protocol::Message &message)
 {
     if (!isOpen())
         return false;
-    if (m_queue.enqueue(message))
+    if (m_queue.enqueue(message)) {
+        emit commandQueued(message.command);
         return true;
+    }
     writeFailed();
     return false;
 }
@@ -258,8 +260,10 @@ bool ModuleConnection::send(const QByteArray &bytes, MessageEnd end)
 {
     if (!isOpen())
         return false;
-    if (m_queue.enqueue(bytes, end))
+    if (m_queue.enqueue(bytes, end)) {
+        emit commandQueued(bytes.isEmpty() ? 0 : quint8(bytes.front()));
         return true;
+    }
     writeFailed();
     return false;
 }
@@ -334,7 +338,7 @@ QString portFailureDetail(int commPort, const std::optional<QString> &device, Li
         return detail + u'\n' +
                tr("The port is not open. Choose a port from the menu \"Communication\".");
     }
-    if (!reason.isEmpty())
+    if (!reason.isEmpty() && failure != Failure::InUse)
         detail += u'\n' + tr("The system says: %1.").arg(reason);
     switch (failure) {
     case Failure::NotFound:
@@ -347,10 +351,15 @@ QString portFailureDetail(int commPort, const std::optional<QString> &device, Li
                              "to the group \"dialout\": add yourself to it (sudo adduser $USER "
                              "dialout), then log out and in again.");
         break;
-    case Failure::InUse:
-        detail += u'\n' + tr("Another program holds the port. Close it (a terminal program, or "
-                             "this program started twice), then choose the port again.");
+    case Failure::InUse: {
+        // The reason names the program where it could be found out.
+        QString held = reason.isEmpty() ? tr("another program holds the port") : reason;
+        held[0] = held[0].toUpper();
+        detail += u'\n' + tr("%1. Close it (a terminal program, or this program started twice), "
+                             "then choose the port again.")
+                              .arg(held);
         break;
+    }
     case Failure::NotSerial:
         detail +=
             u'\n' +

@@ -126,6 +126,9 @@ signals:
     void targetChanged();
     // The last queued message has been handed to the transport.
     void queueDrained();
+    // A message other than a picture of a stream (sendLatest()) was queued: a command of its own
+    // that a stream of pictures would cover at once.
+    void commandQueued(quint8 command);
     void readyRead();
 
 private:

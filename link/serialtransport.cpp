@@ -1,5 +1,7 @@
 #include "serialtransport.h"
 
+#include "portholder.h"
+
 #include <QFile>
 #include <QTimer>
 
@@ -34,7 +36,9 @@ bool SerialTransport::open()
     m_port.setStopBits(m_line.stopBits);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        setFailure(classifyOpenFailure(), m_port.errorString());
+        const LinkFailure failure = classifyOpenFailure();
+        setFailure(failure,
+                   failure == LinkFailure::InUse ? heldBy(m_device) : m_port.errorString());
         return false;
     }
     setFailure(LinkFailure::None, QString());
@@ -63,6 +67,15 @@ LinkFailure SerialTransport::classifyOpenFailure() const
         return LinkFailure::NotSerial;
 #endif
     return LinkFailure::Other;
+}
+
+// What the user is told of a device that another program has open, in the same words wherever
+// it is said: the main window, the Devices window, glyphsmith-send.
+QString SerialTransport::heldBy(const QString &device)
+{
+    const auto holder = PortHolder::find(device);
+    return holder ? tr("another program holds the port: %1").arg(holder->describe())
+                  : tr("another program holds the port");
 }
 
 void SerialTransport::close()

@@ -28,6 +28,9 @@ public:
     QByteArray readAll() override;
     void discardInput() override;
 
+    // "another program holds the port: minicom (process 4711)", as far as it can be found out.
+    static QString heldBy(const QString &device);
+
 private:
     void handleError(QSerialPort::SerialPortError error);
     void markGone();

@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "portholder.h"
 #include "linepacer.h"
 #include "moduleconnection.h"
 #include "testsupport.h"
@@ -7,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <poll.h>
@@ -56,6 +58,8 @@ private slots:
     void storeFailureNamesFileAndReason();
     void failureDetail_data();
     void failureDetail();
+    void portHolder_data();
+    void portHolder();
 };
 
 void TestLink::pacing_data()
@@ -155,27 +159,95 @@ void TestLink::storeFailureNamesFileAndReason()
 void TestLink::failureDetail_data()
 {
     QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("start");
     QTest::addColumn<QStringList>("says");
     using F = LinkFailure;
-    QTest::newRow("no such device") << int(F::NotFound) << QStringList{"plugged in", "COM3"};
-    QTest::newRow("permission denied") << int(F::PermissionDenied) << QStringList{"dialout"};
-    QTest::newRow("held by another program") << int(F::InUse) << QStringList{"Another program"};
-    QTest::newRow("not a serial device") << int(F::NotSerial) << QStringList{"not a serial"};
-    QTest::newRow("gone while open") << int(F::Lost) << QStringList{"went away"};
+    const QString system = QStringLiteral("COM3 is /dev/ttyUSB7.\nThe system says: Why.");
+    QTest::newRow("no such device")
+        << int(F::NotFound) << "Why" << system << QStringList{"plugged in", "COM3"};
+    QTest::newRow("permission denied")
+        << int(F::PermissionDenied) << "Why" << system << QStringList{"dialout"};
+    QTest::newRow("not a serial device")
+        << int(F::NotSerial) << "Why" << system << QStringList{"not a serial"};
+    QTest::newRow("gone while open") << int(F::Lost) << "Why" << system << QStringList{"went away"};
+    // A held port names its holder in the same words everywhere, with no "system says" line.
+    QTest::newRow("held by a program found out")
+        << int(F::InUse) << "another program holds the port: minicom (process 4711)"
+        << "COM3 is /dev/ttyUSB7.\nAnother program holds the port: minicom (process 4711). Close it"
+        << QStringList{};
+    QTest::newRow("held by a program not found out")
+        << int(F::InUse) << QString() << "COM3 is /dev/ttyUSB7.\nAnother program holds the port. Close"
+        << QStringList{};
 }
 
 void TestLink::failureDetail()
 {
     QFETCH(int, failure);
+    QFETCH(QString, reason);
+    QFETCH(QString, start);
     QFETCH(QStringList, says);
-    const QString detail = portFailureDetail(3, QStringLiteral("/dev/ttyUSB7"),
-                                             LinkFailure(failure), QStringLiteral("Why"));
-    QVERIFY2(detail.startsWith(QStringLiteral("COM3 is /dev/ttyUSB7.\nThe system says: Why.")),
-             qPrintable(detail));
+    const QString detail =
+        portFailureDetail(3, QStringLiteral("/dev/ttyUSB7"), LinkFailure(failure), reason);
+    QVERIFY2(detail.startsWith(start), qPrintable(detail));
     for (const QString &word : says)
         QVERIFY2(detail.contains(word), qPrintable(detail));
     QVERIFY(portFailureDetail(4, std::nullopt, LinkFailure::NotFound, QString())
                 .startsWith(QStringLiteral("COM4 stands for no device")));
+}
+
+// Who holds a device, from a lock file in any of the traditional forms or from the processes'
+// open files, in a folder laid out as /var/lock and /proc are.
+void TestLink::portHolder_data()
+{
+    QTest::addColumn<QByteArray>("lockFile"); // empty: none
+    QTest::addColumn<bool>("openByProcess");  // the process has the device among its fds
+    QTest::addColumn<QString>("expected");    // empty: nobody found
+    QTest::newRow("Qt lock file") << QByteArray("4711\nminicom\nhost\n") << false
+                                  << "minicom (process 4711)";
+    QTest::newRow("uucp text lock file") << QByteArray("      4711\n") << false
+                                         << "minicom (process 4711)";
+    QTest::newRow("binary lock file") << QByteArray("\x67\x12\x00\x00", 4) << false
+                                      << "minicom (process 4711)";
+    QTest::newRow("stale lock file, nobody has it") << QByteArray("99999\n") << false << "";
+    QTest::newRow("stale lock file, a process has it open")
+        << QByteArray("99999\n") << true << "minicom (process 4711)";
+    QTest::newRow("no lock file, a process has it open") << QByteArray() << true
+                                                         << "minicom (process 4711)";
+    QTest::newRow("nothing at all") << QByteArray() << false << "";
+}
+
+void TestLink::portHolder()
+{
+    QFETCH(QByteArray, lockFile);
+    QFETCH(bool, openByProcess);
+    QFETCH(QString, expected);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString locks = root.filePath(QStringLiteral("lock"));
+    const QString proc = root.filePath(QStringLiteral("proc"));
+    const QString device = root.filePath(QStringLiteral("ttyUSB3"));
+    QVERIFY(QDir().mkpath(locks));
+    QVERIFY(QDir().mkpath(proc + QStringLiteral("/4711/fd")));
+    QFile comm(proc + QStringLiteral("/4711/comm"));
+    QVERIFY(comm.open(QIODevice::WriteOnly));
+    comm.write("minicom\n");
+    comm.close();
+    QFile node(device);
+    QVERIFY(node.open(QIODevice::WriteOnly));
+    node.close();
+    // Lock files are named after the device's path below /dev, or its whole path otherwise.
+    QString lockName = QFileInfo(device).canonicalFilePath();
+    lockName.replace(u'/', u'_');
+    if (!lockFile.isEmpty()) {
+        QFile lock(locks + QStringLiteral("/LCK..") + lockName);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(lockFile);
+    }
+    if (openByProcess)
+        QVERIFY(QFile::link(device, proc + QStringLiteral("/4711/fd/3")));
+    const auto holder = PortHolder::find(device, {locks}, proc);
+    QCOMPARE(holder ? holder->describe() : QString(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestLink)
