@@ -22,8 +22,11 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSlider>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
+#include <QWindow>
 
 using namespace TestSupport;
 using TextFormats::Format;
@@ -85,6 +88,8 @@ private slots:
     void cleanup();
 
     void clickWithoutMovement();
+    void quickClicksEachToggle_data();
+    void quickClicksEachToggle();
     void dragStroke_data();
     void dragStroke();
     void keyboard();
@@ -183,6 +188,59 @@ void TestEditing::clickWithoutMovement()
     verifyInvariant(*m_window->dotGrid());
     m_window->gridEditor()->undo();
     QCOMPARE(m_window->grid().columnValue(3), quint8(0));
+}
+
+void TestEditing::quickClicksEachToggle_data()
+{
+    QTest::addColumn<QList<int>>("pressesMs"); // when each click's press comes
+    QTest::addColumn<quint8>("column");        // the third column's byte afterwards
+    QTest::newRow("two clicks 150 ms apart") << QList<int>{0, 150} << quint8(0);
+    QTest::newRow("two clicks 30 ms apart") << QList<int>{0, 30} << quint8(0);
+    QTest::newRow("three clicks 100 ms apart") << QList<int>{0, 100, 200} << quint8(64);
+    QTest::newRow("four clicks 100 ms apart") << QList<int>{0, 100, 200, 300} << quint8(0);
+    QTest::newRow("two clicks a second apart") << QList<int>{0, 1000} << quint8(0);
+}
+
+void TestEditing::quickClicksEachToggle()
+{
+    // Through the window system, as a mouse delivers them: the second press of a double click
+    // reaches the widgets as a double click, not as a press.
+    QFETCH(QList<int>, pressesMs);
+    QFETCH(quint8, column);
+    QVERIFY(QGuiApplication::styleHints()->mouseDoubleClickInterval() > 150);
+    QWindow *window = m_window->windowHandle();
+    const DotCell *cell = cellAt(*m_window, 3, 2);
+    const QPointF local = window->mapFromGlobal(cell->mapToGlobal(cell->rect().center()));
+    const QPointF global = window->mapToGlobal(local.toPoint());
+    // Past any time QTest used, so that no earlier click counts as the first of a double click.
+    static int start = 1'000'000;
+    start += 100'000;
+    int dblClicks = 0;
+    struct Counter : QObject
+    {
+        int *count;
+        explicit Counter(int *c)
+            : count(c)
+        {}
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *count += event->type() == QEvent::MouseButtonDblClick;
+            return false;
+        }
+    } counter(&dblClicks);
+    const_cast<DotCell *>(cell)->installEventFilter(&counter);
+    for (int ms : pressesMs) {
+        qt_handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                            QEvent::MouseButtonPress, {}, start + ms);
+        qt_handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                            QEvent::MouseButtonRelease, {}, start + ms + 20);
+    }
+    QCoreApplication::processEvents();
+    if (pressesMs.size() > 1 && pressesMs.at(1) < 400)
+        QVERIFY(dblClicks > 0); // the case that went wrong: a double click arrived
+    QCOMPARE(m_window->grid().columnValue(3), column);
+    QCOMPARE(m_window->gridEditor()->undoStack()->count(), pressesMs.size());
+    verifyInvariant(*m_window->dotGrid());
 }
 
 void TestEditing::dragStroke_data()
