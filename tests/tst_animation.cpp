@@ -16,6 +16,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QFile>
 #include <QProcess>
 #include <QSpinBox>
@@ -56,6 +61,8 @@ private slots:
     void unplugStopsThePlayer();
     void savedWithTheLibrary();
     void importsAndExports();
+    void textToFramesSaysWhatItCannotDo_data();
+    void textToFramesSaysWhatItCannotDo();
     void sendAsYouDrawEndsOnTheLastPattern();
 
 private:
@@ -306,6 +313,40 @@ void TestAnimation::importsAndExports()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QStringLiteral("broken.gif")), qPrintable(m_messages[0]));
     QCOMPARE(editor()->animations().size(), animations);
+}
+
+void TestAnimation::textToFramesSaysWhatItCannotDo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("empty") << QString() << false << "Type the text to scroll.";
+    QTest::newRow("only spaces") << "    " << false << "Type the text to scroll.";
+    QTest::newRow("a word") << "Hi" << true << " frames, ";
+    QTest::newRow("too long for an animation")
+        << QStringLiteral("A long story, told slowly. ").repeated(300) << false
+        << "This text needs ";
+    QTest::newRow("as long as the box takes")
+        << QStringLiteral("W").repeated(32767) << false << "an animation holds at most 10,000";
+}
+
+void TestAnimation::textToFramesSaysWhatItCannotDo()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(QString, says);
+    TextFramesDialog dialog(m_frames);
+    dialog.textBox()->setText(text);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.buttons()->button(QDialogButtonBox::Ok)->isEnabled(), accepted);
+    QVERIFY2(dialog.countLabel()->text().contains(says), qPrintable(dialog.countLabel()->text()));
+    QCOMPARE(dialog.frames().isEmpty(), !accepted);
+    // However long the text, the dialog fits on the screen.
+    const QRect screen = dialog.screen()->availableGeometry();
+    QVERIFY2(dialog.frameGeometry().width() <= screen.width(),
+             qPrintable(QString::number(dialog.frameGeometry().width())));
+    QVERIFY(dialog.frameGeometry().height() <= screen.height());
 }
 
 void TestAnimation::sendAsYouDrawEndsOnTheLastPattern()

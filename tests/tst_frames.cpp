@@ -10,6 +10,7 @@
 
 using namespace std::chrono_literals;
 using Time = FrameSchedule::Time;
+using Columns = Protocol::ColumnPattern;
 
 namespace {
 
@@ -45,6 +46,8 @@ private slots:
     void damagedGif();
     void textScrollsOneDotAFrame_data();
     void textScrollsOneDotAFrame();
+    void textTooLongIsRefused_data();
+    void textTooLongIsRefused();
 };
 
 void TestFrames::schedule_data()
@@ -228,6 +231,41 @@ void TestFrames::textScrollsOneDotAFrame()
         }
     }
     QVERIFY(lit > 0);
+}
+
+void TestFrames::textTooLongIsRefused_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("fitting"); // -1: measured, as the font has it
+    // Up and down take eight dots a character and nine frames more: 1,248 characters fit.
+    QTest::newRow("left, 3,000 characters") << int(TextFrames::Direction::Left) << 3000 << -1;
+    QTest::newRow("up, 2,000 characters") << int(TextFrames::Direction::Up) << 2000 << 1248;
+    QTest::newRow("down, 1,249 characters") << int(TextFrames::Direction::Down) << 1249 << 1248;
+}
+
+void TestFrames::textTooLongIsRefused()
+{
+    QFETCH(int, direction);
+    QFETCH(int, length);
+    QFETCH(int, fitting);
+    TextFrames::Options options;
+    options.font = QFont(QStringLiteral("DejaVu Sans"));
+    options.font.setPixelSize(9);
+    options.direction = TextFrames::Direction(direction);
+    const QString text = QStringLiteral("Lorem ipsum dolor sit amet ").repeated(200).left(length);
+    QVERIFY(TextFrames::frameCount(text, options) > Frames::MaxFrames);
+    QVERIFY(TextFrames::scroll(text, options).isEmpty());
+    const qsizetype fits = TextFrames::fittingLength(text, options);
+    if (fitting >= 0)
+        QCOMPARE(fits, fitting);
+    QVERIFY(TextFrames::frameCount(text.left(fits), options) <= Frames::MaxFrames);
+    QVERIFY(TextFrames::frameCount(text.left(fits + 1), options) > Frames::MaxFrames);
+    // What fits is made whole, as many frames as were counted, ending dark.
+    const QList<Frame> frames = TextFrames::scroll(text.left(fits), options);
+    QCOMPARE(frames.size(), TextFrames::frameCount(text.left(fits), options));
+    QCOMPARE(frames.last().pattern, Columns{});
+    QVERIFY(TextFrames::scroll(QString(), options).isEmpty());
 }
 
 QTEST_MAIN(TestFrames)
