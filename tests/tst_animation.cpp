@@ -19,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QFile>
@@ -26,6 +27,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace TestSupport;
 using Columns = Protocol::ColumnPattern;
@@ -61,6 +63,7 @@ private slots:
     void unplugStopsThePlayer();
     void savedWithTheLibrary();
     void importsAndExports();
+    void importDialogShowsEachFramesTime();
     void textToFramesSaysWhatItCannotDo_data();
     void textToFramesSaysWhatItCannotDo();
     void sendAsYouDrawEndsOnTheLastPattern();
@@ -313,6 +316,64 @@ void TestAnimation::importsAndExports()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QStringLiteral("broken.gif")), qPrintable(m_messages[0]));
     QCOMPARE(editor()->animations().size(), animations);
+
+    // The program's own GIF cut short: refused with the reason, no dialog, nothing changed.
+    QFile exported(folder.filePath(QStringLiteral("corners.gif")));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QByteArray whole = exported.readAll();
+    QFile cut(folder.filePath(QStringLiteral("cut.gif")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() - 30));
+    cut.close();
+    int dialogs = 0;
+    GifImportDialog::setHandler([&dialogs](const AnimatedPicture::Picture &, const QString &) {
+        ++dialogs;
+        return std::optional<QList<Frame>>();
+    });
+    const int steps = m_window->gridEditor()->undoStack()->count();
+    m_messages.clear();
+    QVERIFY(!m_frames->importAnimationFile(cut.fileName()));
+    QCOMPARE(dialogs, 0);
+    QCOMPARE(m_messages, QStringList{QStringLiteral(
+                             "Cannot import the animation cut.gif: the file ends too soon: it is "
+                             "cut short or damaged (in frame 2)")});
+    QCOMPARE(editor()->animations().size(), animations);
+    QCOMPARE(m_window->gridEditor()->undoStack()->count(), steps);
+}
+
+void TestAnimation::importDialogShowsEachFramesTime()
+{
+    // Made with ImageMagick: delays of 0, 1 and 2 hundredths.
+    const QString path = qEnvironmentVariable("GLYPHSMITH_SOURCE_DIR") +
+                         QStringLiteral("/tests/data/imagemagick-delays-0-1-2.gif");
+    QString error;
+    const auto picture = AnimatedPicture::read(path, &error);
+    QVERIFY2(picture, qPrintable(error));
+    GifImportDialog dialog(*picture, path, m_frames);
+    QStringList times;
+    for (int i = 0; i < dialog.timeList()->count(); ++i)
+        times.append(dialog.timeList()->item(i)->text());
+    QCOMPARE(times, (QStringList{"1: 100 ms", "2: 10 ms", "3: 20 ms"}));
+    QVERIFY(!dialog.delayNote()->isHidden());
+    QCOMPARE(dialog.delayNote()->text(),
+             QStringLiteral("Frame 1 has no delay in the file (0): it is shown for 100 ms, as "
+                            "browsers show it. Frame 2 has a delay of 1 hundredth of a second: it "
+                            "is kept as 10 ms, as this program writes its shortest frames "
+                            "(browsers show it for 100 ms)."));
+    QList<int> durations;
+    for (const Frame &frame : dialog.frames())
+        durations.append(frame.durationMs);
+    QCOMPARE(durations, (QList<int>{100, 10, 20}));
+
+    // Times the file gives exactly need no note.
+    const auto exact =
+        AnimatedPicture::read(qEnvironmentVariable("GLYPHSMITH_SOURCE_DIR") +
+                                  QStringLiteral("/tests/data/imagemagick-delays-50-20-30.gif"),
+                              &error);
+    QVERIFY2(exact, qPrintable(error));
+    GifImportDialog plain(*exact, path, m_frames);
+    QVERIFY(plain.delayNote()->isHidden());
+    QCOMPARE(plain.timeList()->item(0)->text(), QStringLiteral("1: 500 ms"));
 }
 
 void TestAnimation::textToFramesSaysWhatItCannotDo_data()
