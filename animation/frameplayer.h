@@ -26,7 +26,14 @@ public:
 
     explicit FramePlayer(QObject *parent = nullptr);
 
+    // Stops, and plays these frames from the next start.
     void setFrames(const QList<Frame> &frames);
+    // The frames as they are now, while playing goes on: each is handed over as it is at its
+    // next turn. When the times or the number of frames changed, the frame on show keeps its
+    // start and its place (the last one, if fewer are left) and the rest follow at their new
+    // times; no frames at all stops.
+    void updateFrames(const QList<Frame> &frames);
+    const QList<Frame> &frames() const { return m_frames; }
     void setLoop(bool loop);
     // Without a sender the frames are only shown on the screen.
     void setSend(Send send) { m_send = std::move(send); }

@@ -154,6 +154,8 @@ private slots:
     void schedule();
     void latestWinsOnASlowLine();
     void lateTickPassesFramesOver();
+    void playsFramesAsTheyAreNow_data();
+    void playsFramesAsTheyAreNow();
     void gifRoundTrip_data();
     void gifRoundTrip();
     void gifFramesAsShown_data();
@@ -260,6 +262,69 @@ void TestFrames::lateTickPassesFramesOver()
     QCOMPARE(player.skipped(), 2);
     QCOMPARE(player.tick(at(50)), std::nullopt);
     QVERIFY(!player.isPlaying());
+}
+
+void TestFrames::playsFramesAsTheyAreNow_data()
+{
+    QTest::addColumn<QList<Frame>>("before");
+    QTest::addColumn<bool>("loop");
+    QTest::addColumn<int>("editAtMs");
+    QTest::addColumn<QList<Frame>>("after");
+    QTest::addColumn<QList<int>>("ticksMs");
+    QTest::addColumn<QList<int>>("sent"); // first byte handed over at each tick; -1: nothing
+    QTest::addColumn<bool>("playing");    // after the last tick
+    const QList<Frame> three = {frame(1, 100), frame(2, 100), frame(3, 100)};
+    QTest::newRow("dots changed: each frame as it is at its next turn")
+        << QList<Frame>{frame(1, 100), frame(2, 100)} << true << 50
+        << QList<Frame>{frame(0x11, 100), frame(0x22, 100)} << QList<int>{0, 50, 100, 200, 300}
+        << QList<int>{1, -1, 0x22, 0x11, 0x22} << true;
+    QTest::newRow("time of the frame on show shortened") // frame 2 has shown since 100
+        << three << false << 150 << QList<Frame>{frame(1, 100), frame(2, 20), frame(3, 100)}
+        << QList<int>{0, 100, 150, 160, 230} << QList<int>{1, 2, 3, -1, -1} << false;
+    QTest::newRow("a frame added after the one on show")
+        << QList<Frame>{frame(1, 100), frame(2, 100)} << false << 50
+        << QList<Frame>{frame(1, 100), frame(9, 50), frame(2, 100)}
+        << QList<int>{0, 50, 100, 150, 250} << QList<int>{1, -1, 9, 2, -1} << false;
+    QTest::newRow("fewer frames than the place of the one on show")
+        << three << true << 250 << QList<Frame>{frame(1, 100)} << QList<int>{0, 100, 200, 250, 300}
+        << QList<int>{1, 2, 3, -1, 1} << true;
+    QTest::newRow("no frames left: it stops")
+        << three << true << 50 << QList<Frame>{} << QList<int>{0, 50, 100} << QList<int>{1, -1, -1}
+        << false;
+}
+
+void TestFrames::playsFramesAsTheyAreNow()
+{
+    QFETCH(QList<Frame>, before);
+    QFETCH(bool, loop);
+    QFETCH(int, editAtMs);
+    QFETCH(QList<Frame>, after);
+    QFETCH(QList<int>, ticksMs);
+    QFETCH(QList<int>, sent);
+    QFETCH(bool, playing);
+    FramePlayer player;
+    player.setFrames(before);
+    player.setLoop(loop);
+    int handed = -1;
+    player.setSend([&handed](const Protocol::ColumnPattern &pattern, bool *replaced) {
+        handed = pattern[0];
+        *replaced = false;
+        return true;
+    });
+    player.startAt(at(0));
+    bool edited = false;
+    QList<int> got;
+    for (int ms : ticksMs) {
+        if (!edited && ms >= editAtMs) {
+            player.updateFrames(after);
+            edited = true;
+        }
+        handed = -1;
+        player.tick(at(ms));
+        got.append(handed);
+    }
+    QCOMPARE(got, sent);
+    QCOMPARE(player.isPlaying(), playing);
 }
 
 void TestFrames::gifRoundTrip_data()
