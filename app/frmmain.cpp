@@ -12,6 +12,7 @@
 #include "moduletextbox.h"
 #include "portresolver.h"
 #include "twips.h"
+#include "undohistory.h"
 #include "windowfonts.h"
 #include "windowstyle.h"
 #include "workbenchactions.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QUndoGroup>
 
 namespace {
 
@@ -82,6 +84,7 @@ FrmMain::FrmMain(QWidget *parent)
     setPalette(grey);
     setFont(dialogFont());
 
+    m_history = new UndoHistory(this);
     buildMenus();
     buildControls();
     m_workbench = new WorkbenchActions(this);
@@ -103,6 +106,12 @@ FrmMain::FrmMain(QWidget *parent)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::showGridSubject(const QString &subject)
+{
+    const QString title = tr("8x8 Glyphsmith");
+    setWindowTitle(subject.isEmpty() ? title : tr("%1 - %2").arg(title, subject));
+}
 
 FrmConfig *FrmMain::configDialog() const
 {
@@ -160,7 +169,9 @@ void FrmMain::buildControls()
 
     Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
-    m_editor = new GridEditor(m_grid, this);
+    m_editor = new GridEditor(m_grid, m_history->grid(), this);
+    connect(m_editor, &GridEditor::undoStackChanged, m_history->group(),
+            &QUndoGroup::setActiveStack);
     using ColumnClick = void (FrmMain::*)(int);
     static constexpr std::array<ColumnClick, GridModel::Columns> columnClicks = {
         &FrmMain::col1_Click, &FrmMain::col2_Click, &FrmMain::col3_Click, &FrmMain::col4_Click,

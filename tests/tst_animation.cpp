@@ -1,3 +1,4 @@
+#include "characterswindow.h"
 #include "dotcell.h"
 #include "dotgrid.h"
 #include "frameseditor.h"
@@ -9,21 +10,25 @@
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "patternlibrary.h"
+#include "patternpicture.h"
 #include "questions.h"
 #include "testsupport.h"
 #include "textframesdialog.h"
+#include "undoactions.h"
+#include "undohistory.h"
 #include "workbenchactions.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QFile>
-#include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,11 +60,16 @@ private slots:
     void init();
     void cleanup();
 
-    void framesAndGridShareOneUndoHistory();
+    void openingChangesNothing();
+    void framesHaveTheirOwnHistory();
+    void closingLeavesTheFrameAsAGridStep();
+    void undoNeverLeavesAStalePreview();
+    void stopOnlyStops();
     void frameOperations_data();
     void frameOperations();
     void onionSkinIsOnlyDrawn();
     void playOnModuleThroughTheSimulator();
+    void editDuringPlayReachesTheModule();
     void unplugStopsThePlayer();
     void savedWithTheLibrary();
     void importsAndExports();
@@ -72,12 +82,15 @@ private:
     FramesEditor *editor() { return m_window->workbench()->framesEditor(); }
     Columns grid() const { return m_window->grid().columnValues(); }
     void click(int column, int weight) { m_window->gridEditor()->click(column, weight); }
+    QAction *mainUndo() const { return m_window->findChild<QAction *>(QStringLiteral("mnuUndo")); }
+    QAction *framesUndo() const { return m_frames->undoActions()->undoAction(); }
 
     Pty *m_pty = nullptr;
     FrmMain *m_window = nullptr;
     FramesWindow *m_frames = nullptr;
     QStringList m_messages;
     QString m_nextFile;
+    int m_saveQuestions = 0;
 };
 
 void TestAnimation::init()
@@ -86,8 +99,11 @@ void TestAnimation::init()
     FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
         return FileChooser::Choice{m_nextFile, f.value(0)};
     });
-    SaveQuestion::setHandler(
-        [](QWidget *, const QString &) { return SaveQuestion::Answer::Discard; });
+    m_saveQuestions = 0;
+    SaveQuestion::setHandler([this](QWidget *, const QString &) {
+        ++m_saveQuestions;
+        return SaveQuestion::Answer::Discard;
+    });
     m_window = new FrmMain;
     m_window->Form_Load();
     m_window->show();
@@ -106,36 +122,158 @@ void TestAnimation::cleanup()
     TextFramesDialog::setHandler({});
 }
 
-void TestAnimation::framesAndGridShareOneUndoHistory()
+void TestAnimation::openingChangesNothing()
 {
-    // Opening the window made an animation of the grid's pattern: one dark frame.
+    // init() opened the window: no animation made, nothing to save, no step to take back.
+    QVERIFY(editor()->animations().isEmpty());
+    QVERIFY(!m_window->workbench()->library()->isModified());
+    QVERIFY(!m_window->undoHistory()->frames()->canUndo());
+    QVERIFY(!m_window->undoHistory()->grid()->canUndo());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(editor()->gridSubject(), QString());
+    // Drawing on the grid with no frame is the grid's own business.
+    click(3, 2);
+    QVERIFY(editor()->animations().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QVERIFY(m_window->close());
+    QCOMPARE(m_saveQuestions, 0);
+}
+
+void TestAnimation::framesHaveTheirOwnHistory()
+{
+    click(1, 16); // a drawing, before there is any frame
+    // The first frame is what the grid shows, in an animation made for it.
+    QVERIFY(editor()->addFrame());
     QCOMPARE(editor()->animations().size(), 1);
-    QCOMPARE(editor()->selectedFrame(), 0);
-    click(1, 16); // top left
+    QCOMPARE(editor()->animations().first().name, QStringLiteral("Animation 1"));
+    QCOMPARE(patternsOf(editor()->frames()), (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}}));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 1 of Animation 1"));
     QVERIFY(editor()->addFrame());
     QCOMPARE(grid(), Columns{});
-    click(8, 8); // bottom right
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Animation 1"));
+    click(8, 8); // bottom right, on frame 2
     QCOMPARE(patternsOf(editor()->frames()),
              (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
 
-    // Back through all of it, the grid always showing the selected frame as it was then.
-    GridEditor *history = m_window->gridEditor();
-    history->undo(); // the click on frame 2
+    // While the grid shows a frame, both windows' Undo name the same step and take it back.
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Click"));
+    mainUndo()->trigger(); // the click on frame 2
     QCOMPARE(editor()->frames().at(1).pattern, Columns{});
-    history->undo(); // adding frame 2
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Add Frame"));
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier); // adding frame 2
     QCOMPARE(editor()->frames().size(), 1);
     QCOMPARE(editor()->selectedFrame(), 0);
     QCOMPARE(grid(), (Columns{0x10, 0, 0, 0, 0, 0, 0, 0}));
-    history->undo(); // the click on frame 1
-    QCOMPARE(editor()->frames().at(0).pattern, Columns{});
-    QCOMPARE(grid(), Columns{});
-    for (int i = 0; i < 3; ++i)
-        history->redo();
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier); // the first frame, its animation
+    QVERIFY(editor()->animations().isEmpty());
+    QCOMPARE(m_frames->animationList()->count(), 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(grid(), (Columns{0x10, 0, 0, 0, 0, 0, 0, 0}));
+    // The grid's own step, the click before any frame, is the main window's to take back.
+    QVERIFY(!framesUndo()->isEnabled());
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
+    QVERIFY(!m_window->workbench()->library()->isModified());
+
+    // Redo, with either key, in the order of the steps.
+    QTest::keyClick(m_frames, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor()->frames().size(), 1);
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor()->frames().size(), 2);
+    QCOMPARE(m_frames->undoActions()->redoAction()->text(), QStringLiteral("&Redo Click"));
+    m_window->findChild<QAction *>(QStringLiteral("mnuRedo"))->trigger();
     QCOMPARE(editor()->selectedFrame(), 1);
     QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
     QCOMPARE(patternsOf(editor()->frames()),
              (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
     QVERIFY(m_window->workbench()->library()->isModified());
+
+    // The Characters window's Undo, its own steps used up, leaves the frames alone.
+    m_window->workbench()->showCharacters();
+    CharactersWindow *characters = m_window->workbench()->charactersWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(characters));
+    QTest::keyClick(characters, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor()->frames().size(), 2);
+    QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
+}
+
+void TestAnimation::closingLeavesTheFrameAsAGridStep()
+{
+    click(2, 1);
+    const Columns drawing = grid();
+    QList<Frame> frames = {Frame{{0x81, 0, 0, 0, 0, 0, 0, 0}, 100},
+                           Frame{{0, 0x42, 0, 0, 0, 0, 0, 0}, 100}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Wave"), frames, QStringLiteral("test")));
+    QVERIFY(editor()->selectFrame(1));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
+
+    // Closed, the window takes its steps with it; the grid keeps the frame, as one step of its
+    // own, and its Undo goes back to the drawing without touching the animation.
+    m_frames->close();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Show Frame 2 of Wave"));
+    mainUndo()->trigger();
+    QCOMPARE(grid(), drawing);
+    click(5, 5); // a change of the grid, not of a frame
+    for (int i = 0; i < 5; ++i)
+        mainUndo()->trigger();
+    QCOMPARE(grid(), Columns{});
+    QCOMPARE(editor()->animations().size(), 1);
+    QCOMPARE(editor()->frames(), frames);
+
+    // Opened again, the grid shows the frame it showed, and the window's steps are there.
+    m_window->workbench()->showFrames();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frames));
+    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Show Frame 2"));
+    framesUndo()->trigger();
+    QCOMPARE(grid(), frames.at(0).pattern);
+    QCOMPARE(editor()->selectedFrame(), 0);
+}
+
+void TestAnimation::undoNeverLeavesAStalePreview()
+{
+    QList<Frame> frames = {Frame{{0xFF, 0xFF, 0, 0, 0, 0, 0, 0}, 100}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Bar"), frames, QStringLiteral("New Bar")));
+    const QImage shown = m_frames->previewLabel()->pixmap().toImage();
+    QCOMPARE(shown, PatternPicture::draw(Pattern::fromColumns(frames.at(0).pattern),
+                                         m_frames->previewLabel()->width() / 8)
+                        .toImage());
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo New Bar"));
+    framesUndo()->trigger();
+    QVERIFY(editor()->animations().isEmpty());
+    QVERIFY(m_frames->previewLabel()->pixmap().isNull());
+
+    // Playing, the animation taken away by an undo stops the player and the preview with it.
+    m_frames->undoActions()->redoAction()->trigger();
+    m_frames->playOnScreen();
+    QVERIFY(m_frames->player()->isPlaying());
+    framesUndo()->trigger();
+    QVERIFY(!m_frames->player()->isPlaying());
+    QVERIFY(m_frames->previewLabel()->pixmap().isNull());
+}
+
+void TestAnimation::stopOnlyStops()
+{
+    QList<Frame> frames = {Frame{{1, 0, 0, 0, 0, 0, 0, 0}, 50},
+                           Frame{{2, 0, 0, 0, 0, 0, 0, 0}, 50}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Two"), frames, QStringLiteral("test")));
+    // Nothing playing: Stop (Escape) leaves the window where it is.
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(m_frames->isVisible());
+    m_frames->loopBox()->setChecked(true);
+    m_frames->playOnScreen();
+    QVERIFY(m_frames->player()->isPlaying());
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(!m_frames->player()->isPlaying());
+    QVERIFY(m_frames->isVisible());
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(m_frames->isVisible());
+    // The window closes as a window does.
+    QTest::keyClick(m_frames, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!m_frames->isVisible());
 }
 
 void TestAnimation::frameOperations_data()
@@ -181,6 +319,7 @@ void TestAnimation::frameOperations()
     // The time of a frame, through its box, is one more step.
     m_frames->durationBox()->setValue(250);
     QCOMPARE(editor()->frames().at(selected).durationMs, 250);
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Frame Time"));
     m_window->gridEditor()->undo();
     QCOMPARE(editor()->frames().at(selected).durationMs, 40);
 }
@@ -188,7 +327,8 @@ void TestAnimation::frameOperations()
 void TestAnimation::onionSkinIsOnlyDrawn()
 {
     click(2, 1);
-    QVERIFY(editor()->addFrame());
+    QVERIFY(editor()->addFrame()); // the grid's pattern as frame 1
+    QVERIFY(editor()->addFrame()); // a dark frame 2
     m_frames->onionSkinBox()->setChecked(true);
     DotGrid *dots = m_window->dotGrid();
     QVERIFY(dots->cell(2, 1)->isGhost());
@@ -244,6 +384,33 @@ void TestAnimation::playOnModuleThroughTheSimulator()
     }
     sim.terminate();
     sim.waitForFinished(3000);
+}
+
+void TestAnimation::editDuringPlayReachesTheModule()
+{
+    // Two frames, the first selected and so on the grid, played again and again.
+    QList<Frame> frames = {Frame{{0x01, 0, 0, 0, 0, 0, 0, 0}, 150},
+                           Frame{{0x02, 0, 0, 0, 0, 0, 0, 0}, 150}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Edited"), frames, QStringLiteral("test")));
+    QCOMPARE(editor()->selectedFrame(), 0);
+    m_frames->loopBox()->setChecked(true);
+    QList<QImage> previews;
+    connect(m_frames->player(), &FramePlayer::frameDue, this, [this, &previews](int frame) {
+        if (frame == 0)
+            previews.append(m_frames->previewLabel()->pixmap().toImage());
+    });
+    m_frames->playOnModule();
+    QCOMPARE(m_pty->read(9), hex("FC 01 00 00 00 00 00 00 00"));
+    click(8, 8); // the bottom right dot of frame 1, while it plays
+    QCOMPARE(m_pty->read(9), hex("FC 02 00 00 00 00 00 00 00"));
+    QCOMPARE(m_pty->read(9), hex("FC 01 00 00 00 00 00 00 08"));
+    QCOMPARE(m_pty->read(9), hex("FC 02 00 00 00 00 00 00 00"));
+    m_frames->stop();
+    QVERIFY(previews.size() >= 2);
+    const int dot = m_frames->previewLabel()->width() / 8;
+    QCOMPARE(
+        previews.at(1),
+        PatternPicture::draw(Pattern::fromColumns({0x01, 0, 0, 0, 0, 0, 0, 0x08}), dot).toImage());
 }
 
 void TestAnimation::unplugStopsThePlayer()
@@ -330,7 +497,7 @@ void TestAnimation::importsAndExports()
         ++dialogs;
         return std::optional<QList<Frame>>();
     });
-    const int steps = m_window->gridEditor()->undoStack()->count();
+    const int steps = m_window->undoHistory()->frames()->count();
     m_messages.clear();
     QVERIFY(!m_frames->importAnimationFile(cut.fileName()));
     QCOMPARE(dialogs, 0);
@@ -338,7 +505,7 @@ void TestAnimation::importsAndExports()
                              "Cannot import the animation cut.gif: the file ends too soon: it is "
                              "cut short or damaged (in frame 2)")});
     QCOMPARE(editor()->animations().size(), animations);
-    QCOMPARE(m_window->gridEditor()->undoStack()->count(), steps);
+    QCOMPARE(m_window->undoHistory()->frames()->count(), steps);
 }
 
 void TestAnimation::importDialogShowsEachFramesTime()

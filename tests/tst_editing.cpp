@@ -9,6 +9,7 @@
 #include "patternimage.h"
 #include "testsupport.h"
 #include "textformats.h"
+#include "undohistory.h"
 #include "workbenchactions.h"
 
 #include <QAccessible>
@@ -239,7 +240,7 @@ void TestEditing::quickClicksEachToggle()
     if (pressesMs.size() > 1 && pressesMs.at(1) < 400)
         QVERIFY(dblClicks > 0); // the case that went wrong: a double click arrived
     QCOMPARE(m_window->grid().columnValue(3), column);
-    QCOMPARE(m_window->gridEditor()->undoStack()->count(), pressesMs.size());
+    QCOMPARE(m_window->undoHistory()->grid()->count(), pressesMs.size());
     verifyInvariant(*m_window->dotGrid());
 }
 
