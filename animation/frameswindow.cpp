@@ -223,6 +223,8 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
 
 FramesWindow::~FramesWindow()
 {
+    // The editor the window shows may be gone already: stopping tells no one.
+    disconnect(&m_player, nullptr, this, nullptr);
     m_player.stop();
 }
 
