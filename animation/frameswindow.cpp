@@ -2,6 +2,7 @@
 
 #include "animatedpicture.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "frameseditor.h"
 #include "framesmodel.h"
 #include "gifimportdialog.h"
@@ -14,7 +15,6 @@
 #include "textframesdialog.h"
 #include "undoactions.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -491,9 +491,8 @@ void FramesWindow::exportSpriteSheet()
     const QString path =
         chooseExport(tr("Export Sprite Sheet"), tr("PNG picture (*.png)"), QStringLiteral("png"));
     QString error;
-    if (!path.isEmpty() &&
-        !AnimatedPicture::writeSpriteSheet(path, m_editor->frames(),
-                                           EditorSettings::exportDotSize(), &error))
+    if (!path.isEmpty() && !AnimatedPicture::writeSpriteSheet(
+                               path, m_editor->frames(), EditorSettings::exportDotSize(), &error))
         MessageBox::show(this, tr("Cannot export the sprite sheet to %1").arg(error));
 }
 

@@ -3,6 +3,7 @@
 #include "bankdocument.h"
 #include "characterswindow.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "formatchooser.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
@@ -17,7 +18,6 @@
 #include "portresolver.h"
 #include "questions.h"
 #include "shortcutswindow.h"
-#include "editorsettings.h"
 #include "undoactions.h"
 #include "undohistory.h"
 

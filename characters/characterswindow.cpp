@@ -3,6 +3,7 @@
 #include "bankdocument.h"
 #include "bankmodel.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "glyphmodel.h"
 #include "grideditor.h"
 #include "gridmodel.h"
@@ -15,7 +16,6 @@
 #include "textglyph.h"
 #include "undoactions.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QAction>
 #include <QButtonGroup>
