@@ -1,6 +1,7 @@
 #include "animatedpicture.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -48,8 +49,206 @@ int writeToSaveFile(GifFileType *gif, const GifByteType *bytes, int length)
 
 } // namespace
 
+namespace {
+
+// giflib reads through this from the open file.
+int readFromFile(GifFileType *gif, GifByteType *bytes, int length)
+{
+    auto *file = static_cast<QIODevice *>(gif->UserData);
+    return int(file->read(reinterpret_cast<char *>(bytes), length));
+}
+
+struct GifCloser
+{
+    void operator()(GifFileType *gif) const
+    {
+        int status = 0;
+        DGifCloseFile(gif, &status);
+    }
+};
+
+// Where in the file something went wrong, for the end of a message.
+QString inFrame(int frame)
+{
+    return frame > 0 ? tr(" (in frame %1)").arg(frame) : QString();
+}
+
+QString afterFrame(int frame)
+{
+    return frame > 0 ? tr(" (after frame %1)").arg(frame) : QString();
+}
+
+// giflib's error as the end of a sentence the user can act on; `where` says in which frame.
+QString gifReason(int code, const QString &where)
+{
+    switch (code) {
+    case D_GIF_ERR_READ_FAILED:
+        return tr("the file ends too soon: it is cut short or damaged%1").arg(where);
+    case D_GIF_ERR_NOT_GIF_FILE:
+        return tr("it is not a GIF picture");
+    case D_GIF_ERR_NO_SCRN_DSCR:
+        return tr("its header is cut short or damaged");
+    case D_GIF_ERR_NO_IMAG_DSCR:
+        return tr("the file is damaged: a frame's description is unreadable%1").arg(where);
+    case D_GIF_ERR_NO_COLOR_MAP:
+        return tr("the file is damaged: a frame has no colours%1").arg(where);
+    case D_GIF_ERR_WRONG_RECORD:
+        return tr("the file is damaged: a block of an unknown kind comes%1").arg(where);
+    case D_GIF_ERR_DATA_TOO_BIG:
+        return tr("the file is damaged: a frame holds more dots than its size%1").arg(where);
+    case D_GIF_ERR_NOT_ENOUGH_MEM:
+        return tr("there is not enough memory to read it");
+    case D_GIF_ERR_IMAGE_DEFECT:
+        return tr("the file is damaged: a frame's picture data is garbled%1").arg(where);
+    case D_GIF_ERR_EOF_TOO_SOON:
+        return tr("the file is damaged: a frame's picture data ends too soon%1").arg(where);
+    default:
+        return QString::fromUtf8(GifErrorString(code)) + where;
+    }
+}
+
+QString tooLarge(qint64 width, qint64 height)
+{
+    return tr("the picture is %1 x %2 pixels; at most %3 million pixels can be read")
+        .arg(width)
+        .arg(height)
+        .arg(PatternImage::MaxPixels / 1000000);
+}
+
+// The whole GIF, frame by frame, as a viewer shows it: each frame drawn over what the previous
+// ones left, after the previous frame's disposal, transparent dots letting the picture below
+// through. Each frame's delay is the one its graphic control block gives, to the hundredth.
+// Everything up to the trailer is read, so a file that is cut short or damaged anywhere is
+// refused whole, never imported in part.
+std::optional<Picture> readGif(const QString &path, QIODevice &file, QString *error)
+{
+    const auto refuse = [&](const QString &reason) {
+        fail(error, path, reason);
+        return std::nullopt;
+    };
+    int status = 0;
+    std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&file, readFromFile, &status));
+    if (!gif)
+        return refuse(gifReason(status, QString()));
+    if (gif->SWidth <= 0 || gif->SHeight <= 0)
+        return refuse(tr("its header is damaged: the picture has no size"));
+    if (qint64(gif->SWidth) * gif->SHeight > PatternImage::MaxPixels)
+        return refuse(tooLarge(gif->SWidth, gif->SHeight));
+
+    QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    const QRect screen = canvas.rect();
+    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+    // What the previous frame asked to be done with its area before the next one is drawn.
+    int disposal = DISPOSAL_UNSPECIFIED;
+    QRect previousArea;
+    QImage underPrevious;
+    QList<GifPixelType> line;
+    Picture picture;
+    picture.gif = true;
+    for (;;) {
+        const int frame = int(picture.frames.size()) + 1;
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
+            return refuse(gifReason(gif->Error, afterFrame(frame - 1)));
+        if (type == TERMINATE_RECORD_TYPE)
+            break;
+        if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType *block = nullptr;
+            if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
+                return refuse(gifReason(gif->Error, afterFrame(frame - 1)));
+            if (code == GRAPHICS_EXT_FUNC_CODE && block &&
+                DGifExtensionToGCB(block[0], block + 1, &control) == GIF_ERROR)
+                return refuse(
+                    tr("the file is damaged: the timing of frame %1 is unreadable").arg(frame));
+            while (block) {
+                if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
+                    return refuse(gifReason(gif->Error, afterFrame(frame - 1)));
+            }
+            continue;
+        }
+        if (type != IMAGE_DESC_RECORD_TYPE)
+            return refuse(gifReason(D_GIF_ERR_WRONG_RECORD, afterFrame(frame - 1)));
+        if (frame > Frames::MaxFrames)
+            return refuse(tr("it has more than %1 frames").arg(Frames::MaxFrames));
+        if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
+            return refuse(gifReason(gif->Error, inFrame(frame)));
+        const GifImageDesc &desc = gif->Image;
+        if (desc.Width <= 0 || desc.Height <= 0)
+            return refuse(tr("the file is damaged: frame %1 has no size").arg(frame));
+        if (qint64(desc.Width) * desc.Height > PatternImage::MaxPixels)
+            return refuse(tooLarge(desc.Width, desc.Height));
+        const ColorMapObject *colours = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+        if (!colours)
+            return refuse(gifReason(D_GIF_ERR_NO_COLOR_MAP, inFrame(frame)));
+
+        if (disposal == DISPOSE_BACKGROUND) {
+            QPainter painter(&canvas);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(previousArea, Qt::transparent);
+        } else if (disposal == DISPOSE_PREVIOUS && !underPrevious.isNull()) {
+            QPainter painter(&canvas);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(previousArea.topLeft(), underPrevious);
+        }
+        // Frames reaching past the picture are cut to it, as viewers do.
+        const QRect area = QRect(desc.Left, desc.Top, desc.Width, desc.Height).intersected(screen);
+        underPrevious = control.DisposalMode == DISPOSE_PREVIOUS ? canvas.copy(area) : QImage();
+
+        line.resize(desc.Width);
+        // Interlaced frames come in four passes: every eighth row from 0, every eighth from 4,
+        // every fourth from 2, every second from 1.
+        static const int passStart[] = {0, 4, 2, 1};
+        static const int passStep[] = {8, 8, 4, 2};
+        const int passes = desc.Interlace ? 4 : 1;
+        for (int pass = 0; pass < passes; ++pass) {
+            const int first = desc.Interlace ? passStart[pass] : 0;
+            const int step = desc.Interlace ? passStep[pass] : 1;
+            for (int row = first; row < desc.Height; row += step) {
+                if (DGifGetLine(gif.get(), line.data(), desc.Width) == GIF_ERROR)
+                    return refuse(gifReason(gif->Error, inFrame(frame)));
+                const int y = desc.Top + row;
+                if (y < 0 || y >= canvas.height())
+                    continue;
+                auto *pixels = reinterpret_cast<QRgb *>(canvas.scanLine(y));
+                for (int column = 0; column < desc.Width; ++column) {
+                    const int x = desc.Left + column;
+                    const int index = line.at(column);
+                    if (x < 0 || x >= canvas.width() || index == control.TransparentColor ||
+                        index >= colours->ColorCount)
+                        continue;
+                    const GifColorType &colour = colours->Colors[index];
+                    pixels[x] = qRgb(colour.Red, colour.Green, colour.Blue);
+                }
+            }
+        }
+        picture.frames.append(PatternImage::levels(canvas));
+        picture.delaysMs.append(control.DelayTime * 10);
+        disposal = control.DisposalMode;
+        previousArea = area;
+        // A graphic control block applies to the one frame that follows it.
+        control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+    }
+    if (picture.frames.isEmpty())
+        return refuse(tr("it holds no frame"));
+    return picture;
+}
+
+} // namespace
+
 std::optional<Picture> read(const QString &path, QString *error)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(error, path, file.errorString());
+        return std::nullopt;
+    }
+    if (file.peek(4) == "GIF8")
+        return readGif(path, file, error);
+    file.close();
+
+    // Any other picture, through Qt; it is one frame unless its format animates.
     QImageReader reader(path);
     if (!reader.canRead()) {
         fail(error, path, reader.errorString());
@@ -57,11 +256,7 @@ std::optional<Picture> read(const QString &path, QString *error)
     }
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > PatternImage::MaxPixels) {
-        fail(error, path,
-             tr("the picture is %1 x %2 pixels; at most %3 million pixels can be read")
-                 .arg(size.width())
-                 .arg(size.height())
-                 .arg(PatternImage::MaxPixels / 1000000));
+        fail(error, path, tooLarge(size.width(), size.height()));
         return std::nullopt;
     }
     Picture picture;
@@ -70,7 +265,6 @@ std::optional<Picture> read(const QString &path, QString *error)
             fail(error, path, tr("it has more than %1 frames").arg(Frames::MaxFrames));
             return std::nullopt;
         }
-        const int delay = reader.nextImageDelay();
         QImage frame = reader.read();
         if (frame.isNull()) {
             if (picture.frames.isEmpty()) {
@@ -80,7 +274,8 @@ std::optional<Picture> read(const QString &path, QString *error)
             break;
         }
         picture.frames.append(PatternImage::levels(frame));
-        picture.delaysMs.append(delay);
+        // After read(): the time the frame just read stays up.
+        picture.delaysMs.append(qMax(0, reader.nextImageDelay()));
         if (!reader.supportsAnimation() || !reader.canRead())
             break;
     }

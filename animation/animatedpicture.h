@@ -9,8 +9,8 @@
 
 #include <optional>
 
-// Animations to and from picture files: animated GIFs read through Qt's image reading and
-// written through giflib, and a PNG sprite sheet of all frames side by side.
+// Animations to and from picture files: animated GIFs read and written through giflib (any other
+// picture Qt reads counts as one frame), and a PNG sprite sheet of all frames side by side.
 namespace AnimatedPicture {
 
 // Every frame of an animated picture (a GIF above all; any picture Qt reads counts as one
@@ -20,15 +20,19 @@ struct Picture
 {
     QList<PatternImage::DotLevels> frames;
     QList<int> delaysMs; // as the file gives them, 0 included
+    // A GIF: each delay is the file's own, in hundredths of a second, given here in ms.
+    bool gif = false;
 };
 
-// Nothing, with `error` naming the file and the reason, for a missing, damaged or empty file, a
-// picture too large to read, or more than Frames::MaxFrames frames.
+// Nothing, with `error` naming the file and the reason, for a missing, damaged, cut short or
+// empty file, a picture too large to read, or more than Frames::MaxFrames frames. A GIF is read
+// to its end before anything is returned, so that damage anywhere refuses the whole file.
 std::optional<Picture> read(const QString &path, QString *error);
 
 // The frames as dot patterns: a dot is lit where the picture is darker than `threshold`, or
 // lighter with `lightIsLit` (PatternImage::threshold). Delays become durations with
-// Frames::clampedDuration().
+// Frames::clampedDuration(): browsers show a GIF delay of 0 or 1 hundredths for 100 ms, but this
+// program writes its 10 ms frames as a delay of 1, so 1 stays 10 ms and only 0 becomes 100 ms.
 QList<Frame> toFrames(const Picture &picture, int threshold, bool lightIsLit);
 
 // An animated GIF that loops forever, each frame drawn as the workbench draws a pattern (lit

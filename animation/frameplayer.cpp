@@ -32,6 +32,34 @@ void FramePlayer::setFrames(const QList<Frame> &frames)
     m_frames = frames;
 }
 
+void FramePlayer::updateFrames(const QList<Frame> &frames)
+{
+    if (!m_playing) {
+        m_frames = frames;
+        return;
+    }
+    const bool sameTimes = durationsOf(frames) == durationsOf(m_frames);
+    const int count = int(m_frames.size());
+    m_frames = frames;
+    if (sameTimes)
+        return;
+    if (frames.isEmpty()) {
+        finish();
+        return;
+    }
+    // Begun again on the new times so that the frame on show started when it did.
+    const qint64 onShow = qMax<qint64>(0, m_lastStep);
+    const Time shownSince = m_schedule.step(m_start, onShow).dueAt;
+    const int frame = qMin(int(onShow % count), int(frames.size()) - 1);
+    m_schedule = FrameSchedule(durationsOf(m_frames), m_loop);
+    m_start = shownSince - (m_schedule.step(Time(), frame).dueAt - Time());
+    if (m_lastStep >= 0)
+        m_lastStep = frame;
+    // The timer was set for the old times.
+    if (m_timer.isActive())
+        m_timer.start(0);
+}
+
 void FramePlayer::setLoop(bool loop)
 {
     m_loop = loop;

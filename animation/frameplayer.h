@@ -25,7 +25,14 @@ public:
 
     explicit FramePlayer(QObject *parent = nullptr);
 
+    // Stops, and plays these frames from the next start.
     void setFrames(const QList<Frame> &frames);
+    // The frames as they are now, while playing goes on: each is handed over as it is at its
+    // next turn. When the times or the number of frames changed, the frame on show keeps its
+    // start and its place (the last one, if fewer are left) and the rest follow at their new
+    // times; no frames at all stops.
+    void updateFrames(const QList<Frame> &frames);
+    const QList<Frame> &frames() const { return m_frames; }
     void setLoop(bool loop);
     // Where the frames go, as the dot-pattern message, latest wins; without a connection they
     // are only shown on the screen. A port that closes or goes away stops the player; whoever

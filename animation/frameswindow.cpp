@@ -13,6 +13,7 @@
 #include "questions.h"
 #include "textformats.h"
 #include "textframesdialog.h"
+#include "undoactions.h"
 #include "windowstyle.h"
 
 #include <QAction>
@@ -112,10 +113,16 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     connect(later, &QAction::triggered, this, [this] {
         m_editor->moveFrame(m_editor->selectedFrame(), m_editor->selectedFrame() + 1);
     });
-    QAction *undo = addAction(tr("Undo"), QKeySequence::Undo);
-    connect(undo, &QAction::triggered, m_grid, &GridEditor::undo);
-    QAction *redo = addAction(tr("Redo"), QKeySequence::Redo);
-    connect(redo, &QAction::triggered, m_grid, &GridEditor::redo);
+    // The window's own history; the grid's changes of a frame are in it too.
+    QUndoStack *history = m_editor->history();
+    m_undo = new UndoActions(
+        history, this, [this, history] { m_grid->undo(history); },
+        [this, history] { m_grid->redo(history); });
+    m_actions.append({m_undo->undoAction(), m_undo->redoAction()});
+    auto *undoRow = new QHBoxLayout;
+    undoRow->addWidget(UndoActions::button(m_undo->undoAction(), this));
+    undoRow->addWidget(UndoActions::button(m_undo->redoAction(), this));
+    undoRow->addStretch();
     m_duration = new QSpinBox(this);
     m_duration->setObjectName(QStringLiteral("spnDuration"));
     m_duration->setRange(Frames::MinDurationMs, Frames::MaxDurationMs);
@@ -142,13 +149,11 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     connect(play, &QAction::triggered, this, &FramesWindow::playOnScreen);
     QAction *playOnModule = addAction(tr("Play on &Module"), QKeySequence(Qt::SHIFT | Qt::Key_F5));
     connect(playOnModule, &QAction::triggered, this, &FramesWindow::playOnModule);
+    // Stop only stops; the window closes as windows do (Ctrl+W, or its title bar).
     QAction *stopAction = addAction(tr("&Stop"), QKeySequence(Qt::Key_Escape));
-    connect(stopAction, &QAction::triggered, this, [this] {
-        if (m_player.isPlaying())
-            stop();
-        else
-            close();
-    });
+    connect(stopAction, &QAction::triggered, this, &FramesWindow::stop);
+    QAction *closeAction = addAction(tr("Close Window"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
     m_loop = new QCheckBox(tr("Loo&p"), this);
     m_loop->setObjectName(QStringLiteral("chkLoop"));
     m_loop->setChecked(true);
@@ -187,6 +192,7 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
     lower->addWidget(playBox);
     lower->addWidget(fileBox);
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(undoRow);
     layout->addLayout(animationRow);
     layout->addWidget(m_strip);
     layout->addLayout(frameRow);
@@ -218,12 +224,15 @@ FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *pare
         m_counts->setText(m_counts->text() + u'\n' +
                           tr("Stopped: another message was sent to the module."));
     });
+    connect(&m_player, &FramePlayer::stopped, this, &FramesWindow::showPreview);
     refresh();
     showCounts(0, 0);
 }
 
 FramesWindow::~FramesWindow()
 {
+    // The editor the window shows may be gone already: stopping tells no one.
+    disconnect(&m_player, nullptr, this, nullptr);
     m_player.stop();
 }
 
@@ -275,10 +284,26 @@ void FramesWindow::refresh()
     setWindowTitle(m_editor->currentAnimation() >= 0
                        ? tr("Frames: %1").arg(m_animations->currentText())
                        : tr("Frames"));
-    if (!m_player.isPlaying() && selected >= 0)
-        showFrame(selected);
+    // A running animation plays the frames as they are now: an edited frame at its next turn,
+    // and another animation, or none, once it is the current one.
+    if (m_player.isPlaying())
+        m_player.updateFrames(frames);
+    showPreview();
     m_refreshing = false;
     updateGhost();
+}
+
+// The selected frame while nothing plays; nothing at all without one, never a frame that is
+// gone.
+void FramesWindow::showPreview()
+{
+    if (m_player.isPlaying())
+        return;
+    const int selected = m_editor->selectedFrame();
+    if (selected >= 0)
+        showFrame(selected);
+    else
+        m_preview->setPixmap(QPixmap());
 }
 
 // The previous frame, faintly under the selected one. Only drawn: what is sent is the grid's.
@@ -294,7 +319,7 @@ void FramesWindow::updateGhost()
 
 void FramesWindow::showFrame(int frame)
 {
-    const QList<Frame> frames = m_player.isPlaying() ? m_playing : m_editor->frames();
+    const QList<Frame> &frames = m_player.isPlaying() ? m_player.frames() : m_editor->frames();
     if (frame < 0 || frame >= frames.size())
         return;
     m_preview->setPixmap(
@@ -328,10 +353,10 @@ void FramesWindow::playOnModule()
 void FramesWindow::play(bool onModule)
 {
     stop();
-    m_playing = m_editor->frames();
-    if (m_playing.isEmpty())
+    const QList<Frame> frames = m_editor->frames();
+    if (frames.isEmpty())
         return;
-    m_player.setFrames(m_playing);
+    m_player.setFrames(frames);
     m_player.setLoop(m_loop->isChecked());
     m_player.setConnection(onModule ? m_connection.data() : nullptr);
     m_player.start();

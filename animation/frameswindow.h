@@ -17,13 +17,15 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
+class UndoActions;
 
 // The window "Frames": the animations of the open library, the current one's frames as a strip
 // of thumbnails, and what is done with them. The selected frame is the one the main grid edits;
-// frames are added, duplicated, deleted, moved and timed here, each change one undo step with
-// the grid's. An animation plays in the window's preview, and on the module, each frame sent
-// as the dot-pattern message at its time; it comes from and goes to animated GIFs, sprite
-// sheets, C arrays, and text scrolled in any font.
+// frames are added, duplicated, deleted, moved and timed here, each change one step of the
+// window's own undo stack, with the grid's changes of the frame. An animation plays in the
+// window's preview, and on the module, each frame sent as the dot-pattern message at its time,
+// as the frames are at that moment: a frame edited while it plays is played as it is now. It
+// comes from and goes to animated GIFs, sprite sheets, C arrays, and text scrolled in any font.
 class FramesWindow : public QWidget
 {
     Q_OBJECT
@@ -43,6 +45,7 @@ public:
     QCheckBox *loopBox() const { return m_loop; }
     QLabel *countsLabel() const { return m_counts; }
     QLabel *previewLabel() const { return m_preview; }
+    UndoActions *undoActions() const { return m_undo; }
     // The window's actions with their shortcuts, for the list of keyboard shortcuts.
     QList<QAction *> shortcutActions() const { return m_actions; }
 
@@ -73,6 +76,7 @@ private:
     void refresh();
     void updateGhost();
     void showFrame(int frame);
+    void showPreview();
     void play(bool onModule);
     static QString countsText(int shown, int skipped);
     void showCounts(int shown, int skipped);
@@ -83,10 +87,9 @@ private:
     GridEditor *m_grid;
     FramesModel *m_model;
     FramePlayer m_player;
-    // The frames being played, as they were when playing began.
-    QList<Frame> m_playing;
     QPointer<ModuleConnection> m_connection;
     QList<QAction *> m_actions;
+    UndoActions *m_undo = nullptr;
     QComboBox *m_animations = nullptr;
     LibraryView *m_strip = nullptr;
     QSpinBox *m_duration = nullptr;

@@ -9,10 +9,12 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QSlider;
 
 // The dialog "Import Animation": the frames of an animated picture as the threshold makes dots
-// of them, following the threshold slider as it moves, before they become an animation.
+// of them, following the threshold slider as it moves, before they become an animation; each
+// frame's time, and what a GIF delay of 0 or 1 hundredths becomes.
 class GifImportDialog : public QDialog
 {
     Q_OBJECT
@@ -25,6 +27,9 @@ public:
     QSlider *thresholdSlider() const { return m_slider; }
     QCheckBox *lightIsLitBox() const { return m_lightIsLit; }
     QPixmap preview() const;
+    QListWidget *timeList() const { return m_times; }
+    // What the dialog says about delays of 0 and 1 hundredths; empty when there are none.
+    QLabel *delayNote() const { return m_delayNote; }
 
     // Nothing when the user cancelled. Tests replace the dialog with a handler.
     static std::optional<QList<Frame>> run(QWidget *parent, const AnimatedPicture::Picture &picture,
@@ -40,4 +45,6 @@ private:
     QSlider *m_slider = nullptr;
     QCheckBox *m_lightIsLit = nullptr;
     QLabel *m_preview = nullptr;
+    QListWidget *m_times = nullptr;
+    QLabel *m_delayNote = nullptr;
 };

@@ -14,13 +14,19 @@ bool vertical(Direction direction)
     return direction == Direction::Up || direction == Direction::Down;
 }
 
+QFont unsmoothed(const QFont &font)
+{
+    QFont plain = font;
+    plain.setStyleStrategy(QFont::NoAntialias);
+    return plain;
+}
+
 // Drawn in black on white without smoothing, then cut at the threshold to pure black and white.
 QImage draw(const QString &text, const QFont &font, QSize size, int threshold, bool centre)
 {
     QImage image(size, QImage::Format_Grayscale8);
     image.fill(Qt::white);
-    QFont plain = font;
-    plain.setStyleStrategy(QFont::NoAntialias);
+    const QFont plain = unsmoothed(font);
     QPainter painter(&image);
     painter.setFont(plain);
     painter.setPen(Qt::black);
@@ -38,14 +44,40 @@ QImage draw(const QString &text, const QFont &font, QSize size, int threshold, b
     return image;
 }
 
+// The frames a strip of `length` dots takes.
+qint64 framesFor(qint64 length)
+{
+    return length + Size + 1;
+}
+
 } // namespace
+
+qint64 frameCount(const QString &text, const Options &options)
+{
+    if (vertical(options.direction))
+        return framesFor(qint64(Size) * qMax<qsizetype>(1, text.size()));
+    return framesFor(qMax(1, QFontMetrics(unsmoothed(options.font)).horizontalAdvance(text)));
+}
+
+qsizetype fittingLength(const QString &text, const Options &options)
+{
+    // Widths grow with the length, so the longest start that fits is found by halving.
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size() + 1;
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (frameCount(text.left(middle), options) <= Frames::MaxFrames)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return fits;
+}
 
 QImage strip(const QString &text, const Options &options)
 {
     if (!vertical(options.direction)) {
-        QFont plain = options.font;
-        plain.setStyleStrategy(QFont::NoAntialias);
-        const int width = qMax(1, QFontMetrics(plain).horizontalAdvance(text));
+        const int width = qMax(1, QFontMetrics(unsmoothed(options.font)).horizontalAdvance(text));
         return draw(text, options.font, QSize(width, Size), options.threshold, false);
     }
     QImage column(Size, Size * qMax<qsizetype>(1, text.size()), QImage::Format_Grayscale8);
@@ -61,6 +93,8 @@ QImage strip(const QString &text, const Options &options)
 
 QList<Frame> scroll(const QString &text, const Options &options)
 {
+    if (text.trimmed().isEmpty() || frameCount(text, options) > Frames::MaxFrames)
+        return {};
     const QImage picture = strip(text, options);
     const bool down = options.direction == Direction::Down;
     const bool right = options.direction == Direction::Right;
@@ -68,7 +102,7 @@ QList<Frame> scroll(const QString &text, const Options &options)
     const int duration = Frames::clampedDuration(options.frameMs);
     QList<Frame> frames;
     // The window onto the text moves from just before its start to just after its end.
-    for (int step = 0; step <= length + Size && frames.size() < Frames::MaxFrames; ++step) {
+    for (int step = 0; step <= length + Size; ++step) {
         const int offset = (down || right) ? length - step : step - Size;
         Frame frame;
         frame.durationMs = duration;

@@ -25,8 +25,16 @@ struct Options
 // wide, for Up and Down.
 QImage strip(const QString &text, const Options &options);
 
+// How many frames scroll() makes of the text: one a dot of its length, and nine more to come in
+// and go out. Measured, not drawn, so that it is quick for a long text.
+qint64 frameCount(const QString &text, const Options &options);
+
+// How many characters from the start of the text fit in Frames::MaxFrames frames.
+qsizetype fittingLength(const QString &text, const Options &options);
+
 // The frames: the text comes in at one edge and leaves at the other, one dot a frame, starting
-// and ending with a dark module.
+// and ending with a dark module. None for a text with nothing to show, or one that needs more than
+// Frames::MaxFrames frames: a text is never cut short.
 QList<Frame> scroll(const QString &text, const Options &options);
 
 } // namespace TextFrames

@@ -8,7 +8,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -16,7 +18,11 @@
 namespace {
 
 constexpr int PreviewScale = 4;
+// The preview shows the start of the text in at most this much room, however long the text.
 constexpr int PreviewWidth = 480;
+constexpr int PreviewHeight = 4 * 8 * PreviewScale;
+// Characters enough to fill the preview: none of them is narrower than a dot.
+constexpr int PreviewCharacters = PreviewWidth / PreviewScale;
 
 TextFramesDialog::Handler &handler()
 {
@@ -54,6 +60,9 @@ TextFramesDialog::TextFramesDialog(QWidget *parent)
     m_preview = new QLabel(this);
     m_preview->setMinimumHeight(8 * PreviewScale + 8);
     m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("lblFrameCount"));
+    // A long explanation wraps rather than widening the dialog.
+    m_count->setWordWrap(true);
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Text:"), m_text);
@@ -62,14 +71,14 @@ TextFramesDialog::TextFramesDialog(QWidget *parent)
     form->addRow(tr("T&hreshold:"), m_threshold);
     form->addRow(tr("&Direction:"), m_direction);
     form->addRow(tr("Frame &time:"), m_frameMs);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_preview);
     layout->addWidget(m_count);
-    layout->addWidget(buttons);
+    layout->addWidget(m_buttons);
 
     connect(m_text, &QLineEdit::textChanged, this, &TextFramesDialog::updatePreview);
     connect(m_font, &QFontComboBox::currentFontChanged, this, &TextFramesDialog::updatePreview);
@@ -101,18 +110,40 @@ QList<Frame> TextFramesDialog::frames() const
     return TextFrames::scroll(text(), options());
 }
 
-// The text as the module will see it, lit dots dark, scaled up; and how long it will run.
+// The start of the text as the module will see it, lit dots dark, scaled up; and how long it
+// will run, or why it cannot become frames.
 void TextFramesDialog::updatePreview()
 {
-    const QImage strip = TextFrames::strip(text(), options());
+    const TextFrames::Options chosen = options();
+    const QString shown = text().left(PreviewCharacters);
+    const QImage strip = TextFrames::strip(shown, chosen);
     QPixmap picture = QPixmap::fromImage(
         strip.scaled(strip.size() * PreviewScale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    if (picture.width() > PreviewWidth)
-        picture = picture.copy(0, 0, PreviewWidth, picture.height());
-    m_preview->setPixmap(picture);
-    const qsizetype count = frames().size();
-    m_count->setText(tr("%n frame(s), %1 s", nullptr, int(count))
-                         .arg(double(count) * m_frameMs->value() / 1000, 0, 'f', 1));
+    if (picture.width() > PreviewWidth || picture.height() > PreviewHeight)
+        picture = picture.copy(0, 0, qMin(picture.width(), PreviewWidth),
+                               qMin(picture.height(), PreviewHeight));
+    m_preview->setPixmap(text().isEmpty() ? QPixmap() : picture);
+
+    const QLocale locale;
+    const qint64 count = TextFrames::frameCount(text(), chosen);
+    bool usable = false;
+    if (text().trimmed().isEmpty()) {
+        m_count->setText(tr("Type the text to scroll."));
+    } else if (count > Frames::MaxFrames) {
+        m_count->setText(
+            tr("This text needs %1 frames; an animation holds at most %2, so it cannot become "
+               "frames. The first %3 of its %4 characters fit: shorten it, or choose a smaller "
+               "size.")
+                .arg(locale.toString(count), locale.toString(Frames::MaxFrames),
+                     locale.toString(TextFrames::fittingLength(text(), chosen)),
+                     locale.toString(text().size())));
+    } else {
+        usable = true;
+        m_count->setText(tr("%1 frames, %2 s")
+                             .arg(locale.toString(count))
+                             .arg(double(count) * m_frameMs->value() / 1000, 0, 'f', 1));
+    }
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
 }
 
 std::optional<TextFramesDialog::Result> TextFramesDialog::run(QWidget *parent)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QComboBox;
+class QDialogButtonBox;
 class QFontComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,8 @@ class QSpinBox;
 
 // The dialog "Text to Frames": a text in any installed font, drawn without smoothing at a size
 // and threshold the user moves while seeing the result, scrolled one dot a frame in a direction
-// at a frame time of the user's choice.
+// at a frame time of the user's choice. It says how many frames the text takes before OK, and
+// OK waits until there is a text that fits in an animation.
 class TextFramesDialog : public QDialog
 {
     Q_OBJECT
@@ -29,6 +31,9 @@ public:
     QList<Frame> frames() const;
     QLineEdit *textBox() const { return m_text; }
     QLabel *previewLabel() const { return m_preview; }
+    // How many frames and how long; or why the text cannot become frames.
+    QLabel *countLabel() const { return m_count; }
+    QDialogButtonBox *buttons() const { return m_buttons; }
 
     // The text and the frames, or nothing when the user cancelled. Tests replace the dialog.
     struct Result
@@ -51,4 +56,5 @@ private:
     QSpinBox *m_frameMs = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_count = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "moduletextbox.h"
 #include "portresolver.h"
 #include "twips.h"
+#include "undohistory.h"
 #include "windowfonts.h"
 #include "windowstyle.h"
 #include "workbenchactions.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QUndoGroup>
 
 namespace {
 
@@ -83,6 +85,7 @@ FrmMain::FrmMain(QWidget *parent)
     setPalette(grey);
     setFont(dialogFont());
 
+    m_history = new UndoHistory(this);
     buildMenus();
     buildControls();
     m_workbench = new WorkbenchActions(this);
@@ -126,6 +129,12 @@ void FrmMain::fitPortState()
     for (QAction *action : menuBar()->actions())
         menus = std::max(menus, menuBar()->actionGeometry(action).right());
     m_portState->setAvailableWidth(std::max(0, width() - menus - 8));
+}
+
+void FrmMain::showGridSubject(const QString &subject)
+{
+    const QString title = tr("8x8 Glyphsmith");
+    setWindowTitle(subject.isEmpty() ? title : tr("%1 - %2").arg(title, subject));
 }
 
 FrmConfig *FrmMain::configDialog() const
@@ -184,7 +193,9 @@ void FrmMain::buildControls()
 
     Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
-    m_editor = new GridEditor(m_grid, this);
+    m_editor = new GridEditor(m_grid, m_history->grid(), this);
+    connect(m_editor, &GridEditor::undoStackChanged, m_history->group(),
+            &QUndoGroup::setActiveStack);
     using ColumnClick = void (FrmMain::*)(int);
     static constexpr std::array<ColumnClick, GridModel::Columns> columnClicks = {
         &FrmMain::col1_Click, &FrmMain::col2_Click, &FrmMain::col3_Click, &FrmMain::col4_Click,

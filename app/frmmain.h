@@ -16,6 +16,7 @@ class DotGrid;
 class FrmConfig;
 class GridEditor;
 class GridModel;
+class UndoHistory;
 class WorkbenchActions;
 class QAction;
 class QComboBox;
@@ -32,7 +33,8 @@ class QPushButton;
 // port follows the link's openChanged(). A port that is lost is reported once and reopened by
 // the CommPort when its device returns; the Devices dialog (DevicesDialog) assigns devices and
 // network endpoints to COM1..COM6. The menus after "Configure" (Edit, Pattern, Help) and the
-// workbench's windows are WorkbenchActions'.
+// workbench's windows are WorkbenchActions'. The undo history of the grid and of those windows
+// (UndoHistory) is the window's, handed to each.
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
@@ -49,6 +51,10 @@ public:
     const GridModel &grid() const;
     DotGrid *dotGrid() const { return m_grid; }
     GridEditor *gridEditor() const { return m_editor; }
+    UndoHistory *undoHistory() const { return m_history; }
+    // What the grid edits besides its own pattern ("Frame 3 of Wave"), after the window's fixed
+    // title; nothing puts the title back as it was.
+    void showGridSubject(const QString &subject);
     WorkbenchActions *workbench() const { return m_workbench; }
     QByteArray commandData() const { return CommandData; }
     FrmConfig *configDialog() const;
@@ -115,6 +121,7 @@ private:
     QGroupBox *Frame1 = nullptr;
     DotGrid *m_grid = nullptr;
     GridEditor *m_editor = nullptr;
+    UndoHistory *m_history = nullptr;
     WorkbenchActions *m_workbench = nullptr;
     QLineEdit *txtSASC = nullptr;
     QLineEdit *txtScroll = nullptr;

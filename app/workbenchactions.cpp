@@ -3,6 +3,7 @@
 #include "bankdocument.h"
 #include "characterswindow.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "formatchooser.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
@@ -18,7 +19,8 @@
 #include "portresolver.h"
 #include "questions.h"
 #include "shortcutswindow.h"
-#include "editorsettings.h"
+#include "undoactions.h"
+#include "undohistory.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QUndoGroup>
 
 namespace {
 
@@ -123,16 +126,20 @@ void WorkbenchActions::buildEditMenu()
     m_editMenu->setObjectName(QStringLiteral("mnuEdit"));
     GridEditor *editor = m_window->gridEditor();
 
-    m_undo = addAction(m_editMenu, "mnuUndo", tr("&Undo"), QKeySequence::Undo);
+    // Undo and Redo act on the stack the grid's changes go to: the grid's own, or the Frames
+    // window's while the grid shows a frame (UndoHistory).
+    m_undo = addAction(m_editMenu, "mnuUndo", tr("&Undo"));
+    m_undo->setShortcuts(UndoActions::undoKeys());
     // The menu texts name the step; the list of shortcuts takes these.
     m_undo->setIconText(tr("Undo"));
-    connect(m_undo, &QAction::triggered, editor, &GridEditor::undo);
+    connect(m_undo, &QAction::triggered, editor, [editor] { editor->undo(); });
     m_redo = addAction(m_editMenu, "mnuRedo", tr("&Redo"));
-    m_redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redo->setShortcuts(UndoActions::redoKeys());
     m_redo->setIconText(tr("Redo"));
-    connect(m_redo, &QAction::triggered, editor, &GridEditor::redo);
-    QUndoStack *stack = editor->undoStack();
-    connect(stack, &QUndoStack::indexChanged, this, &WorkbenchActions::updateUndoActions);
+    connect(m_redo, &QAction::triggered, editor, [editor] { editor->redo(); });
+    QUndoGroup *group = m_window->undoHistory()->group();
+    connect(group, &QUndoGroup::indexChanged, this, &WorkbenchActions::updateUndoActions);
+    connect(group, &QUndoGroup::activeStackChanged, this, &WorkbenchActions::updateUndoActions);
     updateUndoActions();
 
     m_editMenu->addSeparator();
@@ -263,8 +270,13 @@ void WorkbenchActions::buildPatternMenu()
 
 FramesEditor *WorkbenchActions::framesEditor()
 {
-    if (!m_framesEditor)
-        m_framesEditor = new FramesEditor(library(), m_window->gridEditor(), this);
+    if (!m_framesEditor) {
+        m_framesEditor = new FramesEditor(library(), m_window->gridEditor(),
+                                          m_window->undoHistory()->frames(), this);
+        // The main window says when the grid edits a frame, so that no edit lands in one unseen.
+        connect(m_framesEditor, &FramesEditor::changed, this,
+                [this] { m_window->showGridSubject(m_framesEditor->gridSubject()); });
+    }
     return m_framesEditor;
 }
 
@@ -325,11 +337,11 @@ void WorkbenchActions::openRecent(const QString &path)
 
 void WorkbenchActions::updateUndoActions()
 {
-    const QUndoStack *stack = m_window->gridEditor()->undoStack();
-    m_undo->setEnabled(stack->canUndo());
-    m_undo->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
-    m_redo->setEnabled(stack->canRedo());
-    m_redo->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+    const QUndoGroup *group = m_window->undoHistory()->group();
+    m_undo->setEnabled(group->canUndo());
+    m_undo->setText(UndoActions::undoText(group->canUndo(), group->undoText()));
+    m_redo->setEnabled(group->canRedo());
+    m_redo->setText(UndoActions::redoText(group->canRedo(), group->redoText()));
 }
 
 Pattern WorkbenchActions::gridPattern() const
@@ -540,7 +552,8 @@ void WorkbenchActions::exportImage()
 LibraryWindow *WorkbenchActions::libraryWindow()
 {
     if (!m_libraryWindow) {
-        m_libraryWindow = new LibraryWindow(library(), &m_window->grid(), m_window);
+        m_libraryWindow = new LibraryWindow(library(), &m_window->grid(),
+                                            m_window->undoHistory()->library(), m_window);
         m_libraryWindow->setWindowIcon(m_window->windowIcon());
         connect(m_libraryWindow, &LibraryWindow::loadRequested, this,
                 [this](const Pattern &pattern, const QString &name) {
@@ -595,8 +608,14 @@ void WorkbenchActions::showShortcuts()
                           {tr("Draw: press on a dot and drag over others"), tr("Mouse")},
                           {tr("Go to the next or previous control"), tr("Tab, Shift+Tab")}}});
         ShortcutsWindow::Section library{tr("Pattern Library window"), {}};
+        const auto keysOf = [](const QAction *action) {
+            QStringList keys;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.append(key.toString(QKeySequence::NativeText));
+            return keys.join(QStringLiteral(", "));
+        };
         for (const QAction *action : libraryWindow()->shortcutActions()) {
-            QString keys = action->shortcut().toString(QKeySequence::NativeText);
+            QString keys = keysOf(action);
             if (action->shortcutContext() == Qt::WidgetShortcut)
                 keys = tr("Enter, double-click");
             library.entries.append({action->iconText(), keys});
@@ -604,8 +623,7 @@ void WorkbenchActions::showShortcuts()
         sections.append(library);
         ShortcutsWindow::Section frames{tr("Frames window"), {}};
         for (const QAction *action : framesWindow()->shortcutActions())
-            frames.entries.append(
-                {action->iconText(), action->shortcut().toString(QKeySequence::NativeText)});
+            frames.entries.append({action->iconText(), keysOf(action)});
         sections.append(frames);
         ShortcutsWindow::Section characters{tr("Characters window"), {}};
         for (const QAction *action : charactersWindow()->shortcutActions()) {
@@ -670,7 +688,8 @@ BankDocument *WorkbenchActions::characterBank()
 CharactersWindow *WorkbenchActions::charactersWindow()
 {
     if (!m_characters) {
-        m_characters = new CharactersWindow(characterBank(), m_window->gridEditor(), library(),
+        m_characters = new CharactersWindow(characterBank(), m_window->gridEditor(),
+                                            m_window->undoHistory()->characters(), library(),
                                             m_window->serialPort(), m_window);
         m_characters->setWindowIcon(m_window->windowIcon());
         connect(m_characters, &CharactersWindow::portUnavailable, m_window,

@@ -15,6 +15,7 @@
 #include "questions.h"
 #include "textglyph.h"
 #include "thumbnaildelegate.h"
+#include "undoactions.h"
 #include "windowstyle.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -41,25 +43,21 @@ namespace {
 constexpr int PreviewDotSize = 12;
 const QString ConsoleFonts = QStringLiteral("/usr/share/consolefonts");
 
-// A change of slots as a step of the grid's undo stack; the grid shows the same before and after
-// it. It belongs to the device whose bank it changed, even after the port has moved on.
-class BankStep : public GridStep
+// A change of slots as a step of the window's undo stack. It belongs to the device whose bank it
+// changed, even after the port has moved on.
+class BankStep : public QUndoCommand
 {
 public:
     using Patterns = QMap<int, Protocol::ColumnPattern>;
 
-    BankStep(BankDocument *bank, const Patterns &before, const Patterns &after,
-             const Protocol::ColumnPattern &grid, const QString &text)
-        : GridStep(text)
+    BankStep(BankDocument *bank, const Patterns &before, const Patterns &after, const QString &text)
+        : QUndoCommand(text)
         , m_bank(bank)
         , m_device(bank->device())
         , m_before(before)
         , m_after(after)
-        , m_grid(grid)
     {}
 
-    Protocol::ColumnPattern gridBefore() const override { return m_grid; }
-    Protocol::ColumnPattern gridAfter() const override { return m_grid; }
     void redo() override { m_bank->setPatterns(m_device, m_after); }
     void undo() override { m_bank->setPatterns(m_device, m_before); }
 
@@ -68,7 +66,6 @@ private:
     QString m_device;
     Patterns m_before;
     Patterns m_after;
-    Protocol::ColumnPattern m_grid;
 };
 
 // A push button for an action, with its mnemonic, enabled as the action is.
@@ -123,11 +120,13 @@ QListView *iconList(const char *name, QWidget *parent)
 
 } // namespace
 
-CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, LibraryDocument *library,
-                                   ModuleConnection &link, QWidget *parent)
+CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, QUndoStack *history,
+                                   LibraryDocument *library, ModuleConnection &link,
+                                   QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_bank(bank)
     , m_editor(editor)
+    , m_history(history)
     , m_library(library)
     , m_link(link)
     , m_uploader(link)
@@ -151,16 +150,19 @@ CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, Libra
     auto *fontBox = new QGroupBox(tr("Glyphs from a font"), this);
     buildFontPart(fontBox);
 
+    // The slots' own history: what was loaded into the grid is the grid's to undo.
+    m_undo = new UndoActions(m_history, this);
+    m_actions.append({m_undo->undoAction(), m_undo->redoAction()});
+    auto *undoRow = new QHBoxLayout;
+    undoRow->addWidget(UndoActions::button(m_undo->undoAction(), this));
+    undoRow->addWidget(UndoActions::button(m_undo->redoAction(), this));
+    undoRow->addStretch();
+
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(undoRow);
     layout->addWidget(note);
     layout->addWidget(m_slotBox);
     layout->addWidget(fontBox, 1);
-
-    auto *undo = addAction(tr("Undo"), QKeySequence::Undo, nullptr);
-    connect(undo, &QAction::triggered, m_editor, &GridEditor::undo);
-    auto *redo = addAction(tr("Redo"), QKeySequence::Redo, nullptr);
-    redo->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(redo, &QAction::triggered, m_editor, &GridEditor::redo);
 
     connect(m_bank, &BankDocument::deviceChanged, this, &CharactersWindow::updateDevice);
     connect(&m_uploader, &BankUploader::slotUploaded, m_bank, &BankDocument::markUploaded);
@@ -474,8 +476,7 @@ void CharactersWindow::changeSlots(const QMap<int, Protocol::ColumnPattern> &aft
     for (auto it = after.begin(); it != after.end(); ++it)
         before.insert(it.key(), m_bank->bank().slot(it.key()).pattern);
     if (before != after)
-        m_editor->push(new BankStep(m_bank, before, after, m_editor->grid()->model().columnValues(),
-                                    stepName));
+        m_history->push(new BankStep(m_bank, before, after, stepName));
 }
 
 void CharactersWindow::upload()

@@ -22,16 +22,19 @@ class QRadioButton;
 class QSlider;
 class QSpinBox;
 class ModuleConnection;
+class QUndoStack;
+class UndoActions;
 
 // The window "Characters": the module's ten custom characters as this program keeps them, and
 // glyphs taken from fonts to fill them.
 //
 // The slots show what the program believes the module holds on the current device, with their
 // marks; they are loaded into the grid and stored from it, filled from a font or dropped on from
-// the library, each change one step of the grid's undo stack. Upload sends a slot, or all ten,
-// through a BankUploader at the line's pace. The font part shows an installed font (size and
-// threshold) or a PSF or BDF file (scaled or cropped) in a character picker: a click puts a
-// glyph on the grid.
+// the library. Each change of the slots is one step of the window's own undo stack; loading a
+// slot or a glyph into the grid is a change of the grid, one step of the grid's. Upload sends a
+// slot, or all ten, through a BankUploader at the line's pace. The font part shows an installed
+// font (size and threshold) or a PSF or BDF file (scaled or cropped) in a character picker: a click
+// puts a glyph on the grid.
 class CharactersWindow : public QWidget
 {
     Q_OBJECT
@@ -41,8 +44,8 @@ public:
     // shortcuts gives them.
     static constexpr char KeysProperty[] = "keysText";
 
-    CharactersWindow(BankDocument *bank, GridEditor *editor, LibraryDocument *library,
-                     ModuleConnection &link, QWidget *parent = nullptr);
+    CharactersWindow(BankDocument *bank, GridEditor *editor, QUndoStack *history,
+                     LibraryDocument *library, ModuleConnection &link, QWidget *parent = nullptr);
 
     QListView *slotView() const { return m_slots; }
     QListView *glyphView() const { return m_glyphs; }
@@ -56,6 +59,7 @@ public:
     QRadioButton *cropButton() const { return m_crop; }
     QLineEdit *fillBox() const { return m_fillText; }
     QLabel *blankNote() const { return m_blankNote; }
+    UndoActions *undoActions() const { return m_undo; }
     // The window's actions with their shortcuts, for the list of keyboard shortcuts.
     QList<QAction *> shortcutActions() const { return m_actions; }
     bool isUploading() const { return m_uploader.isRunning(); }
@@ -105,6 +109,8 @@ private:
 
     BankDocument *m_bank;
     GridEditor *m_editor;
+    QUndoStack *m_history;
+    UndoActions *m_undo = nullptr;
     LibraryDocument *m_library;
     ModuleConnection &m_link;
     BankUploader m_uploader;

@@ -358,9 +358,9 @@ bool DotGrid::eventFilter(QObject *watched, QEvent *event)
     if (!cell)
         return false;
     switch (event->type()) {
+    // The second press of a quick double click arrives as a double click alone, without a
+    // press of its own: it is a press all the same, and toggles the dot again.
     case QEvent::MouseButtonDblClick:
-        // The second press of a double click has already arrived as a press of its own.
-        return true;
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)

@@ -2,6 +2,8 @@
 
 #include "dotgrid.h"
 
+#include <QUndoStack>
+
 namespace {
 
 constexpr int StrokeId = 1;
@@ -47,19 +49,24 @@ private:
 
 } // namespace
 
-GridEditor::GridEditor(DotGrid *grid, QObject *parent)
+GridEditor::GridEditor(DotGrid *grid, QUndoStack *stack, QObject *parent)
     : QObject(parent)
     , m_grid(grid)
+    , m_stack(stack)
 {
     connect(grid, &DotGrid::strokeStarted, this, &GridEditor::beginStroke);
     connect(grid, &DotGrid::strokeCrossed, this, &GridEditor::paintDot);
     connect(grid, &DotGrid::strokeEnded, this, [this] { m_strokeOpen = false; });
 }
 
-// The stack empties itself as it goes and would tell the menus, which may be gone by then.
-GridEditor::~GridEditor()
+void GridEditor::setUndoStack(QUndoStack *stack)
 {
-    m_stack.blockSignals(true);
+    if (stack == m_stack)
+        return;
+    // A stroke never goes on in another stack.
+    m_strokeOpen = false;
+    m_stack = stack;
+    emit undoStackChanged(stack);
 }
 
 void GridEditor::beginStroke()
@@ -74,8 +81,14 @@ void GridEditor::record(const Protocol::ColumnPattern &before, const QString &st
     const Protocol::ColumnPattern after = m_grid->model().columnValues();
     if (after == before)
         return;
-    m_stack.push(
+    m_stack->push(
         new PatternStep(m_grid, before, after, stepName, inStroke && m_strokeOpen ? m_stroke : 0));
+}
+
+void GridEditor::recordChange(const Protocol::ColumnPattern &before, const QString &stepName)
+{
+    m_strokeOpen = false;
+    record(before, stepName, false);
 }
 
 bool GridEditor::click(int column, int weight)
@@ -114,33 +127,37 @@ bool GridEditor::setPattern(const Protocol::ColumnPattern &columns, const QStrin
     return true;
 }
 
-bool GridEditor::push(GridStep *step)
+bool GridEditor::push(GridStep *step, QUndoStack *stack)
 {
     m_strokeOpen = false;
     if (!m_grid->canShow(step->gridAfter())) {
         delete step;
         return false;
     }
-    m_stack.push(step);
+    stack->push(step);
     return true;
 }
 
-void GridEditor::undo()
+void GridEditor::undo(QUndoStack *stack)
 {
-    if (!m_stack.canUndo())
+    if (!stack)
+        stack = m_stack;
+    if (!stack->canUndo())
         return;
     m_strokeOpen = false;
-    const auto *step = static_cast<const GridStep *>(m_stack.command(m_stack.index() - 1));
-    if (m_grid->canShow(step->gridBefore()))
-        m_stack.undo();
+    const auto *step = dynamic_cast<const GridStep *>(stack->command(stack->index() - 1));
+    if (!step || m_grid->canShow(step->gridBefore()))
+        stack->undo();
 }
 
-void GridEditor::redo()
+void GridEditor::redo(QUndoStack *stack)
 {
-    if (!m_stack.canRedo())
+    if (!stack)
+        stack = m_stack;
+    if (!stack->canRedo())
         return;
     m_strokeOpen = false;
-    const auto *step = static_cast<const GridStep *>(m_stack.command(m_stack.index()));
-    if (m_grid->canShow(step->gridAfter()))
-        m_stack.redo();
+    const auto *step = dynamic_cast<const GridStep *>(stack->command(stack->index()));
+    if (!step || m_grid->canShow(step->gridAfter()))
+        stack->redo();
 }

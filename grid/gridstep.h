@@ -4,9 +4,9 @@
 
 #include <QUndoCommand>
 
-// One step of the grid's undo stack. Whatever else a step changes, it says which pattern the
-// grid shows before and after it, so that the editor can make sure the pictures for that
-// pattern can be read before it takes the step back or does it again: a picture that cannot be
+// One undo step that sets what the grid shows. Whatever else a step changes, it says which
+// pattern the grid shows before and after it, so that the editor can make sure the pictures for
+// that pattern can be read before it takes the step back or does it again: a picture that cannot be
 // read leaves everything as it was.
 class GridStep : public QUndoCommand
 {

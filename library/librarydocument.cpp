@@ -1,9 +1,9 @@
 #include "librarydocument.h"
 
+#include "editorsettings.h"
 #include "messagebox.h"
 #include "questions.h"
 #include "starterset.h"
-#include "editorsettings.h"
 
 #include <QFileInfo>
 
@@ -22,7 +22,7 @@ LibraryDocument::LibraryDocument(QObject *parent)
     , m_saved(starterSet())
 {
     m_model.setLibrary(m_saved);
-    connect(&m_model, &LibraryModel::edited, this, [this] { setModified(true); });
+    connect(&m_model, &LibraryModel::edited, this, &LibraryDocument::updateModified);
 }
 
 QString LibraryDocument::displayName() const
@@ -38,6 +38,11 @@ void LibraryDocument::setModified(bool modified)
         return;
     m_modified = modified;
     emit modifiedChanged(modified);
+}
+
+void LibraryDocument::updateModified()
+{
+    setModified(current() != m_saved);
 }
 
 void LibraryDocument::setFilePath(const QString &path)
@@ -74,13 +79,14 @@ void LibraryDocument::setAnimations(const QList<Animation> &animations)
     if (animations == m_animations)
         return;
     m_animations = animations;
-    setModified(true);
+    updateModified();
 }
 
 void LibraryDocument::replaceAnimations(const QList<Animation> &animations)
 {
     m_animations = animations;
     emit animationsReplaced();
+    emit replaced();
 }
 
 PatternLibrary LibraryDocument::current() const

@@ -27,6 +27,8 @@ public:
     QString filePath() const { return m_path; }
     // The file's name, or what stands for a library that has none.
     QString displayName() const;
+    // Whether the patterns or animations differ from what was last opened or saved: an edit that
+    // is undone leaves nothing to save.
     bool isModified() const { return m_modified; }
 
     // Each of these asks whether to save changes first where they would be lost.
@@ -47,10 +49,14 @@ signals:
     void modifiedChanged(bool modified);
     // The animations were replaced wholesale: a file opened, a new library, changes discarded.
     void animationsReplaced();
+    // The same for the whole library, patterns and animations: the undo steps made on the
+    // library that was there are of no use any more.
+    void replaced();
     void filePathChanged(const QString &path);
 
 private:
     void setModified(bool modified);
+    void updateModified();
     void setFilePath(const QString &path);
 
     // The file's contents as they are now: the model's patterns, these animations.

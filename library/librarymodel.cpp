@@ -102,6 +102,16 @@ QMimeData *LibraryModel::mimeData(const QModelIndexList &indexes) const
     return data;
 }
 
+void LibraryModel::setPatterns(const QList<NamedPattern> &patterns)
+{
+    if (patterns == m_library.patterns)
+        return;
+    beginResetModel();
+    m_library.patterns = patterns;
+    endResetModel();
+    emit edited();
+}
+
 void LibraryModel::setCharacterBank(const CharacterBankSection &bank)
 {
     if (m_library.characterBank == bank)

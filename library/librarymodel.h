@@ -41,6 +41,8 @@ public:
     // The rows keep their order and end up before the row that stood at `destination`
     // (rowCount(): at the end).
     void movePatterns(QList<int> rows, int destination);
+    // All patterns at once, as an undo step puts them back.
+    void setPatterns(const QList<NamedPattern> &patterns);
     // The character bank the file keeps beside the patterns.
     void setCharacterBank(const CharacterBankSection &bank);
     static QList<int> rowsFromMimeData(const QMimeData *data);

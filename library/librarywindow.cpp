@@ -1,5 +1,6 @@
 #include "librarywindow.h"
 
+#include "editorsettings.h"
 #include "formatchooser.h"
 #include "gridmodel.h"
 #include "imageimportdialog.h"
@@ -7,8 +8,8 @@
 #include "messagebox.h"
 #include "patternclipboard.h"
 #include "patternimage.h"
+#include "undoactions.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,10 +21,13 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -122,6 +126,41 @@ private:
     QString m_kept;
 };
 
+// One change of the library's patterns: the whole list as it was before and after, with the
+// rows selected at each. The lists share their data with the library's own until it changes,
+// so a step costs little. The first redo finds the change already made.
+class LibraryStep : public QUndoCommand
+{
+public:
+    using Apply = std::function<void(const QList<NamedPattern> &, const QList<int> &)>;
+
+    LibraryStep(Apply apply, QList<NamedPattern> before, QList<int> selectedBefore,
+                QList<NamedPattern> after, QList<int> selectedAfter, const QString &text)
+        : QUndoCommand(text)
+        , m_apply(std::move(apply))
+        , m_before(std::move(before))
+        , m_selectedBefore(std::move(selectedBefore))
+        , m_after(std::move(after))
+        , m_selectedAfter(std::move(selectedAfter))
+    {}
+
+    void redo() override
+    {
+        if (std::exchange(m_done, false))
+            return;
+        m_apply(m_after, m_selectedAfter);
+    }
+    void undo() override { m_apply(m_before, m_selectedBefore); }
+
+private:
+    Apply m_apply;
+    QList<NamedPattern> m_before;
+    QList<int> m_selectedBefore;
+    QList<NamedPattern> m_after;
+    QList<int> m_selectedAfter;
+    bool m_done = true;
+};
+
 } // namespace
 
 LibraryView::LibraryView(QWidget *parent)
@@ -211,10 +250,13 @@ void LibraryView::dropEvent(QDropEvent *event)
     emit rowsDropped(rows, destination);
 }
 
-LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, QWidget *parent)
+LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, QUndoStack *history,
+                             QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_document(document)
     , m_grid(grid)
+    , m_history(history)
+    , m_recorded(document->model()->library().patterns)
 {
     setObjectName(QStringLiteral("frmLibrary"));
     // The main window's palette, as a window of its own would not take it.
@@ -301,13 +343,21 @@ LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, Q
     // After the editor that caused it has closed, so that no box comes up while it commits.
     connect(document->model(), &LibraryModel::refused, this, &LibraryWindow::reportRefusal,
             Qt::QueuedConnection);
+    connect(document->model(), &LibraryModel::edited, this, &LibraryWindow::recordEdit);
+    connect(document, &LibraryDocument::replaced, this, [this] {
+        m_history->clear();
+        m_recorded = m_document->model()->library().patterns;
+    });
     connect(document, &LibraryDocument::modifiedChanged, this, &LibraryWindow::updateTitle);
     connect(document, &LibraryDocument::filePathChanged, this, &LibraryWindow::updateTitle);
     connect(document->model(), &QAbstractItemModel::modelReset, this, &LibraryWindow::updateTitle);
 
+    m_undo = new UndoActions(m_history, this);
     auto *filterRow = new QHBoxLayout;
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(m_filter);
+    filterRow->addWidget(UndoActions::button(m_undo->undoAction(), this));
+    filterRow->addWidget(UndoActions::button(m_undo->redoAction(), this));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(toolBar);
     layout->addLayout(filterRow);
@@ -333,7 +383,7 @@ QAction *LibraryWindow::addAction(const QString &text, const QKeySequence &short
 
 QList<QAction *> LibraryWindow::shortcutActions() const
 {
-    return m_actions;
+    return m_actions + QList<QAction *>{m_undo->undoAction(), m_undo->redoAction()};
 }
 
 void LibraryWindow::updateTitle()
@@ -364,6 +414,83 @@ void LibraryWindow::selectRow(int row)
     m_view->setCurrentIndex(index);
     m_view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
     m_view->scrollTo(index);
+}
+
+void LibraryWindow::selectRows(const QList<int> &rows)
+{
+    m_view->selectionModel()->clearSelection();
+    bool first = true;
+    for (int row : rows) {
+        const QModelIndex index = m_proxy->mapFromSource(m_document->model()->index(row));
+        if (!index.isValid())
+            continue;
+        if (first) {
+            m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+            m_view->scrollTo(index);
+            first = false;
+        }
+        m_view->selectionModel()->select(index, QItemSelectionModel::Select);
+    }
+}
+
+void LibraryWindow::edit(const QString &stepName, const std::function<void()> &change)
+{
+    const QList<int> selectedBefore = selectedRows();
+    m_editing = true;
+    change();
+    m_editing = false;
+    record(stepName, selectedBefore);
+}
+
+void LibraryWindow::record(const QString &stepName, const QList<int> &selectedBefore)
+{
+    const QList<NamedPattern> &after = m_document->model()->library().patterns;
+    if (after == m_recorded)
+        return;
+    QPointer<LibraryWindow> window(this);
+    m_history->push(new LibraryStep(
+        [window](const QList<NamedPattern> &patterns, const QList<int> &selection) {
+            if (window)
+                window->restorePatterns(patterns, selection);
+        },
+        m_recorded, selectedBefore, after, selectedRows(), stepName));
+    m_recorded = after;
+}
+
+// A name edited in the view reaches the library through the model: it is recorded once made.
+void LibraryWindow::recordEdit()
+{
+    if (m_editing)
+        return;
+    const QList<NamedPattern> &now = m_document->model()->library().patterns;
+    QString stepName = tr("Change Patterns");
+    if (now.size() == m_recorded.size()) {
+        for (qsizetype row = 0; row < now.size(); ++row) {
+            if (now.at(row).name != m_recorded.at(row).name) {
+                stepName = tr("Rename \"%1\"").arg(m_recorded.at(row).name);
+                break;
+            }
+        }
+    }
+    record(stepName, selectedRows());
+}
+
+void LibraryWindow::restorePatterns(const QList<NamedPattern> &patterns,
+                                    const QList<int> &selection)
+{
+    m_editing = true;
+    m_document->model()->setPatterns(patterns);
+    m_editing = false;
+    m_recorded = patterns;
+    selectRows(selection);
+}
+
+// How a step names the patterns it changed: one by its name, more by their number.
+QString LibraryWindow::patternsName(const QList<int> &rows) const
+{
+    if (rows.size() == 1)
+        return QStringLiteral("\"%1\"").arg(m_document->model()->at(rows.first()).name);
+    return tr("%1 Patterns").arg(rows.size());
 }
 
 void LibraryWindow::reportRefusal(const QString &reason)
@@ -501,15 +628,20 @@ void LibraryWindow::addGridPattern()
 {
     const Pattern pattern = Pattern::fromColumns(m_grid->columnValues());
     m_filter->clear();
-    selectRow(m_document->model()->addPattern(pattern));
+    const QString name = m_document->model()->library().unusedName();
+    edit(tr("Add \"%1\"").arg(name),
+         [this, &pattern, &name] { selectRow(m_document->model()->addPattern(pattern, name)); });
 }
 
 void LibraryWindow::replaceSelected()
 {
     const QList<int> rows = selectedRows();
-    if (rows.size() == 1)
+    if (rows.size() != 1)
+        return;
+    edit(tr("Replace %1").arg(patternsName(rows)), [this, &rows] {
         m_document->model()->replacePattern(rows.first(),
                                             Pattern::fromColumns(m_grid->columnValues()));
+    });
 }
 
 void LibraryWindow::renameSelected()
@@ -524,10 +656,12 @@ void LibraryWindow::deleteSelected()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    m_document->model()->removePatterns(rows);
-    const int next = std::min(rows.first(), m_document->model()->rowCount() - 1);
-    if (next >= 0)
-        selectRow(next);
+    edit(tr("Delete %1").arg(patternsName(rows)), [this, &rows] {
+        m_document->model()->removePatterns(rows);
+        const int next = std::min(rows.first(), m_document->model()->rowCount() - 1);
+        if (next >= 0)
+            selectRow(next);
+    });
 }
 
 void LibraryWindow::loadSelected()
@@ -557,7 +691,10 @@ void LibraryWindow::moveViewRows(const QList<int> &rows, int destination)
     else if (m_proxy->rowCount() > 0)
         libraryDestination =
             m_proxy->mapToSource(m_proxy->index(m_proxy->rowCount() - 1, 0)).row() + 1;
-    m_document->model()->movePatterns(libraryRows, libraryDestination);
+    std::sort(libraryRows.begin(), libraryRows.end());
+    edit(tr("Move %1").arg(patternsName(libraryRows)), [this, &libraryRows, libraryDestination] {
+        m_document->model()->movePatterns(libraryRows, libraryDestination);
+    });
 }
 
 void LibraryWindow::closeEvent(QCloseEvent *event)

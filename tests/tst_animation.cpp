@@ -1,3 +1,4 @@
+#include "characterswindow.h"
 #include "dotcell.h"
 #include "dotgrid.h"
 #include "frameseditor.h"
@@ -9,20 +10,31 @@
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "patternlibrary.h"
+#include "patternpicture.h"
 #include "questions.h"
 #include "testsupport.h"
 #include "textframesdialog.h"
+#include "undoactions.h"
+#include "undohistory.h"
 #include "workbenchactions.h"
 #include "editorsettings.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace TestSupport;
 using Columns = Protocol::ColumnPattern;
@@ -50,28 +62,39 @@ private slots:
     void init();
     void cleanup();
 
-    void framesAndGridShareOneUndoHistory();
+    void openingChangesNothing();
+    void framesHaveTheirOwnHistory();
+    void closingLeavesTheFrameAsAGridStep();
+    void undoNeverLeavesAStalePreview();
+    void stopOnlyStops();
     void frameOperations_data();
     void frameOperations();
     void onionSkinIsOnlyDrawn();
     void playOnModuleThroughTheSimulator();
+    void editDuringPlayReachesTheModule();
     void unplugStopsThePlayer();
     void savedWithTheLibrary();
     void importsAndExports();
     void exportsProposeTheAnimationsName_data();
     void exportsProposeTheAnimationsName();
+    void importDialogShowsEachFramesTime();
+    void textToFramesSaysWhatItCannotDo_data();
+    void textToFramesSaysWhatItCannotDo();
     void sendAsYouDrawEndsOnTheLastPattern();
 
 private:
     FramesEditor *editor() { return m_window->workbench()->framesEditor(); }
     Columns grid() const { return m_window->grid().columnValues(); }
     void click(int column, int weight) { m_window->gridEditor()->click(column, weight); }
+    QAction *mainUndo() const { return m_window->findChild<QAction *>(QStringLiteral("mnuUndo")); }
+    QAction *framesUndo() const { return m_frames->undoActions()->undoAction(); }
 
     Pty *m_pty = nullptr;
     FrmMain *m_window = nullptr;
     FramesWindow *m_frames = nullptr;
     QStringList m_messages;
     QString m_nextFile;
+    int m_saveQuestions = 0;
 };
 
 void TestAnimation::init()
@@ -80,8 +103,11 @@ void TestAnimation::init()
     FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
         return FileChooser::Choice{m_nextFile, f.value(0)};
     });
-    SaveQuestion::setHandler(
-        [](QWidget *, const QString &) { return SaveQuestion::Answer::Discard; });
+    m_saveQuestions = 0;
+    SaveQuestion::setHandler([this](QWidget *, const QString &) {
+        ++m_saveQuestions;
+        return SaveQuestion::Answer::Discard;
+    });
     m_window = new FrmMain;
     m_window->Form_Load();
     m_window->show();
@@ -100,36 +126,158 @@ void TestAnimation::cleanup()
     TextFramesDialog::setHandler({});
 }
 
-void TestAnimation::framesAndGridShareOneUndoHistory()
+void TestAnimation::openingChangesNothing()
 {
-    // Opening the window made an animation of the grid's pattern: one dark frame.
+    // init() opened the window: no animation made, nothing to save, no step to take back.
+    QVERIFY(editor()->animations().isEmpty());
+    QVERIFY(!m_window->workbench()->library()->isModified());
+    QVERIFY(!m_window->undoHistory()->frames()->canUndo());
+    QVERIFY(!m_window->undoHistory()->grid()->canUndo());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(editor()->gridSubject(), QString());
+    // Drawing on the grid with no frame is the grid's own business.
+    click(3, 2);
+    QVERIFY(editor()->animations().isEmpty());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QVERIFY(m_window->close());
+    QCOMPARE(m_saveQuestions, 0);
+}
+
+void TestAnimation::framesHaveTheirOwnHistory()
+{
+    click(1, 16); // a drawing, before there is any frame
+    // The first frame is what the grid shows, in an animation made for it.
+    QVERIFY(editor()->addFrame());
     QCOMPARE(editor()->animations().size(), 1);
-    QCOMPARE(editor()->selectedFrame(), 0);
-    click(1, 16); // top left
+    QCOMPARE(editor()->animations().first().name, QStringLiteral("Animation 1"));
+    QCOMPARE(patternsOf(editor()->frames()), (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}}));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 1 of Animation 1"));
     QVERIFY(editor()->addFrame());
     QCOMPARE(grid(), Columns{});
-    click(8, 8); // bottom right
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Animation 1"));
+    click(8, 8); // bottom right, on frame 2
     QCOMPARE(patternsOf(editor()->frames()),
              (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
 
-    // Back through all of it, the grid always showing the selected frame as it was then.
-    GridEditor *history = m_window->gridEditor();
-    history->undo(); // the click on frame 2
+    // While the grid shows a frame, both windows' Undo name the same step and take it back.
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Click"));
+    mainUndo()->trigger(); // the click on frame 2
     QCOMPARE(editor()->frames().at(1).pattern, Columns{});
-    history->undo(); // adding frame 2
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Add Frame"));
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier); // adding frame 2
     QCOMPARE(editor()->frames().size(), 1);
     QCOMPARE(editor()->selectedFrame(), 0);
     QCOMPARE(grid(), (Columns{0x10, 0, 0, 0, 0, 0, 0, 0}));
-    history->undo(); // the click on frame 1
-    QCOMPARE(editor()->frames().at(0).pattern, Columns{});
-    QCOMPARE(grid(), Columns{});
-    for (int i = 0; i < 3; ++i)
-        history->redo();
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier); // the first frame, its animation
+    QVERIFY(editor()->animations().isEmpty());
+    QCOMPARE(m_frames->animationList()->count(), 0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(grid(), (Columns{0x10, 0, 0, 0, 0, 0, 0, 0}));
+    // The grid's own step, the click before any frame, is the main window's to take back.
+    QVERIFY(!framesUndo()->isEnabled());
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
+    QVERIFY(!m_window->workbench()->library()->isModified());
+
+    // Redo, with either key, in the order of the steps.
+    QTest::keyClick(m_frames, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(editor()->frames().size(), 1);
+    QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(editor()->frames().size(), 2);
+    QCOMPARE(m_frames->undoActions()->redoAction()->text(), QStringLiteral("&Redo Click"));
+    m_window->findChild<QAction *>(QStringLiteral("mnuRedo"))->trigger();
     QCOMPARE(editor()->selectedFrame(), 1);
     QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
     QCOMPARE(patternsOf(editor()->frames()),
              (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
     QVERIFY(m_window->workbench()->library()->isModified());
+
+    // The Characters window's Undo, its own steps used up, leaves the frames alone.
+    m_window->workbench()->showCharacters();
+    CharactersWindow *characters = m_window->workbench()->charactersWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(characters));
+    QTest::keyClick(characters, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor()->frames().size(), 2);
+    QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
+}
+
+void TestAnimation::closingLeavesTheFrameAsAGridStep()
+{
+    click(2, 1);
+    const Columns drawing = grid();
+    QList<Frame> frames = {Frame{{0x81, 0, 0, 0, 0, 0, 0, 0}, 100},
+                           Frame{{0, 0x42, 0, 0, 0, 0, 0, 0}, 100}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Wave"), frames, QStringLiteral("test")));
+    QVERIFY(editor()->selectFrame(1));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
+
+    // Closed, the window takes its steps with it; the grid keeps the frame, as one step of its
+    // own, and its Undo goes back to the drawing without touching the animation.
+    m_frames->close();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
+    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Show Frame 2 of Wave"));
+    mainUndo()->trigger();
+    QCOMPARE(grid(), drawing);
+    click(5, 5); // a change of the grid, not of a frame
+    for (int i = 0; i < 5; ++i)
+        mainUndo()->trigger();
+    QCOMPARE(grid(), Columns{});
+    QCOMPARE(editor()->animations().size(), 1);
+    QCOMPARE(editor()->frames(), frames);
+
+    // Opened again, the grid shows the frame it showed, and the window's steps are there.
+    m_window->workbench()->showFrames();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frames));
+    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Show Frame 2"));
+    framesUndo()->trigger();
+    QCOMPARE(grid(), frames.at(0).pattern);
+    QCOMPARE(editor()->selectedFrame(), 0);
+}
+
+void TestAnimation::undoNeverLeavesAStalePreview()
+{
+    QList<Frame> frames = {Frame{{0xFF, 0xFF, 0, 0, 0, 0, 0, 0}, 100}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Bar"), frames, QStringLiteral("New Bar")));
+    const QImage shown = m_frames->previewLabel()->pixmap().toImage();
+    QCOMPARE(shown, PatternPicture::draw(Pattern::fromColumns(frames.at(0).pattern),
+                                         m_frames->previewLabel()->width() / 8)
+                        .toImage());
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo New Bar"));
+    framesUndo()->trigger();
+    QVERIFY(editor()->animations().isEmpty());
+    QVERIFY(m_frames->previewLabel()->pixmap().isNull());
+
+    // Playing, the animation taken away by an undo stops the player and the preview with it.
+    m_frames->undoActions()->redoAction()->trigger();
+    m_frames->playOnScreen();
+    QVERIFY(m_frames->player()->isPlaying());
+    framesUndo()->trigger();
+    QVERIFY(!m_frames->player()->isPlaying());
+    QVERIFY(m_frames->previewLabel()->pixmap().isNull());
+}
+
+void TestAnimation::stopOnlyStops()
+{
+    QList<Frame> frames = {Frame{{1, 0, 0, 0, 0, 0, 0, 0}, 50},
+                           Frame{{2, 0, 0, 0, 0, 0, 0, 0}, 50}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Two"), frames, QStringLiteral("test")));
+    // Nothing playing: Stop (Escape) leaves the window where it is.
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(m_frames->isVisible());
+    m_frames->loopBox()->setChecked(true);
+    m_frames->playOnScreen();
+    QVERIFY(m_frames->player()->isPlaying());
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(!m_frames->player()->isPlaying());
+    QVERIFY(m_frames->isVisible());
+    QTest::keyClick(m_frames, Qt::Key_Escape);
+    QVERIFY(m_frames->isVisible());
+    // The window closes as a window does.
+    QTest::keyClick(m_frames, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!m_frames->isVisible());
 }
 
 void TestAnimation::frameOperations_data()
@@ -175,6 +323,7 @@ void TestAnimation::frameOperations()
     // The time of a frame, through its box, is one more step.
     m_frames->durationBox()->setValue(250);
     QCOMPARE(editor()->frames().at(selected).durationMs, 250);
+    QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Frame Time"));
     m_window->gridEditor()->undo();
     QCOMPARE(editor()->frames().at(selected).durationMs, 40);
 }
@@ -182,7 +331,8 @@ void TestAnimation::frameOperations()
 void TestAnimation::onionSkinIsOnlyDrawn()
 {
     click(2, 1);
-    QVERIFY(editor()->addFrame());
+    QVERIFY(editor()->addFrame()); // the grid's pattern as frame 1
+    QVERIFY(editor()->addFrame()); // a dark frame 2
     m_frames->onionSkinBox()->setChecked(true);
     DotGrid *dots = m_window->dotGrid();
     QVERIFY(dots->cell(2, 1)->isGhost());
@@ -238,6 +388,33 @@ void TestAnimation::playOnModuleThroughTheSimulator()
     }
     sim.terminate();
     sim.waitForFinished(3000);
+}
+
+void TestAnimation::editDuringPlayReachesTheModule()
+{
+    // Two frames, the first selected and so on the grid, played again and again.
+    QList<Frame> frames = {Frame{{0x01, 0, 0, 0, 0, 0, 0, 0}, 150},
+                           Frame{{0x02, 0, 0, 0, 0, 0, 0, 0}, 150}};
+    QVERIFY(editor()->newAnimation(QStringLiteral("Edited"), frames, QStringLiteral("test")));
+    QCOMPARE(editor()->selectedFrame(), 0);
+    m_frames->loopBox()->setChecked(true);
+    QList<QImage> previews;
+    connect(m_frames->player(), &FramePlayer::frameDue, this, [this, &previews](int frame) {
+        if (frame == 0)
+            previews.append(m_frames->previewLabel()->pixmap().toImage());
+    });
+    m_frames->playOnModule();
+    QCOMPARE(m_pty->read(9), hex("FC 01 00 00 00 00 00 00 00"));
+    click(8, 8); // the bottom right dot of frame 1, while it plays
+    QCOMPARE(m_pty->read(9), hex("FC 02 00 00 00 00 00 00 00"));
+    QCOMPARE(m_pty->read(9), hex("FC 01 00 00 00 00 00 00 08"));
+    QCOMPARE(m_pty->read(9), hex("FC 02 00 00 00 00 00 00 00"));
+    m_frames->stop();
+    QVERIFY(previews.size() >= 2);
+    const int dot = m_frames->previewLabel()->width() / 8;
+    QCOMPARE(
+        previews.at(1),
+        PatternPicture::draw(Pattern::fromColumns({0x01, 0, 0, 0, 0, 0, 0, 0x08}), dot).toImage());
 }
 
 void TestAnimation::unplugStopsThePlayer()
@@ -310,6 +487,98 @@ void TestAnimation::importsAndExports()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(QStringLiteral("broken.gif")), qPrintable(m_messages[0]));
     QCOMPARE(editor()->animations().size(), animations);
+
+    // The program's own GIF cut short: refused with the reason, no dialog, nothing changed.
+    QFile exported(folder.filePath(QStringLiteral("corners.gif")));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    const QByteArray whole = exported.readAll();
+    QFile cut(folder.filePath(QStringLiteral("cut.gif")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() - 30));
+    cut.close();
+    int dialogs = 0;
+    GifImportDialog::setHandler([&dialogs](const AnimatedPicture::Picture &, const QString &) {
+        ++dialogs;
+        return std::optional<QList<Frame>>();
+    });
+    const int steps = m_window->undoHistory()->frames()->count();
+    m_messages.clear();
+    QVERIFY(!m_frames->importAnimationFile(cut.fileName()));
+    QCOMPARE(dialogs, 0);
+    QCOMPARE(m_messages, QStringList{QStringLiteral(
+                             "Cannot import the animation cut.gif: the file ends too soon: it is "
+                             "cut short or damaged (in frame 2)")});
+    QCOMPARE(editor()->animations().size(), animations);
+    QCOMPARE(m_window->undoHistory()->frames()->count(), steps);
+}
+
+void TestAnimation::importDialogShowsEachFramesTime()
+{
+    // Made with ImageMagick: delays of 0, 1 and 2 hundredths.
+    const QString path = qEnvironmentVariable("GLYPHSMITH_SOURCE_DIR") +
+                         QStringLiteral("/tests/data/imagemagick-delays-0-1-2.gif");
+    QString error;
+    const auto picture = AnimatedPicture::read(path, &error);
+    QVERIFY2(picture, qPrintable(error));
+    GifImportDialog dialog(*picture, path, m_frames);
+    QStringList times;
+    for (int i = 0; i < dialog.timeList()->count(); ++i)
+        times.append(dialog.timeList()->item(i)->text());
+    QCOMPARE(times, (QStringList{"1: 100 ms", "2: 10 ms", "3: 20 ms"}));
+    QVERIFY(!dialog.delayNote()->isHidden());
+    QCOMPARE(dialog.delayNote()->text(),
+             QStringLiteral("Frame 1 has no delay in the file (0): it is shown for 100 ms, as "
+                            "browsers show it. Frame 2 has a delay of 1 hundredth of a second: it "
+                            "is kept as 10 ms, as this program writes its shortest frames "
+                            "(browsers show it for 100 ms)."));
+    QList<int> durations;
+    for (const Frame &frame : dialog.frames())
+        durations.append(frame.durationMs);
+    QCOMPARE(durations, (QList<int>{100, 10, 20}));
+
+    // Times the file gives exactly need no note.
+    const auto exact =
+        AnimatedPicture::read(qEnvironmentVariable("GLYPHSMITH_SOURCE_DIR") +
+                                  QStringLiteral("/tests/data/imagemagick-delays-50-20-30.gif"),
+                              &error);
+    QVERIFY2(exact, qPrintable(error));
+    GifImportDialog plain(*exact, path, m_frames);
+    QVERIFY(plain.delayNote()->isHidden());
+    QCOMPARE(plain.timeList()->item(0)->text(), QStringLiteral("1: 500 ms"));
+}
+
+void TestAnimation::textToFramesSaysWhatItCannotDo_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("empty") << QString() << false << "Type the text to scroll.";
+    QTest::newRow("only spaces") << "    " << false << "Type the text to scroll.";
+    QTest::newRow("a word") << "Hi" << true << " frames, ";
+    QTest::newRow("too long for an animation")
+        << QStringLiteral("A long story, told slowly. ").repeated(300) << false
+        << "This text needs ";
+    QTest::newRow("as long as the box takes")
+        << QStringLiteral("W").repeated(32767) << false << "an animation holds at most 10,000";
+}
+
+void TestAnimation::textToFramesSaysWhatItCannotDo()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(QString, says);
+    TextFramesDialog dialog(m_frames);
+    dialog.textBox()->setText(text);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.buttons()->button(QDialogButtonBox::Ok)->isEnabled(), accepted);
+    QVERIFY2(dialog.countLabel()->text().contains(says), qPrintable(dialog.countLabel()->text()));
+    QCOMPARE(dialog.frames().isEmpty(), !accepted);
+    // However long the text, the dialog fits on the screen.
+    const QRect screen = dialog.screen()->availableGeometry();
+    QVERIFY2(dialog.frameGeometry().width() <= screen.width(),
+             qPrintable(QString::number(dialog.frameGeometry().width())));
+    QVERIFY(dialog.frameGeometry().height() <= screen.height());
 }
 
 void TestAnimation::exportsProposeTheAnimationsName_data()

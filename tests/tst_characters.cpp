@@ -13,8 +13,11 @@
 #include "testsupport.h"
 #include "textglyph.h"
 #include "thumbnaildelegate.h"
+#include "undoactions.h"
+#include "undohistory.h"
 #include "workbenchactions.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -33,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 using namespace TestSupport;
 using Mark = CharacterBank::Mark;
@@ -164,8 +168,11 @@ void TestCharacters::cleanup()
 
 void TestCharacters::storeAndLoadAreUndoSteps()
 {
+    // A change of the slots is a step of the window's own history; a slot loaded into the grid
+    // is a change of the grid, a step of the grid's.
     QVERIFY(m_characters->isWindow());
-    QUndoStack *stack = m_window->gridEditor()->undoStack();
+    QUndoStack *bankSteps = m_window->undoHistory()->characters();
+    QUndoStack *drawing = m_window->undoHistory()->grid();
     m_window->col2_Click(16);
     m_window->col8_Click(8);
     const Columns drawn = grid();
@@ -173,19 +180,28 @@ void TestCharacters::storeAndLoadAreUndoSteps()
     m_characters->storeGridInSlot();
     QCOMPARE(bank().slot(3).pattern, drawn);
     QCOMPARE(bank().slot(3).mark(), Mark::NeverUploaded);
-    QCOMPARE(stack->undoText(), QStringLiteral("Store Grid in Slot 3"));
+    QCOMPARE(bankSteps->undoText(), QStringLiteral("Store Grid in Slot 3"));
+    QCOMPARE(m_characters->undoActions()->undoAction()->text(),
+             QStringLiteral("&Undo Store Grid in Slot 3"));
 
     m_window->cmdCLR_Click();
     m_characters->loadSlotIntoGrid();
     QCOMPARE(grid(), drawn);
-    QCOMPARE(stack->undoText(), QStringLiteral("Load Slot 3"));
+    QCOMPARE(drawing->undoText(), QStringLiteral("Load Slot 3"));
+    QCOMPARE(m_window->findChild<QAction *>(QStringLiteral("mnuUndo"))->text(),
+             QStringLiteral("&Undo Load Slot 3"));
+    // Ctrl+Z in the Characters window takes back the store, and leaves the grid alone.
+    QTest::keyClick(m_characters, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(bank().slot(3).pattern, Columns{});
+    QCOMPARE(grid(), drawn);
+    QVERIFY(!bankSteps->canUndo());
+    QTest::keyClick(m_characters, Qt::Key_Z, Qt::ControlModifier); // nothing more of its own
+    QCOMPARE(grid(), drawn);
     m_window->gridEditor()->undo(); // the load
     QCOMPARE(grid(), Columns{});
     m_window->gridEditor()->undo(); // Clear ALL
-    m_window->gridEditor()->undo(); // the store
     QCOMPARE(grid(), drawn);
-    QCOMPARE(bank().slot(3).pattern, Columns{});
-    m_window->gridEditor()->redo();
+    QTest::keyClick(m_characters, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(bank().slot(3).pattern, drawn);
     QCOMPARE(m_characters->bankModel()->index(3).data(BankModel::MarkRole).toInt(),
              int(Mark::NeverUploaded));
@@ -222,7 +238,7 @@ void TestCharacters::dropFromLibrary()
                  at >= 0 ? library->at(at + 1).pattern.columns() : Columns{});
     }
     QCOMPARE(library->rowCount() > dragged, true); // the library keeps them
-    m_window->gridEditor()->undo();
+    m_characters->undoActions()->undoAction()->trigger();
     for (int position = 0; position < CharacterBank::Slots; ++position)
         QCOMPARE(bank().slot(position).pattern, Columns{});
     QMimeData text;
@@ -350,13 +366,13 @@ void TestCharacters::glyphsFromConsoleFont()
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(glyphs->index(row)).center());
     QCOMPARE(grid(), consoleGlyph(Lat15, U'&'));
-    QCOMPARE(m_window->gridEditor()->undoStack()->undoText(), QStringLiteral("Glyph \"&\""));
+    QCOMPARE(m_window->undoHistory()->grid()->undoText(), QStringLiteral("Glyph \"&\""));
 
     QVERIFY(m_characters->fillSlots(QStringLiteral("0Ag\u00e9\u00df#?@~9")));
     const QList<uint> filled = QStringLiteral("0Ag\u00e9\u00df#?@~9").toUcs4();
     for (int n = 0; n < 10; ++n)
         QCOMPARE(bank().slot(n).pattern, consoleGlyph(Lat15, filled.at(n)));
-    m_window->gridEditor()->undo();
+    m_characters->undoActions()->undoAction()->trigger();
     QCOMPARE(bank().slot(1).pattern, Columns{});
 
     QVERIFY(!m_characters->fillSlots(QStringLiteral("AB\u4e2d")));
@@ -584,7 +600,7 @@ void TestCharacters::bankInLibraryFile()
     QVERIFY(m_characters->loadBankFromFile(m_nextFile));
     QCOMPARE(bank().slot(1).pattern, Columns{});
     QCOMPARE(bank().slot(9).pattern, patternFor(9));
-    m_window->gridEditor()->undo();
+    m_characters->undoActions()->undoAction()->trigger();
     QCOMPARE(bank().slot(1).pattern, patternFor(1));
 
     // A damaged bank changes nothing and says what is wrong.

@@ -1,3 +1,7 @@
+#include "bankdocument.h"
+#include "characterswindow.h"
+#include "frameseditor.h"
+#include "frameswindow.h"
 #include "frmmain.h"
 #include "grideditor.h"
 #include "gridmodel.h"
@@ -8,6 +12,8 @@
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "testsupport.h"
+#include "undoactions.h"
+#include "undohistory.h"
 #include "workbenchactions.h"
 #include "editorsettings.h"
 
@@ -26,6 +32,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 using namespace TestSupport;
 
@@ -73,6 +80,10 @@ private slots:
     void reorder();
     void filterByName();
     void loadIsOneUndoStep();
+    void editsAreUndoSteps_data();
+    void editsAreUndoSteps();
+    void undoKeysInEveryWindow_data();
+    void undoKeysInEveryWindow();
     void sendAsSendDotMatrix();
     void saveOpenAndRecent();
     void saveProposesAName_data();
@@ -398,6 +409,145 @@ void TestLibrary::loadIsOneUndoStep()
     QTest::mouseClick(m_library->view()->viewport(), Qt::LeftButton, {}, item.center());
     QTest::mouseDClick(m_library->view()->viewport(), Qt::LeftButton, {}, item.center());
     QCOMPARE(m_window->grid().columnValues(), document()->model()->at(digit).pattern.columns());
+}
+
+void TestLibrary::editsAreUndoSteps_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("step"); // as the window's Undo names it
+    QTest::newRow("add") << "add"
+                         << "&Undo Add \"Pattern 1\"";
+    QTest::newRow("replace") << "replace"
+                             << "&Undo Replace \"Digit 1\"";
+    QTest::newRow("rename in the view") << "rename"
+                                        << "&Undo Rename \"Digit 1\"";
+    QTest::newRow("delete one, without a question") << "delete"
+                                                    << "&Undo Delete \"Digit 1\"";
+    QTest::newRow("delete three") << "delete three"
+                                  << "&Undo Delete 3 Patterns";
+    QTest::newRow("drag two to the front") << "move"
+                                           << "&Undo Move 2 Patterns";
+}
+
+void TestLibrary::editsAreUndoSteps()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, step);
+    LibraryModel *model = document()->model();
+    const PatternLibrary before = model->library();
+    m_window->col4_Click(2);
+    m_library->selectRow(1); // "Digit 1"
+    if (edit == QLatin1String("add")) {
+        QTest::keyClick(m_library->view(), Qt::Key_Insert);
+    } else if (edit == QLatin1String("replace")) {
+        QTest::keyClick(m_library->view(), Qt::Key_R, Qt::ControlModifier);
+    } else if (edit == QLatin1String("rename")) {
+        QVERIFY(model->setData(model->index(1), QStringLiteral("One")));
+    } else if (edit == QLatin1String("delete")) {
+        QTest::keyClick(m_library->view(), Qt::Key_Delete);
+    } else if (edit == QLatin1String("delete three")) {
+        m_library->view()->selectionModel()->select(m_library->proxy()->index(2, 0),
+                                                    QItemSelectionModel::Select);
+        m_library->view()->selectionModel()->select(m_library->proxy()->index(5, 0),
+                                                    QItemSelectionModel::Select);
+        m_library->deleteSelected();
+    } else {
+        m_library->moveViewRows({3, 5}, 0);
+    }
+    const PatternLibrary after = model->library();
+    QVERIFY(!(after == before));
+    QVERIFY(document()->isModified());
+    QVERIFY(m_asked.isEmpty());
+    QAction *undo = m_library->undoActions()->undoAction();
+    QCOMPARE(undo->text(), step);
+
+    // Taken back by key, nothing is left to save; done again, it is as it was.
+    QTest::keyClick(m_library->view(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(model->library() == before);
+    QVERIFY(!document()->isModified());
+    QVERIFY(!m_library->isWindowModified());
+    QCOMPARE(m_library->selectedRows(),
+             edit == QLatin1String("delete three") ? (QList<int>{1, 2, 5}) : QList<int>{1});
+    QTest::keyClick(m_library->view(), Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(model->library() == after);
+    QVERIFY(document()->isModified());
+    // The grid's own history has only the click.
+    QCOMPARE(m_window->undoHistory()->grid()->count(), 1);
+
+    // Another library leaves nothing to undo in this one.
+    m_answer = SaveQuestion::Answer::Discard;
+    action("mnuNew")->trigger();
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+}
+
+void TestLibrary::undoKeysInEveryWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QKeyCombination>("redo");
+    for (const char *window : {"main", "library", "frames", "characters"}) {
+        QTest::addRow("%s, Ctrl+Shift+Z", window)
+            << QString::fromLatin1(window) << (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QTest::addRow("%s, Ctrl+Y", window)
+            << QString::fromLatin1(window) << (Qt::CTRL | Qt::Key_Y);
+    }
+}
+
+void TestLibrary::undoKeysInEveryWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(QKeyCombination, redo);
+    WorkbenchActions *workbench = m_window->workbench();
+    QWidget *target = m_window;
+    std::function<bool()> changed;
+    QString step;
+    if (window == QLatin1String("main")) {
+        m_library->close();
+        m_window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), m_window);
+        m_window->col2_Click(32);
+        changed = [this] { return m_window->grid().columnValue(2) == 32; };
+        step = QStringLiteral("&Undo Click");
+    } else if (window == QLatin1String("library")) {
+        target = m_library;
+        const int rows = document()->model()->rowCount();
+        m_library->addGridPattern();
+        changed = [this, rows] { return document()->model()->rowCount() == rows + 1; };
+        step = QStringLiteral("&Undo Add \"Pattern 1\"");
+    } else if (window == QLatin1String("frames")) {
+        workbench->showFrames();
+        target = workbench->framesWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(target));
+        QVERIFY(workbench->framesEditor()->addFrame());
+        changed = [workbench] { return workbench->framesEditor()->frames().size() == 1; };
+        step = QStringLiteral("&Undo Add Frame");
+    } else {
+        workbench->showCharacters();
+        target = workbench->charactersWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(target));
+        m_window->col1_Click(1);
+        workbench->charactersWindow()->selectSlot(2);
+        workbench->charactersWindow()->storeGridInSlot();
+        changed = [workbench] {
+            return workbench->characterBank()->bank().slot(2).pattern[0] == 1;
+        };
+        step = QStringLiteral("&Undo Store Grid in Slot 2");
+    }
+    QVERIFY(changed());
+    // Each window's Undo names its step, and answers the same keys.
+    QList<QAction *> undos;
+    for (QAction *action : target->actions()) {
+        if (action->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Z)))
+            undos.append(action);
+    }
+    if (window == QLatin1String("main"))
+        undos = {action("mnuUndo")};
+    QCOMPARE(undos.size(), 1);
+    QCOMPARE(undos.first()->text(), step);
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!changed());
+    QTest::keyClick(target, redo.key(), redo.keyboardModifiers());
+    QVERIFY(changed());
 }
 
 void TestLibrary::sendAsSendDotMatrix()
