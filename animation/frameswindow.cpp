@@ -10,7 +10,7 @@
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "patternpicture.h"
-#include "questions.h"
+#include "prompter.h"
 #include "textformats.h"
 #include "textframesdialog.h"
 #include "undoactions.h"
@@ -61,8 +61,10 @@ QString cName(const QString &name)
 
 } // namespace
 
-FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *parent)
+FramesWindow::FramesWindow(FramesEditor *editor, GridEditor *grid, Prompter &prompter,
+                           QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_prompter(prompter)
     , m_editor(editor)
     , m_grid(grid)
     , m_model(new FramesModel(editor, this))
@@ -392,7 +394,7 @@ void FramesWindow::newAnimation()
     if (!ok)
         return;
     if (name.isEmpty()) {
-        MessageBox::show(this, tr("An animation needs a name."));
+        m_prompter.message(this, tr("An animation needs a name."));
         return;
     }
     m_editor->newAnimation(freeName(name), {Frame{}}, tr("New animation"));
@@ -411,12 +413,12 @@ void FramesWindow::renameAnimation()
     if (!ok || name == m_editor->animations().at(current).name)
         return;
     if (name.isEmpty()) {
-        MessageBox::show(this, tr("An animation needs a name."));
+        m_prompter.message(this, tr("An animation needs a name."));
         return;
     }
     for (int i = 0; i < m_editor->animations().size(); ++i) {
         if (i != current && m_editor->animations().at(i).name == name) {
-            MessageBox::show(this, tr("There is already an animation named \"%1\".").arg(name));
+            m_prompter.message(this, tr("There is already an animation named \"%1\".").arg(name));
             return;
         }
     }
@@ -425,7 +427,7 @@ void FramesWindow::renameAnimation()
 
 void FramesWindow::importAnimation()
 {
-    const auto choice = FileChooser::choose(
+    const auto choice = m_prompter.chooseFile(
         this, FileChooser::Purpose::Open, tr("Import Animation"), EditorSettings::lastFolder(),
         {tr("Animated pictures (*.gif *.GIF)"), tr("All pictures (*)")});
     if (!choice.path.isEmpty()) {
@@ -439,10 +441,10 @@ bool FramesWindow::importAnimationFile(const QString &path)
     QString error;
     const auto picture = AnimatedPicture::read(path, &error);
     if (!picture) {
-        MessageBox::show(this, tr("Cannot import the animation %1").arg(error));
+        m_prompter.message(this, tr("Cannot import the animation %1").arg(error));
         return false;
     }
-    const auto frames = GifImportDialog::run(this, *picture, path);
+    const auto frames = GifImportDialog::run(m_prompter, this, *picture, path);
     if (!frames)
         return false;
     return m_editor->newAnimation(freeName(QFileInfo(path).completeBaseName()), *frames,
@@ -451,7 +453,7 @@ bool FramesWindow::importAnimationFile(const QString &path)
 
 void FramesWindow::textToFrames()
 {
-    const auto result = TextFramesDialog::run(this);
+    const auto result = TextFramesDialog::run(m_prompter, this);
     if (!result || result->frames.isEmpty())
         return;
     m_editor->newAnimation(freeName(tr("Text: %1").arg(result->text.left(24))), result->frames,
@@ -462,13 +464,13 @@ QString FramesWindow::chooseExport(const QString &caption, const QString &filter
                                    const QString &suffix)
 {
     if (m_editor->frames().isEmpty()) {
-        MessageBox::show(this, tr("The animation has no frames to export."));
+        m_prompter.message(this, tr("The animation has no frames to export."));
         return {};
     }
     const QString name = FileChooser::fileNameFor(
         m_editor->animations().at(m_editor->currentAnimation()).name, suffix, tr("Animation"));
-    auto choice = FileChooser::choose(this, FileChooser::Purpose::Save, caption,
-                                      EditorSettings::lastFolder(), {filter}, QString(), name);
+    auto choice = m_prompter.chooseFile(this, FileChooser::Purpose::Save, caption,
+                                        EditorSettings::lastFolder(), {filter}, QString(), name);
     if (choice.path.isEmpty())
         return {};
     if (QFileInfo(choice.path).suffix().isEmpty())
@@ -484,7 +486,7 @@ void FramesWindow::exportGif()
     QString error;
     if (!path.isEmpty() && !AnimatedPicture::writeGif(path, m_editor->frames(),
                                                       EditorSettings::exportDotSize(), &error))
-        MessageBox::show(this, tr("Cannot export the animation to %1").arg(error));
+        m_prompter.message(this, tr("Cannot export the animation to %1").arg(error));
 }
 
 void FramesWindow::exportSpriteSheet()
@@ -494,7 +496,7 @@ void FramesWindow::exportSpriteSheet()
     QString error;
     if (!path.isEmpty() && !AnimatedPicture::writeSpriteSheet(
                                path, m_editor->frames(), EditorSettings::exportDotSize(), &error))
-        MessageBox::show(this, tr("Cannot export the sprite sheet to %1").arg(error));
+        m_prompter.message(this, tr("Cannot export the sprite sheet to %1").arg(error));
 }
 
 void FramesWindow::exportCArray()
@@ -548,6 +550,6 @@ void FramesWindow::exportCArray(bool rows)
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        MessageBox::show(this, tr("Cannot export the animation to %1: %2")
-                                   .arg(QFileInfo(path).fileName(), file.errorString()));
+        m_prompter.message(this, tr("Cannot export the animation to %1: %2")
+                                     .arg(QFileInfo(path).fileName(), file.errorString()));
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Prompter;
 class DotGrid;
 class FramesEditor;
 class FramesModel;
@@ -31,7 +32,8 @@ class FramesWindow : public QWidget
     Q_OBJECT
 
 public:
-    FramesWindow(FramesEditor *editor, GridEditor *grid, QWidget *parent = nullptr);
+    FramesWindow(FramesEditor *editor, GridEditor *grid, Prompter &prompter,
+                 QWidget *parent = nullptr);
     ~FramesWindow() override;
 
     // The module that Play on Module plays on.
@@ -72,6 +74,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    Prompter &m_prompter;
     QAction *addAction(const QString &text, const QKeySequence &shortcut);
     void refresh();
     void updateGhost();

@@ -1,5 +1,7 @@
 #include "gifimportdialog.h"
 
+#include "prompter.h"
+
 #include "patternpicture.h"
 #include "windowstyle.h"
 
@@ -17,12 +19,6 @@ namespace {
 
 constexpr int PreviewFrames = 8;
 constexpr int PreviewDot = 6;
-
-GifImportDialog::Handler &handler()
-{
-    static GifImportDialog::Handler current;
-    return current;
-}
 
 // "1, 3-5 and 9" for frames numbered from 0; a long list ends in "and 12 more".
 QString frameNumbers(const QList<int> &frames)
@@ -160,19 +156,12 @@ void GifImportDialog::updatePreview()
     m_preview->setPixmap(strip);
 }
 
-std::optional<QList<Frame>> GifImportDialog::run(QWidget *parent,
+std::optional<QList<Frame>> GifImportDialog::run(Prompter &prompter, QWidget *parent,
                                                  const AnimatedPicture::Picture &picture,
                                                  const QString &source)
 {
-    if (handler())
-        return handler()(picture, source);
     GifImportDialog dialog(picture, source, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.frames();
-}
-
-void GifImportDialog::setHandler(Handler newHandler)
-{
-    handler() = std::move(newHandler);
 }

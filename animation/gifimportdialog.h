@@ -7,8 +7,10 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
 class QCheckBox;
 class QLabel;
+class Prompter;
 class QListWidget;
 class QSlider;
 
@@ -31,12 +33,10 @@ public:
     // What the dialog says about delays of 0 and 1 hundredths; empty when there are none.
     QLabel *delayNote() const { return m_delayNote; }
 
-    // Nothing when the user cancelled. Tests replace the dialog with a handler.
-    static std::optional<QList<Frame>> run(QWidget *parent, const AnimatedPicture::Picture &picture,
+    // Nothing when the user cancelled.
+    static std::optional<QList<Frame>> run(Prompter &prompter, QWidget *parent,
+                                           const AnimatedPicture::Picture &picture,
                                            const QString &source);
-    using Handler = std::function<std::optional<QList<Frame>>(
-        const AnimatedPicture::Picture &picture, const QString &source)>;
-    static void setHandler(Handler handler);
 
 private:
     void updatePreview();

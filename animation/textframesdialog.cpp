@@ -1,5 +1,7 @@
 #include "textframesdialog.h"
 
+#include "prompter.h"
+
 #include "windowstyle.h"
 
 #include <QComboBox>
@@ -23,12 +25,6 @@ constexpr int PreviewWidth = 480;
 constexpr int PreviewHeight = 4 * 8 * PreviewScale;
 // Characters enough to fill the preview: none of them is narrower than a dot.
 constexpr int PreviewCharacters = PreviewWidth / PreviewScale;
-
-TextFramesDialog::Handler &handler()
-{
-    static TextFramesDialog::Handler current;
-    return current;
-}
 
 } // namespace
 
@@ -146,17 +142,10 @@ void TextFramesDialog::updatePreview()
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
 }
 
-std::optional<TextFramesDialog::Result> TextFramesDialog::run(QWidget *parent)
+std::optional<TextFramesDialog::Result> TextFramesDialog::run(Prompter &prompter, QWidget *parent)
 {
-    if (handler())
-        return handler()();
     TextFramesDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return Result{dialog.text(), dialog.frames()};
-}
-
-void TextFramesDialog::setHandler(Handler newHandler)
-{
-    handler() = std::move(newHandler);
 }

@@ -7,12 +7,16 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
 class QComboBox;
 class QDialogButtonBox;
+class Prompter;
 class QFontComboBox;
 class QLabel;
+class Prompter;
 class QLineEdit;
 class QSlider;
+class Prompter;
 class QSpinBox;
 
 // The dialog "Text to Frames": a text in any installed font, drawn without smoothing at a size
@@ -35,15 +39,13 @@ public:
     QLabel *countLabel() const { return m_count; }
     QDialogButtonBox *buttons() const { return m_buttons; }
 
-    // The text and the frames, or nothing when the user cancelled. Tests replace the dialog.
+    // The text and the frames, or nothing when the user cancelled.
     struct Result
     {
         QString text;
         QList<Frame> frames;
     };
-    static std::optional<Result> run(QWidget *parent);
-    using Handler = std::function<std::optional<Result>()>;
-    static void setHandler(Handler handler);
+    static std::optional<Result> run(Prompter &prompter, QWidget *parent);
 
 private:
     void updatePreview();

@@ -12,11 +12,11 @@
 #include "messagebox.h"
 #include "moduletextbox.h"
 #include "portresolver.h"
+#include "prompter.h"
 #include "twips.h"
 #include "undohistory.h"
 #include "windowfonts.h"
 #include "windowstyle.h"
-#include "workbenchactions.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -71,8 +71,11 @@ QComboBox *makeList(const char *name, QRect geometry, QWidget *parent)
 
 } // namespace
 
-FrmMain::FrmMain(QWidget *parent)
+FrmMain::FrmMain(ModuleConnection &port, Prompter &prompter, UndoHistory &history, QWidget *parent)
     : QMainWindow(parent)
+    , MSComm1(port)
+    , m_prompter(prompter)
+    , m_history(history)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("8x8 Glyphsmith"));
@@ -85,10 +88,8 @@ FrmMain::FrmMain(QWidget *parent)
     setPalette(grey);
     setFont(dialogFont());
 
-    m_history = new UndoHistory(this);
     buildMenus();
     buildControls();
-    m_workbench = new WorkbenchActions(this);
     // The port's state in the menu bar's corner, right of the last menu: it takes only the room
     // the menus leave, so the window keeps its size.
     const int menuHeight = menuBar()->sizeHint().height();
@@ -113,6 +114,12 @@ FrmMain::FrmMain(QWidget *parent)
 }
 
 FrmMain::~FrmMain() = default;
+
+void FrmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    fitPortState();
+}
 
 void FrmMain::resizeEvent(QResizeEvent *event)
 {
@@ -193,8 +200,8 @@ void FrmMain::buildControls()
 
     Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
-    m_editor = new GridEditor(m_grid, m_history->grid(), this);
-    connect(m_editor, &GridEditor::undoStackChanged, m_history->group(),
+    m_editor = new GridEditor(m_grid, m_history.grid(), this);
+    connect(m_editor, &GridEditor::undoStackChanged, m_history.group(),
             &QUndoGroup::setActiveStack);
     using ColumnClick = void (FrmMain::*)(int);
     static constexpr std::array<ColumnClick, GridModel::Columns> columnClicks = {
@@ -203,7 +210,7 @@ void FrmMain::buildControls()
     connect(m_grid, &DotGrid::cellClicked, this,
             [this](int column, int index) { (this->*columnClicks[size_t(column - 1)])(index); });
     connect(m_grid, &DotGrid::pictureUnreadable, this, [this](const QString &path) {
-        MessageBox::show(this, tr("Cannot read picture file %1").arg(path));
+        m_prompter.message(this, tr("Cannot read picture file %1").arg(path));
     });
 
     auto *Frame2 =
@@ -329,12 +336,12 @@ void FrmMain::reportStoreFailure(int Index, const AppSettings::StoreFailure &fai
     if (m_storeFailureReported)
         return;
     m_storeFailureReported = true;
-    MessageBox::show(this,
-                     tr("COM%1 is open, but the choice could not be stored in %2: %3.")
-                         .arg(Index)
-                         .arg(failure.fileName, failure.reason),
-                     tr("The program will not remember this port at its next start. Port "
-                        "choices made later in this run are not stored either."));
+    m_prompter.message(this,
+                       tr("COM%1 is open, but the choice could not be stored in %2: %3.")
+                           .arg(Index)
+                           .arg(failure.fileName, failure.reason),
+                       tr("The program will not remember this port at its next start. Port "
+                          "choices made later in this run are not stored either."));
 }
 
 void FrmMain::mnuConfig_Click()
@@ -345,7 +352,7 @@ void FrmMain::mnuConfig_Click()
         m_config->activateWindow();
         return;
     }
-    m_config = new FrmConfig(MSComm1, this);
+    m_config = new FrmConfig(MSComm1, m_prompter, this);
     m_config->setPortDetail([this] { return MSComm1.failureDetail(); });
     // Shown once its load has read the module's settings, after any message of the load.
     FrmConfig *dialog = m_config;
@@ -381,11 +388,6 @@ void FrmMain::SendCommand(quint8 cmd)
         reportPortUnavailable();
 }
 
-void FrmMain::sendPattern(const Protocol::ColumnPattern &columns)
-{
-    send(Protocol::dotMatrix(columns));
-}
-
 void FrmMain::send(const Protocol::Message &message)
 {
     CommandData = message.payload;
@@ -394,16 +396,12 @@ void FrmMain::send(const Protocol::Message &message)
 
 void FrmMain::reportPortUnavailable()
 {
-    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable), MSComm1.failureDetail());
+    m_prompter.message(this, MessageBox::text(MessageBox::PortUnavailable),
+                       MSComm1.failureDetail());
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    // Unsaved patterns are never lost silently: the user may save them or stay.
-    if (!m_workbench->closeWorkbench()) {
-        event->ignore();
-        return;
-    }
     // The dialog lives on this window's port; it goes when the window goes.
     if (m_config)
         m_config->close();
@@ -467,7 +465,7 @@ std::optional<int> FrmMain::selectedPosition()
 {
     const int position = cboCustom->currentIndex();
     if (position < 0 || position >= Protocol::CustomCharacterCount) {
-        MessageBox::show(this, tr("No Position Selected"));
+        m_prompter.message(this, tr("No Position Selected"));
         return std::nullopt;
     }
     return position;
@@ -504,7 +502,7 @@ void FrmMain::cmdSpeed_Click()
 {
     const auto code = Protocol::speedCodeForIndex(cboSpeed->currentIndex());
     if (!code) {
-        MessageBox::show(this, tr("No Speed Selected"));
+        m_prompter.message(this, tr("No Speed Selected"));
         return;
     }
     send(Protocol::setSpeed(*code));

@@ -16,8 +16,8 @@ class DotGrid;
 class FrmConfig;
 class GridEditor;
 class GridModel;
+class Prompter;
 class UndoHistory;
-class WorkbenchActions;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -25,22 +25,23 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The main window "8x8 Glyphsmith". It owns the serial port (MSComm1: a COM number over a
-// SerialLink) with its port menu, the pending payload CommandData, and the pattern editor (a
-// DotGrid over a GridModel, whose changes a GridEditor records for undo). The eleven command
-// buttons build their message through Protocol and send it with SendCommand; the configuration
-// dialog (FrmConfig) borrows the link for its own exchanges. Every control that needs an open
-// port follows the link's openChanged(). A port that is lost is reported once and reopened by
-// the CommPort when its device returns; the Devices dialog (DevicesDialog) assigns devices and
-// network endpoints to COM1..COM6. The menus after "Configure" (Edit, Pattern, Help) and the
-// workbench's windows are WorkbenchActions'. The undo history of the grid and of those windows
-// (UndoHistory) is the window's, handed to each.
+// The main window "8x8 Glyphsmith": the serial port object MSComm1 (the connection to the module,
+// handed to the window by the program, which keeps it for as long as any window lives) with its
+// port menu, the pending payload CommandData, and the pattern editor (a DotGrid over a
+// GridModel, whose changes a GridEditor records as steps of the grid's undo history). The eleven
+// command buttons build their message through Protocol and send it with SendCommand; the
+// configuration dialog (FrmConfig) gets the same connection for its own exchanges. Every control
+// that needs an open port follows the connection's openChanged(); a port that is lost is
+// reported once and comes back by itself. The Devices dialog (DevicesDialog) assigns devices and
+// network endpoints to COM1..COM6. Messages go through the prompter. The menus after "Configure"
+// and the windows they open are the feature controllers' (see app/workspace.h).
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit FrmMain(QWidget *parent = nullptr);
+    FrmMain(ModuleConnection &port, Prompter &prompter, UndoHistory &history,
+            QWidget *parent = nullptr);
     ~FrmMain() override;
 
     // The start-up sequence: runs once, before the window is first shown.
@@ -51,19 +52,16 @@ public:
     const GridModel &grid() const;
     DotGrid *dotGrid() const { return m_grid; }
     GridEditor *gridEditor() const { return m_editor; }
-    UndoHistory *undoHistory() const { return m_history; }
+    UndoHistory *undoHistory() const { return &m_history; }
     // What the grid edits besides its own pattern ("Frame 3 of Wave"), after the window's fixed
     // title; nothing puts the title back as it was.
     void showGridSubject(const QString &subject);
-    WorkbenchActions *workbench() const { return m_workbench; }
     QByteArray commandData() const { return CommandData; }
     FrmConfig *configDialog() const;
     DevicesDialog *devicesDialog() const;
 
     // Writes `cmd` followed by CommandData in one write.
     void SendCommand(quint8 cmd);
-    // Sends a pattern as "Send Dot Matrix" sends the grid's.
-    void sendPattern(const Protocol::ColumnPattern &columns);
     // "Selected Comm Port Not Available", with what the port's state says below it.
     void reportPortUnavailable();
 
@@ -98,6 +96,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
@@ -111,7 +110,9 @@ private:
     void storeChosenPort(int Index);
     void reportStoreFailure(int Index, const AppSettings::StoreFailure &failure);
 
-    ModuleConnection MSComm1;
+    ModuleConnection &MSComm1;
+    Prompter &m_prompter;
+    UndoHistory &m_history;
     QByteArray CommandData;
 
     std::array<QAction *, 7> mnuCOM{}; // Index 1..6
@@ -121,8 +122,6 @@ private:
     QGroupBox *Frame1 = nullptr;
     DotGrid *m_grid = nullptr;
     GridEditor *m_editor = nullptr;
-    UndoHistory *m_history = nullptr;
-    WorkbenchActions *m_workbench = nullptr;
     QLineEdit *txtSASC = nullptr;
     QLineEdit *txtScroll = nullptr;
     QComboBox *cboSpeed = nullptr;

@@ -1,5 +1,7 @@
 #include "frmmain.h"
+#include "prompter.h"
 #include "startup.h"
+#include "workspace.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -172,6 +174,7 @@ int main(int argc, char *argv[])
     if (!rest.positionalArguments().isEmpty())
         return usageError(QStringLiteral("unexpected argument '%1'")
                               .arg(rest.positionalArguments().constFirst()));
-    const auto window = startMainWindow();
+    Prompter prompter;
+    const auto program = startProgram(prompter);
     return app.exec();
 }

@@ -3,17 +3,19 @@
 #include "appstyle.h"
 #include "frmmain.h"
 #include "windowstyle.h"
+#include "workspace.h"
 
 #include <QApplication>
 
-std::unique_ptr<FrmMain> startMainWindow()
+std::unique_ptr<Workspace> startProgram(Prompter &prompter)
 {
     QApplication::setStyle(createAppStyle());
     QApplication::setWindowIcon(appIcon());
-    auto window = std::make_unique<FrmMain>();
+    auto program = std::make_unique<Workspace>(prompter);
+    FrmMain &window = program->window();
     // Placed first, so that a message of the start-up sequence appears where the window will.
-    centreOnScreen(window.get());
-    window->Form_Load();
-    window->show();
-    return window;
+    centreOnScreen(&window);
+    window.Form_Load();
+    window.show();
+    return program;
 }

@@ -1,3 +1,4 @@
+#include "benchprompter.h"
 #include "burstbench.h"
 
 #include "benchsupport.h"
@@ -5,6 +6,7 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
+#include "workspace.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -372,14 +374,14 @@ void runBurstBenchmark(Report &report)
 
     Bench::resetSettings(pty.slavePath());
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
+    RecordingPrompter prompter(messages);
+    const auto program = startProgram(prompter);
+    FrmMain *const window = &program->window();
     BurstDriver driver(*window);
-    if (!QTest::qWaitForWindowExposed(window.get()) || !driver.isComplete() ||
+    if (!QTest::qWaitForWindowExposed(window) || !driver.isComplete() ||
         !window->serialPort().isOpen()) {
         report.fail(Name, QStringLiteral("the main window did not come up on the pty (%1)")
                               .arg(messages.join(QStringLiteral("; "))));
-        MessageBox::setHandler({});
         return;
     }
 
@@ -454,7 +456,6 @@ void runBurstBenchmark(Report &report)
         if (again.received == sent)
             keptUp->touching = again.touching;
     }
-    MessageBox::setHandler({});
 
     int variable = 0;
     for (const Step &step : steps)

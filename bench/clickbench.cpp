@@ -1,3 +1,4 @@
+#include "benchprompter.h"
 #include "clickbench.h"
 
 #include "benchsupport.h"
@@ -5,6 +6,7 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
+#include "workspace.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -66,14 +68,14 @@ void runClickBenchmark(Report &report)
     }
 
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
-    const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    RecordingPrompter prompter(messages);
+    const auto program = startProgram(prompter);
+    FrmMain *const window = &program->window();
+    const bool exposed = QTest::qWaitForWindowExposed(window);
     auto *button = window->findChild<QPushButton *>(QStringLiteral("cmdDotM"));
     if (!exposed || !button || !window->serialPort().isOpen()) {
         report.fail(Name, QStringLiteral("the main window did not come up on the pty (%1)")
                               .arg(messages.join(QStringLiteral("; "))));
-        MessageBox::setHandler({});
         ::close(floorFd);
         return;
     }
@@ -111,7 +113,6 @@ void runClickBenchmark(Report &report)
         handlerNs.push_back(called);
     }
     ::close(floorFd);
-    MessageBox::setHandler({});
 
     const double floorMedian = Stats::median(floorNs);
     const double clickMedian = Stats::median(clickNs);

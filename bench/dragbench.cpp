@@ -1,3 +1,4 @@
+#include "benchprompter.h"
 #include "dragbench.h"
 
 #include "benchsupport.h"
@@ -8,6 +9,7 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
+#include "workspace.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -67,11 +69,11 @@ void runDragBenchmark(Report &report)
 {
     Bench::resetSettings(QStringLiteral("/nonexistent/glyphsmith-bench/COM1"));
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
-    if (!QTest::qWaitForWindowExposed(window.get())) {
+    RecordingPrompter prompter(messages);
+    const auto program = startProgram(prompter);
+    FrmMain *const window = &program->window();
+    if (!QTest::qWaitForWindowExposed(window)) {
         report.fail(Name, QStringLiteral("the main window was not shown"));
-        MessageBox::setHandler({});
         return;
     }
     DotGrid *grid = window->dotGrid();
@@ -114,7 +116,6 @@ void runDragBenchmark(Report &report)
         last = position;
     }
     QTest::mouseRelease(pressed, Qt::LeftButton, {}, pressed->rect().center());
-    MessageBox::setHandler({});
 
     int wrong = 0;
     for (int column = 1; column <= 8; ++column) {

@@ -1,3 +1,4 @@
+#include "benchprompter.h"
 #include "framesbench.h"
 
 #include "benchsupport.h"
@@ -9,7 +10,10 @@
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
-#include "workbenchactions.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
+#include "editcontroller.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -74,10 +78,10 @@ struct Run
 };
 
 // Plays `count` frames of `frameMs` each on the module, once, and collects what arrived.
-Run play(FrmMain &window, const Bench::TimedModule &module, int count, int frameMs)
+Run play(Workspace &program, const Bench::TimedModule &module, int count, int frameMs)
 {
-    FramesEditor *editor = window.workbench()->framesEditor();
-    FramesWindow *frames = window.workbench()->framesWindow();
+    FramesEditor *editor = program.frames().framesEditor();
+    FramesWindow *frames = program.frames().framesWindow();
     QList<Frame> list;
     for (int i = 0; i < count; ++i)
         list.append(Frame{numbered(i), frameMs});
@@ -122,18 +126,18 @@ void runFramesBenchmark(Report &report, const QString &binDir)
     }
     Bench::resetSettings(module.linkPath());
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
-    window->workbench()->showFrames();
-    if (!QTest::qWaitForWindowExposed(window.get()) || !window->serialPort().isOpen()) {
+    RecordingPrompter prompter(messages);
+    const auto program = startProgram(prompter);
+    FrmMain *const window = &program->window();
+    program->frames().showFrames();
+    if (!QTest::qWaitForWindowExposed(window) || !window->serialPort().isOpen()) {
         report.fail(Name, QStringLiteral("the program did not come up on the simulator (%1)")
                               .arg(messages.join(QStringLiteral("; "))));
-        MessageBox::setHandler({});
         return;
     }
 
     // 100 frames a second asked for: as many as the line carries, in order, never stale.
-    const Run fast = play(*window, module, 300, 10);
+    const Run fast = play(*program, module, 300, 10);
     const double requested = 100;
     const double delivered = fast.arrived.size() > 1
                                  ? double(fast.arrived.size() - 1) /
@@ -155,7 +159,7 @@ void runFramesBenchmark(Report &report, const QString &binDir)
                 stalest <= 2 * MessageMs ? Report::Verdict::Pass : Report::Verdict::Miss});
 
     // 20 frames a second: every frame, each on time.
-    const Run slow = play(*window, module, 100, 50);
+    const Run slow = play(*program, module, 100, 50);
     std::vector<double> lateness;
     for (const Arrival &arrival : slow.arrived)
         lateness.push_back(arrival.ms - (slow.startMs + arrival.frame * 50.0 + MessageMs));
@@ -175,9 +179,9 @@ void runFramesBenchmark(Report &report, const QString &binDir)
                 slow.cpuShare <= 0.03 ? Report::Verdict::Pass : Report::Verdict::Miss});
 
     // Send as You Draw: eight cells in 50 ms, and the module ends on the last pattern.
-    window->workbench()->framesWindow()->close();
+    program->frames().framesWindow()->close();
     window->gridEditor()->clear();
-    window->workbench()->sendAsYouDrawAction()->setChecked(true);
+    program->edit().sendAsYouDrawAction()->setChecked(true);
     settle(100);
     double lastChangeMs = 0;
     for (int column = 1; column <= 8; ++column) {
@@ -187,7 +191,7 @@ void runFramesBenchmark(Report &report, const QString &binDir)
             QTest::qWait(7);
     }
     settle(200);
-    window->workbench()->sendAsYouDrawAction()->setChecked(false);
+    program->edit().sendAsYouDrawAction()->setChecked(false);
     double finalArrival = -1;
     for (const QString &line : module.logLines()) {
         if (line.endsWith(u"FC 10 10 10 10 10 10 10 10"))
@@ -204,7 +208,6 @@ void runFramesBenchmark(Report &report, const QString &binDir)
                                "the line carries %4 dot patterns a second at 9600 baud")
                     .arg(Name)
                     .arg(fast.arrived.size())
-                    .arg(window->workbench()->framesWindow()->player()->skipped())
+                    .arg(program->frames().framesWindow()->player()->skipped())
                     .arg(LineLimitPerSecond, 0, 'f', 1));
-    MessageBox::setHandler({});
 }

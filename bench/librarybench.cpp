@@ -1,3 +1,4 @@
+#include "benchprompter.h"
 #include "librarybench.h"
 
 #include "benchsupport.h"
@@ -8,7 +9,9 @@
 #include "patternlibrary.h"
 #include "report.h"
 #include "startup.h"
-#include "workbenchactions.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
+#include "workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,11 +73,11 @@ void runLibraryBenchmark(Report &report, const QString &binDir)
     Bench::resetSettings(QStringLiteral("/nonexistent/glyphsmith-bench/COM1"));
 
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
-    WorkbenchActions *workbench = window->workbench();
-    workbench->showLibrary();
-    LibraryWindow *libraryWindow = workbench->libraryWindow();
+    RecordingPrompter prompter(messages);
+    const auto running = startProgram(prompter);
+    Workspace *workbench = running.get();
+    workbench->library().showLibrary();
+    LibraryWindow *libraryWindow = workbench->library().libraryWindow();
     waitUntilLibraryShown(libraryWindow);
     messages.clear(); // the port the benchmark leaves missing was reported at start-up
 
@@ -91,10 +94,10 @@ void runLibraryBenchmark(Report &report, const QString &binDir)
 
         // Each open starts from a small library, as a user's first open of a large file does,
         // not from freeing the 10,000 patterns of the previous pass.
-        shown = shown && workbench->library()->newLibrary(libraryWindow);
+        shown = shown && workbench->library().document()->newLibrary(libraryWindow);
         QCoreApplication::processEvents();
         start = Bench::monotonicNs();
-        shown = shown && parsed && workbench->library()->openFile(path, libraryWindow);
+        shown = shown && parsed && workbench->library().document()->openFile(path, libraryWindow);
         const double read = double(Bench::monotonicNs() - start);
         shown = shown && waitUntilLibraryShown(libraryWindow);
         const double open = double(Bench::monotonicNs() - start);
@@ -104,8 +107,7 @@ void runLibraryBenchmark(Report &report, const QString &binDir)
         openNs.push_back(open);
         readNs.push_back(read);
     }
-    shown = shown && workbench->library()->model()->rowCount() == Patterns;
-    MessageBox::setHandler({});
+    shown = shown && workbench->library().document()->model()->rowCount() == Patterns;
     if (!shown) {
         report.fail(Name, QStringLiteral("the library was not shown: %1").arg(messages.join("; ")));
         return;

@@ -1,7 +1,9 @@
 // The program's own start-up, ended by the probe at the main window's first expose.
+#include "prompter.h"
 #include "exposeprobe.h"
 #include "frmmain.h"
 #include "startup.h"
+#include "workspace.h"
 
 #include <QApplication>
 
@@ -9,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ExposeProbe probe;
-    const auto window = startMainWindow();
+    Prompter prompter;
+    const auto program = startProgram(prompter);
     return app.exec();
 }

@@ -12,7 +12,7 @@
 #include "moduleconnection.h"
 #include "patternlibrary.h"
 #include "patternpicture.h"
-#include "questions.h"
+#include "prompter.h"
 #include "textglyph.h"
 #include "thumbnaildelegate.h"
 #include "undoactions.h"
@@ -122,8 +122,9 @@ QListView *iconList(const char *name, QWidget *parent)
 
 CharactersWindow::CharactersWindow(BankDocument *bank, GridEditor *editor, QUndoStack *history,
                                    LibraryDocument *library, ModuleConnection &link,
-                                   QWidget *parent)
+                                   Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_prompter(prompter)
     , m_bank(bank)
     , m_editor(editor)
     , m_history(history)
@@ -566,7 +567,7 @@ void CharactersWindow::chooseFontFile()
 {
     const QString folder =
         QFileInfo::exists(ConsoleFonts) ? ConsoleFonts : EditorSettings::lastFolder();
-    const auto choice = FileChooser::choose(
+    const auto choice = m_prompter.chooseFile(
         this, FileChooser::Purpose::Open, tr("Open Font File"), folder,
         {tr("Bitmap fonts (*.psf *.psfu *.psf.gz *.psfu.gz *.bdf *.bdf.gz)"), tr("All files (*)")});
     if (choice.path.isEmpty() || !openFontFile(choice.path))
@@ -577,7 +578,7 @@ bool CharactersWindow::openFontFile(const QString &path)
 {
     const Fonts::FontReading reading = Fonts::readFontFile(path);
     if (!reading.font) {
-        MessageBox::show(this, reading.error);
+        m_prompter.message(this, reading.error);
         return false;
     }
     m_glyphModel->setBitmapFont(*reading.font);
@@ -643,8 +644,8 @@ bool CharactersWindow::fillSlots(const QString &characters)
 {
     const QList<uint> codes = characters.toUcs4();
     if (codes.isEmpty() || codes.size() > CharacterBank::Slots) {
-        MessageBox::show(this, tr("Nothing was filled: type one to ten characters for the slots "
-                                  "from 0 on."));
+        m_prompter.message(this, tr("Nothing was filled: type one to ten characters for the slots "
+                                    "from 0 on."));
         return false;
     }
     QMap<int, Protocol::ColumnPattern> after;
@@ -658,8 +659,8 @@ bool CharactersWindow::fillSlots(const QString &characters)
             missing.append(QStringLiteral("\"%1\"").arg(QString::fromUcs4(&character, 1)));
     }
     if (!missing.isEmpty()) {
-        MessageBox::show(this, tr("Nothing was filled: the font has no glyph for %1.")
-                                   .arg(missing.join(QStringLiteral(", "))));
+        m_prompter.message(this, tr("Nothing was filled: the font has no glyph for %1.")
+                                     .arg(missing.join(QStringLiteral(", "))));
         return false;
     }
     changeSlots(after, tr("Fill Slots"));
@@ -685,7 +686,7 @@ void CharactersWindow::chooseLibraryFile()
     const QString folder = m_library->filePath().isEmpty()
                                ? EditorSettings::lastFolder()
                                : QFileInfo(m_library->filePath()).absolutePath();
-    const auto choice = FileChooser::choose(
+    const auto choice = m_prompter.chooseFile(
         this, FileChooser::Purpose::Open, tr("Load Character Bank"), folder,
         {tr("Pattern libraries (*.%1)").arg(QLatin1String(PatternLibrary::FileSuffix))});
     if (!choice.path.isEmpty())
@@ -697,14 +698,14 @@ bool CharactersWindow::loadBankFromFile(const QString &path)
     QString error;
     const auto library = PatternLibrary::read(path, &error);
     if (!library) {
-        MessageBox::show(this, error);
+        m_prompter.message(this, error);
         return false;
     }
     if (!library->characterBank) {
-        MessageBox::show(this,
-                         tr("The pattern library %1 keeps no character bank; the slots are as "
-                            "they were.")
-                             .arg(path));
+        m_prompter.message(this,
+                           tr("The pattern library %1 keeps no character bank; the slots are as "
+                              "they were.")
+                               .arg(path));
         return false;
     }
     QMap<int, Protocol::ColumnPattern> after;

@@ -11,6 +11,7 @@ class BankModel;
 class GlyphModel;
 class GridEditor;
 class LibraryDocument;
+class Prompter;
 class QAction;
 class QFontComboBox;
 class QGroupBox;
@@ -45,7 +46,8 @@ public:
     static constexpr char KeysProperty[] = "keysText";
 
     CharactersWindow(BankDocument *bank, GridEditor *editor, QUndoStack *history,
-                     LibraryDocument *library, ModuleConnection &link, QWidget *parent = nullptr);
+                     LibraryDocument *library, ModuleConnection &link, Prompter &prompter,
+                     QWidget *parent = nullptr);
 
     QListView *slotView() const { return m_slots; }
     QListView *glyphView() const { return m_glyphs; }
@@ -94,6 +96,7 @@ signals:
     void portUnavailable();
 
 private:
+    Prompter &m_prompter;
     void buildSlotPart(QGroupBox *box);
     void buildFontPart(QGroupBox *box);
     QAction *addAction(const QString &text, const QKeySequence &shortcut,

@@ -5,6 +5,7 @@
 #include "moduleconnection.h"
 #include "modulerequest.h"
 #include "moduletextbox.h"
+#include "prompter.h"
 #include "protocol.h"
 #include "twips.h"
 #include "windowstyle.h"
@@ -30,10 +31,11 @@ template<typename Control> Control *place(Control *control, const char *name, QR
 
 } // namespace
 
-FrmConfig::FrmConfig(ModuleConnection &port, QWidget *parent)
+FrmConfig::FrmConfig(ModuleConnection &port, Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_port(port)
+    , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("frmConfig"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -148,7 +150,7 @@ void FrmConfig::cmdChangeSU_Click()
 {
     const int mode = cboMode->currentIndex();
     if (mode < 0 || mode >= Protocol::StartupModeCount) {
-        MessageBox::show(this, tr("No Mode Selected"));
+        m_prompter.message(this, tr("No Mode Selected"));
         return;
     }
     exchange(Protocol::changeStartupMode(mode), 1, tr("Startup Mode Changed"));
@@ -158,7 +160,7 @@ void FrmConfig::cmdChangeSpeed_Click()
 {
     const auto code = Protocol::speedCodeForIndex(cboSpeed->currentIndex());
     if (!code) {
-        MessageBox::show(this, tr("No Speed Selected"));
+        m_prompter.message(this, tr("No Speed Selected"));
         return;
     }
     exchange(Protocol::changeSpeed(*code), 1, tr("Speed Changed"));
@@ -204,7 +206,7 @@ void FrmConfig::exchangeDone(const QString &confirmation)
         if (!m_stale)
             reportPortUnavailable();
     } else if (takeReply() && Protocol::isAcknowledge(ReplyData)) {
-        MessageBox::show(this, confirmation);
+        m_prompter.message(this, confirmation);
     }
     updateButtons();
     emit exchangeFinished();
@@ -214,7 +216,7 @@ void FrmConfig::exchangeDone(const QString &confirmation)
 bool FrmConfig::takeReply()
 {
     if (m_lastReply.isEmpty()) {
-        MessageBox::show(this, tr("No Module Found"));
+        m_prompter.message(this, tr("No Module Found"));
         return false;
     }
     ReplyData = m_lastReply;
@@ -244,8 +246,8 @@ void FrmConfig::connectionOpened(bool open)
 
 void FrmConfig::reportPortUnavailable()
 {
-    MessageBox::show(this, MessageBox::text(MessageBox::PortUnavailable),
-                     m_portDetail ? m_portDetail() : QString());
+    m_prompter.message(this, MessageBox::text(MessageBox::PortUnavailable),
+                       m_portDetail ? m_portDetail() : QString());
 }
 
 void FrmConfig::updateButtons()

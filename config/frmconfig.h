@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class ModuleConnection;
 class ModuleRequest;
+class Prompter;
 
 namespace Protocol {
 struct Message;
@@ -36,7 +37,7 @@ class FrmConfig : public QWidget
     Q_OBJECT
 
 public:
-    FrmConfig(ModuleConnection &port, QWidget *parent = nullptr);
+    FrmConfig(ModuleConnection &port, Prompter &prompter, QWidget *parent = nullptr);
     ~FrmConfig() override;
 
     // Fills the lists and reads the module's stored settings into the controls; runs before the
@@ -85,6 +86,7 @@ private:
     void reportPortUnavailable();
 
     ModuleConnection &m_port;
+    Prompter &m_prompter;
     ReplyWait m_replyWait{this};
     QByteArray ReplyData;
 

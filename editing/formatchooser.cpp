@@ -1,6 +1,7 @@
 #include "formatchooser.h"
 
 #include "patternpicture.h"
+#include "prompter.h"
 #include "windowstyle.h"
 
 #include <QButtonGroup>
@@ -10,11 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-FormatChooser::Handler &handler()
-{
-    static FormatChooser::Handler current;
-    return current;
-}
 constexpr int PreviewDotSize = 6;
 } // namespace
 
@@ -54,19 +50,20 @@ TextFormats::Format FormatChooser::chosen() const
     return m_readings.at(std::max(0, m_group->checkedId())).format;
 }
 
-std::optional<TextFormats::Format> FormatChooser::choose(QWidget *parent,
+std::optional<TextFormats::Format> FormatChooser::choose(Prompter &prompter, QWidget *parent,
                                                          const QList<Reading> &readings,
                                                          TextFormats::Format preferred)
 {
-    if (handler())
-        return handler()(readings, preferred);
     FormatChooser chooser(readings, preferred, parent);
-    if (chooser.exec() != QDialog::Accepted)
+    if (prompter.exec(chooser) != QDialog::Accepted)
         return std::nullopt;
     return chooser.chosen();
 }
 
-void FormatChooser::setHandler(Handler newHandler)
+void FormatChooser::choose(TextFormats::Format format)
 {
-    handler() = std::move(newHandler);
+    for (qsizetype i = 0; i < m_readings.size(); ++i) {
+        if (m_readings.at(i).format == format)
+            m_group->button(int(i))->setChecked(true);
+    }
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
 class QButtonGroup;
 
 // The small dialog "Paste As" for text that reads as more than one pattern (eight bare hex
@@ -26,12 +27,14 @@ public:
                   QWidget *parent = nullptr);
     TextFormats::Format chosen() const;
 
-    // Nothing when the user cancelled. Tests replace the dialog with a handler.
-    static std::optional<TextFormats::Format>
-    choose(QWidget *parent, const QList<Reading> &readings, TextFormats::Format preferred);
-    using Handler = std::function<std::optional<TextFormats::Format>(
-        const QList<Reading> &readings, TextFormats::Format preferred)>;
-    static void setHandler(Handler handler);
+    // Nothing when the user cancelled.
+    static std::optional<TextFormats::Format> choose(Prompter &prompter, QWidget *parent,
+                                                     const QList<Reading> &readings,
+                                                     TextFormats::Format preferred);
+    // The readings offered, in the order shown.
+    QList<Reading> readings() const { return m_readings; }
+    // Takes `format` as the user's choice.
+    void choose(TextFormats::Format format);
 
 private:
     QList<Reading> m_readings;

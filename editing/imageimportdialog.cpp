@@ -1,8 +1,10 @@
 #include "imageimportdialog.h"
 
+#include "prompter.h"
+
+#include "editorsettings.h"
 #include "patternpicture.h"
 #include "windowstyle.h"
-#include "editorsettings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -16,12 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-ImageImportDialog::Handler &handler()
-{
-    static ImageImportDialog::Handler current;
-    return current;
-}
 
 constexpr int PreviewDotSize = 20;
 
@@ -180,30 +176,21 @@ void ImageImportDialog::updatePreview()
     m_preview->setPixmap(PatternPicture::draw(pattern(), PreviewDotSize));
 }
 
-std::optional<Pattern> ImageImportDialog::run(QWidget *parent, const QImage &image,
-                                              const QString &source)
+std::optional<Pattern> ImageImportDialog::run(Prompter &prompter, QWidget *parent,
+                                              const QImage &image, const QString &source)
 {
-    if (handler())
-        return handler()(PatternImage::levels(image, EditorSettings::imageFit()), source);
     ImageImportDialog dialog(image, source, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.pattern();
 }
 
-std::optional<Pattern> ImageImportDialog::run(QWidget *parent,
+std::optional<Pattern> ImageImportDialog::run(Prompter &prompter, QWidget *parent,
                                               const PatternImage::DotLevels &levels,
                                               const QString &source)
 {
-    if (handler())
-        return handler()(levels, source);
     ImageImportDialog dialog(levels, source, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (prompter.exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.pattern();
-}
-
-void ImageImportDialog::setHandler(Handler newHandler)
-{
-    handler() = std::move(newHandler);
 }

@@ -7,10 +7,13 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
 class QCheckBox;
 class QLabel;
+class Prompter;
 class QRadioButton;
 class QSlider;
+class Prompter;
 class QSpinBox;
 
 // The dialog "Import Image": the picture brought down to 8 x 8 grey dots beside the pattern the
@@ -39,14 +42,11 @@ public:
 
     void done(int result) override;
 
-    // Nothing when the user cancelled. Tests replace the dialog with a handler, which gets the
-    // picture's dots as the remembered fit makes them.
-    static std::optional<Pattern> run(QWidget *parent, const QImage &image, const QString &source);
-    static std::optional<Pattern> run(QWidget *parent, const PatternImage::DotLevels &levels,
+    // Nothing when the user cancelled.
+    static std::optional<Pattern> run(Prompter &prompter, QWidget *parent, const QImage &image,
                                       const QString &source);
-    using Handler = std::function<std::optional<Pattern>(const PatternImage::DotLevels &levels,
-                                                         const QString &source)>;
-    static void setHandler(Handler handler);
+    static std::optional<Pattern> run(Prompter &prompter, QWidget *parent,
+                                      const PatternImage::DotLevels &levels, const QString &source);
 
 private:
     void build(const QString &source, bool withFit);

@@ -2,7 +2,7 @@
 
 #include "editorsettings.h"
 #include "messagebox.h"
-#include "questions.h"
+#include "prompter.h"
 #include "starterset.h"
 
 #include <QFileInfo>
@@ -17,8 +17,9 @@ QString filter()
 
 } // namespace
 
-LibraryDocument::LibraryDocument(QObject *parent)
+LibraryDocument::LibraryDocument(Prompter &prompter, QObject *parent)
     : QObject(parent)
+    , m_prompter(prompter)
     , m_saved(starterSet())
 {
     m_model.setLibrary(m_saved);
@@ -55,7 +56,7 @@ bool LibraryDocument::maybeSave(QWidget *parent)
 {
     if (!m_modified)
         return true;
-    switch (SaveQuestion::ask(parent, displayName())) {
+    switch (m_prompter.askSave(parent, displayName())) {
     case SaveQuestion::Answer::Save:
         return save(parent);
     case SaveQuestion::Answer::Discard:
@@ -112,8 +113,8 @@ bool LibraryDocument::newLibrary(QWidget *parent)
 bool LibraryDocument::open(QWidget *parent)
 {
     const auto choice =
-        FileChooser::choose(parent, FileChooser::Purpose::Open, tr("Open Pattern Library"),
-                            EditorSettings::lastFolder(), {filter()});
+        m_prompter.chooseFile(parent, FileChooser::Purpose::Open, tr("Open Pattern Library"),
+                              EditorSettings::lastFolder(), {filter()});
     return !choice.path.isEmpty() && openFile(choice.path, parent);
 }
 
@@ -124,7 +125,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     QString error;
     auto library = PatternLibrary::read(path, &error);
     if (!library) {
-        MessageBox::show(parent, error);
+        m_prompter.message(parent, error);
         return false;
     }
     if (!maybeSave(parent))
@@ -154,8 +155,8 @@ bool LibraryDocument::saveAs(QWidget *parent)
                                        tr("Untitled"))
             : QFileInfo(m_path).fileName();
     auto choice =
-        FileChooser::choose(parent, FileChooser::Purpose::Save, tr("Save Pattern Library"), folder,
-                            {filter()}, QString(), name);
+        m_prompter.chooseFile(parent, FileChooser::Purpose::Save, tr("Save Pattern Library"),
+                              folder, {filter()}, QString(), name);
     if (choice.path.isEmpty())
         return false;
     if (QFileInfo(choice.path).suffix().isEmpty())
@@ -168,7 +169,7 @@ bool LibraryDocument::saveTo(const QString &path, QWidget *parent)
     QString error;
     const PatternLibrary library = current();
     if (!library.write(path, &error)) {
-        MessageBox::show(parent, error);
+        m_prompter.message(parent, error);
         return false;
     }
     m_saved = library;

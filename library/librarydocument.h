@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+class Prompter;
 class QWidget;
 
 // The pattern library the workbench has open: its patterns (the model the library window
@@ -17,7 +18,7 @@ class LibraryDocument : public QObject
     Q_OBJECT
 
 public:
-    explicit LibraryDocument(QObject *parent = nullptr);
+    explicit LibraryDocument(Prompter &prompter, QObject *parent = nullptr);
 
     LibraryModel *model() { return &m_model; }
     // The animations kept in the same file as the patterns.
@@ -55,6 +56,7 @@ signals:
     void filePathChanged(const QString &path);
 
 private:
+    Prompter &m_prompter;
     void setModified(bool modified);
     void updateModified();
     void setFilePath(const QString &path);

@@ -1,5 +1,7 @@
 #include "librarywindow.h"
 
+#include "prompter.h"
+
 #include "editorsettings.h"
 #include "formatchooser.h"
 #include "gridmodel.h"
@@ -251,8 +253,9 @@ void LibraryView::dropEvent(QDropEvent *event)
 }
 
 LibraryWindow::LibraryWindow(LibraryDocument *document, const GridModel *grid, QUndoStack *history,
-                             QWidget *parent)
+                             Prompter &prompter, QWidget *parent)
     : QWidget(parent, Qt::Window)
+    , m_prompter(prompter)
     , m_document(document)
     , m_grid(grid)
     , m_history(history)
@@ -495,8 +498,8 @@ QString LibraryWindow::patternsName(const QList<int> &rows) const
 
 void LibraryWindow::reportRefusal(const QString &reason)
 {
-    MessageBox::show(this, reason,
-                     tr("The pattern library %1 is unchanged.").arg(m_document->displayName()));
+    m_prompter.message(this, reason,
+                       tr("The pattern library %1 is unchanged.").arg(m_document->displayName()));
 }
 
 void LibraryWindow::editAgain(const QModelIndex &index, const QString &typed)
@@ -575,12 +578,13 @@ std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
         }
         const auto detection = TextFormats::detect(text);
         if (detection.formats.isEmpty()) {
-            MessageBox::show(this, detection.nothingFound
-                                       ? tr("Nothing was pasted: no pattern was found in the text "
-                                            "on the clipboard.")
-                                       : tr("Nothing was pasted: the text on the clipboard is not "
-                                            "a pattern, as %1.")
-                                             .arg(detection.error));
+            m_prompter.message(this,
+                               detection.nothingFound
+                                   ? tr("Nothing was pasted: no pattern was found in the text "
+                                        "on the clipboard.")
+                                   : tr("Nothing was pasted: the text on the clipboard is not "
+                                        "a pattern, as %1.")
+                                         .arg(detection.error));
             return std::nullopt;
         }
         QList<FormatChooser::Reading> readings;
@@ -593,7 +597,7 @@ std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
         FormatChooser::Reading reading = readings.constFirst();
         if (readings.size() > 1) {
             const auto chosen =
-                FormatChooser::choose(this, readings, EditorSettings::lastBareFormat());
+                FormatChooser::choose(m_prompter, this, readings, EditorSettings::lastBareFormat());
             if (!chosen)
                 return std::nullopt;
             for (const auto &candidate : std::as_const(readings)) {
@@ -607,20 +611,21 @@ std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
     if (hasImage) {
         const QImage image = qvariant_cast<QImage>(data->imageData());
         if (image.isNull() || qint64(image.width()) * image.height() > PatternImage::MaxPixels) {
-            MessageBox::show(this, tr("Nothing was pasted: the picture on the clipboard is empty "
-                                      "or larger than the workbench takes."));
+            m_prompter.message(this, tr("Nothing was pasted: the picture on the clipboard is empty "
+                                        "or larger than the workbench takes."));
             return std::nullopt;
         }
         const auto levels = PatternImage::levels(image, EditorSettings::imageFit());
-        const auto pattern = PatternImage::isCrisp(levels)
-                                 ? std::optional<Pattern>(PatternImage::threshold(levels))
-                                 : ImageImportDialog::run(this, image, tr("the clipboard"));
+        const auto pattern =
+            PatternImage::isCrisp(levels)
+                ? std::optional<Pattern>(PatternImage::threshold(levels))
+                : ImageImportDialog::run(m_prompter, this, image, tr("the clipboard"));
         if (!pattern)
             return std::nullopt;
         return QList<NamedPattern>{{QString(), *pattern, {}}};
     }
-    MessageBox::show(this, tr("Nothing was pasted: the clipboard holds neither a pattern nor a "
-                              "picture."));
+    m_prompter.message(this, tr("Nothing was pasted: the clipboard holds neither a pattern nor a "
+                                "picture."));
     return std::nullopt;
 }
 

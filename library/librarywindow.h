@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class Prompter;
 class GridModel;
 class LibraryDocument;
 class QAction;
@@ -51,7 +52,7 @@ class LibraryWindow : public QWidget
 
 public:
     LibraryWindow(LibraryDocument *document, const GridModel *grid, QUndoStack *history,
-                  QWidget *parent = nullptr);
+                  Prompter &prompter, QWidget *parent = nullptr);
 
     LibraryView *view() const { return m_view; }
     QLineEdit *filterBox() const { return m_filter; }
@@ -87,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    Prompter &m_prompter;
     void updateTitle();
     void updateActions();
     void reportRefusal(const QString &reason);

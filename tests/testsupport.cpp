@@ -2,7 +2,6 @@
 
 #include "appsettings.h"
 #include "messagebox.h"
-#include "questions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -176,13 +175,14 @@ Pty *startOnNewPty(QStringList *messages)
     auto *pty = new Pty;
     mapPort(1, pty->slavePath());
     messages->clear();
-    MessageBox::setHandler([messages](QWidget *, const QString &text) { messages->append(text); });
+    prompter().reset();
+    prompter().onMessage = [messages](QWidget *, const QString &text) { messages->append(text); };
     return pty;
 }
 
 FileProposal proposedFile(const std::function<void()> &opens)
 {
-    FileChooser::setHandler({});
+    prompter().realFileChooser = true;
     FileProposal proposal;
     // Owned here, so that a dialog that never came up leaves no timer behind to read it.
     QObject reader;
@@ -195,15 +195,60 @@ FileProposal proposedFile(const std::function<void()> &opens)
         dialog->reject();
     });
     opens();
+    prompter().realFileChooser = false;
     return proposal;
 }
 
-void resetDialogHandlers()
+void TestPrompter::message(QWidget *parent, const QString &text, const QString &detail)
 {
-    MessageBox::setHandler({});
-    FileChooser::setHandler({});
-    SaveQuestion::setHandler({});
-    ChoiceQuestion::setHandler({});
+    if (onMessageDetail)
+        onMessageDetail(parent, text, detail);
+    if (onMessage)
+        onMessage(parent, text);
+}
+
+SaveQuestion::Answer TestPrompter::askSave(QWidget *parent, const QString &document)
+{
+    return onSave ? onSave(parent, document) : SaveQuestion::Answer::Cancel;
+}
+
+FileChooser::Choice TestPrompter::chooseFile(QWidget *parent, FileChooser::Purpose purpose,
+                                             const QString &caption, const QString &folder,
+                                             const QStringList &filters,
+                                             const QString &selectedFilter, const QString &fileName)
+{
+    if (realFileChooser)
+        return Prompter::chooseFile(parent, purpose, caption, folder, filters, selectedFilter,
+                                    fileName);
+    return onFile ? onFile(purpose, caption, filters) : FileChooser::Choice();
+}
+
+std::optional<int> TestPrompter::choose(QWidget *, const QString &text, const QString &detail,
+                                        const QStringList &choices)
+{
+    return onChoice ? onChoice(text, detail, choices) : std::nullopt;
+}
+
+int TestPrompter::exec(QDialog &dialog)
+{
+    return onDialog ? onDialog(dialog) : int(QDialog::Rejected);
+}
+
+void TestPrompter::reset()
+{
+    onMessage = {};
+    onMessageDetail = {};
+    onSave = {};
+    onFile = {};
+    onChoice = {};
+    onDialog = {};
+    realFileChooser = false;
+}
+
+TestPrompter &prompter()
+{
+    static TestPrompter instance;
+    return instance;
 }
 
 } // namespace TestSupport

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "prompter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // Helpers shared by the tests: a private settings folder, COM numbers mapped to ptys or to
@@ -62,8 +65,8 @@ private:
 };
 
 // The start of a test of the program's windows: no stored settings, COM2..COM6 mapped to missing
-// paths and COM1 to a new pty (returned; the test deletes it), and every message box caught in
-// `messages`, which is emptied first.
+// paths and COM1 to a new pty (returned; the test deletes it), the test prompter's answers put
+// back, and every message caught in `messages`, which is emptied first.
 Pty *startOnNewPty(QStringList *messages);
 // What the file dialog that `opens` brings up proposes: the folder it shows and the file it
 // selects. The real dialog is put back, shown, read and cancelled; all empty when none came up.
@@ -74,8 +77,43 @@ struct FileProposal
 };
 FileProposal proposedFile(const std::function<void()> &opens);
 
-// Puts back the real message box, file chooser, save question and choice question after a test
-// replaced them.
-void resetDialogHandlers();
+// The prompter the tests hand to the windows: it answers at once, as each test says, and never
+// shows a box. Without an answer set: messages are only recorded, questions about unsaved
+// changes and choices are cancelled, file choosers cancelled and dialogs rejected.
+class TestPrompter : public Prompter
+{
+public:
+    void message(QWidget *parent, const QString &text, const QString &detail) override;
+    SaveQuestion::Answer askSave(QWidget *parent, const QString &document) override;
+    FileChooser::Choice chooseFile(QWidget *parent, FileChooser::Purpose purpose,
+                                   const QString &caption, const QString &folder,
+                                   const QStringList &filters, const QString &selectedFilter,
+                                   const QString &fileName) override;
+    std::optional<int> choose(QWidget *parent, const QString &text, const QString &detail,
+                              const QStringList &choices) override;
+    int exec(QDialog &dialog) override;
+
+    // Back to the answers above.
+    void reset();
+
+    std::function<void(QWidget *parent, const QString &text)> onMessage;
+    std::function<void(QWidget *parent, const QString &text, const QString &detail)>
+        onMessageDetail;
+    std::function<SaveQuestion::Answer(QWidget *parent, const QString &document)> onSave;
+    std::function<FileChooser::Choice(FileChooser::Purpose purpose, const QString &caption,
+                                      const QStringList &filters)>
+        onFile;
+    std::function<std::optional<int>(const QString &text, const QString &detail,
+                                     const QStringList &choices)>
+        onChoice;
+    // A dialog of the program's own (Paste As, Import Image, Import Animation, Text to Frames):
+    // the test sets its controls and returns its result code.
+    std::function<int(QDialog &dialog)> onDialog;
+    // File choosers as the program shows them, for a test that looks at what they propose.
+    bool realFileChooser = false;
+};
+
+// The one test prompter of the test program.
+TestPrompter &prompter();
 
 } // namespace TestSupport

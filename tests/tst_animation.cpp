@@ -4,6 +4,11 @@
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
+#include "workspace.h"
+#include "characterscontroller.h"
+#include "editcontroller.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
 #include "gifimportdialog.h"
 #include "grideditor.h"
 #include "librarydocument.h"
@@ -11,12 +16,10 @@
 #include "messagebox.h"
 #include "patternlibrary.h"
 #include "patternpicture.h"
-#include "questions.h"
 #include "testsupport.h"
 #include "textframesdialog.h"
 #include "undoactions.h"
 #include "undohistory.h"
-#include "workbenchactions.h"
 #include "editorsettings.h"
 
 #include <QAction>
@@ -83,13 +86,14 @@ private slots:
     void sendAsYouDrawEndsOnTheLastPattern();
 
 private:
-    FramesEditor *editor() { return m_window->workbench()->framesEditor(); }
+    FramesEditor *editor() { return m_program->frames().framesEditor(); }
     Columns grid() const { return m_window->grid().columnValues(); }
     void click(int column, int weight) { m_window->gridEditor()->click(column, weight); }
     QAction *mainUndo() const { return m_window->findChild<QAction *>(QStringLiteral("mnuUndo")); }
     QAction *framesUndo() const { return m_frames->undoActions()->undoAction(); }
 
     Pty *m_pty = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     FramesWindow *m_frames = nullptr;
     QStringList m_messages;
@@ -100,37 +104,39 @@ private:
 void TestAnimation::init()
 {
     m_pty = startOnNewPty(&m_messages);
-    FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
+    prompter().onFile = [this](FileChooser::Purpose, const QString &, const QStringList &f) {
         return FileChooser::Choice{m_nextFile, f.value(0)};
-    });
+    };
     m_saveQuestions = 0;
-    SaveQuestion::setHandler([this](QWidget *, const QString &) {
+    prompter().onSave = [this](QWidget *, const QString &) {
         ++m_saveQuestions;
         return SaveQuestion::Answer::Discard;
-    });
-    m_window = new FrmMain;
+    };
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(m_window->serialPort().isOpen());
-    m_window->workbench()->showFrames();
-    m_frames = m_window->workbench()->framesWindow();
+    m_program->frames().showFrames();
+    m_frames = m_program->frames().framesWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_frames));
 }
 
 void TestAnimation::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_pty;
-    resetDialogHandlers();
-    GifImportDialog::setHandler({});
-    TextFramesDialog::setHandler({});
+    prompter().reset();
+    prompter().onDialog = {};
+    prompter().onDialog = {};
 }
 
 void TestAnimation::openingChangesNothing()
 {
     // init() opened the window: no animation made, nothing to save, no step to take back.
     QVERIFY(editor()->animations().isEmpty());
-    QVERIFY(!m_window->workbench()->library()->isModified());
+    QVERIFY(!m_program->library().document()->isModified());
     QVERIFY(!m_window->undoHistory()->frames()->canUndo());
     QVERIFY(!m_window->undoHistory()->grid()->canUndo());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
@@ -177,7 +183,7 @@ void TestAnimation::framesHaveTheirOwnHistory()
     // The grid's own step, the click before any frame, is the main window's to take back.
     QVERIFY(!framesUndo()->isEnabled());
     QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
-    QVERIFY(!m_window->workbench()->library()->isModified());
+    QVERIFY(!m_program->library().document()->isModified());
 
     // Redo, with either key, in the order of the steps.
     QTest::keyClick(m_frames, Qt::Key_Y, Qt::ControlModifier);
@@ -190,11 +196,11 @@ void TestAnimation::framesHaveTheirOwnHistory()
     QCOMPARE(grid(), (Columns{0, 0, 0, 0, 0, 0, 0, 0x08}));
     QCOMPARE(patternsOf(editor()->frames()),
              (QList<Columns>{{0x10, 0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0, 0x08}}));
-    QVERIFY(m_window->workbench()->library()->isModified());
+    QVERIFY(m_program->library().document()->isModified());
 
     // The Characters window's Undo, its own steps used up, leaves the frames alone.
-    m_window->workbench()->showCharacters();
-    CharactersWindow *characters = m_window->workbench()->charactersWindow();
+    m_program->characters().showCharacters();
+    CharactersWindow *characters = m_program->characters().charactersWindow();
     QVERIFY(QTest::qWaitForWindowExposed(characters));
     QTest::keyClick(characters, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor()->frames().size(), 2);
@@ -227,7 +233,7 @@ void TestAnimation::closingLeavesTheFrameAsAGridStep()
     QCOMPARE(editor()->frames(), frames);
 
     // Opened again, the grid shows the frame it showed, and the window's steps are there.
-    m_window->workbench()->showFrames();
+    m_program->frames().showFrames();
     QVERIFY(QTest::qWaitForWindowExposed(m_frames));
     QCOMPARE(grid(), frames.at(1).pattern);
     QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
@@ -440,7 +446,7 @@ void TestAnimation::savedWithTheLibrary()
     QVERIFY(editor()->newAnimation(QStringLiteral("Wink"), frames, QStringLiteral("test")));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("anim.glyphs"));
-    LibraryDocument *document = m_window->workbench()->library();
+    LibraryDocument *document = m_program->library().document();
     QVERIFY(document->saveTo(path, m_window));
     QVERIFY(document->newLibrary(m_window));
     QVERIFY(document->animations().isEmpty());
@@ -458,9 +464,14 @@ void TestAnimation::importsAndExports()
     QVERIFY(editor()->newAnimation(QStringLiteral("Corners"), frames, QStringLiteral("test")));
     m_nextFile = folder.filePath(QStringLiteral("corners.gif"));
     m_frames->exportGif();
-    GifImportDialog::setHandler([](const AnimatedPicture::Picture &picture, const QString &) {
-        return std::optional<QList<Frame>>(AnimatedPicture::toFrames(picture, 128, false));
-    });
+    // Taken as the dialog offers it: threshold 128, dark parts lit.
+    prompter().onDialog = [](QDialog &dialog) {
+        auto *import = qobject_cast<GifImportDialog *>(&dialog);
+        return import && import->thresholdSlider()->value() == 128 &&
+                       !import->lightIsLitBox()->isChecked()
+                   ? int(QDialog::Accepted)
+                   : int(QDialog::Rejected);
+    };
     QVERIFY(m_frames->importAnimationFile(m_nextFile));
     QCOMPARE(editor()->animations().last().name, QStringLiteral("corners"));
     QCOMPARE(editor()->frames(), frames);
@@ -497,10 +508,10 @@ void TestAnimation::importsAndExports()
     cut.write(whole.left(whole.size() - 30));
     cut.close();
     int dialogs = 0;
-    GifImportDialog::setHandler([&dialogs](const AnimatedPicture::Picture &, const QString &) {
+    prompter().onDialog = [&dialogs](QDialog &) {
         ++dialogs;
-        return std::optional<QList<Frame>>();
-    });
+        return int(QDialog::Rejected);
+    };
     const int steps = m_window->undoHistory()->frames()->count();
     m_messages.clear();
     QVERIFY(!m_frames->importAnimationFile(cut.fileName()));
@@ -632,7 +643,7 @@ void TestAnimation::exportsProposeTheAnimationsName()
 void TestAnimation::sendAsYouDrawEndsOnTheLastPattern()
 {
     m_frames->close();
-    m_window->workbench()->sendAsYouDrawAction()->setChecked(true);
+    m_program->edit().sendAsYouDrawAction()->setChecked(true);
     QCOMPARE(m_pty->read(9), hex("FC 00 00 00 00 00 00 00 00"));
     // A quick stroke across a row: the line cannot carry every step, but it always ends on the
     // grid's last pattern, and nothing waits behind it.

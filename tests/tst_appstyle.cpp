@@ -2,6 +2,7 @@
 #include "frmmain.h"
 #include "messagebox.h"
 #include "startup.h"
+#include "workspace.h"
 #include "testsupport.h"
 #include "windowstyle.h"
 
@@ -81,11 +82,11 @@ void TestAppStyle::startUpLoadsNoImageFormatPlugin()
 {
     QVERIFY2(loadedImagePlugins().isEmpty(), qPrintable(loadedImagePlugins().join(u' ')));
     QStringList messages;
-    MessageBox::setHandler([&messages](QWidget *, const QString &text) { messages.append(text); });
-    const auto window = startMainWindow();
-    MessageBox::setHandler({});
+    prompter().onMessage = [&messages](QWidget *, const QString &text) { messages.append(text); };
+    const auto program = startProgram(prompter());
+    prompter().reset();
     // The whole window drawn once, menu bar and frames included, as at its first expose.
-    QVERIFY(!rendered(*window).isNull());
+    QVERIFY(!rendered(program->window()).isNull());
 
     // Every picture shown at start-up is read as the PNG it is, without asking each installed
     // format plugin whether it knows the file: no plugin is loaded at all.

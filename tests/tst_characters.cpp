@@ -2,20 +2,23 @@
 #include "bankmodel.h"
 #include "characterswindow.h"
 #include "frmmain.h"
+#include "workspace.h"
+#include "characterscontroller.h"
+#include "editcontroller.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
 #include "glyphmodel.h"
 #include "grideditor.h"
 #include "gridmodel.h"
 #include "librarydocument.h"
 #include "messagebox.h"
 #include "patternpicture.h"
-#include "questions.h"
 #include "shortcutswindow.h"
 #include "testsupport.h"
 #include "textglyph.h"
 #include "thumbnaildelegate.h"
 #include "undoactions.h"
 #include "undohistory.h"
-#include "workbenchactions.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -123,7 +126,7 @@ private slots:
 
 private:
     void startProgram();
-    CharacterBank bank() const { return m_window->workbench()->characterBank()->bank(); }
+    CharacterBank bank() const { return m_program->characters().characterBank()->bank(); }
     Columns grid() const { return m_window->grid().columnValues(); }
     void setSlots(const QList<int> &positions)
     {
@@ -133,6 +136,7 @@ private:
 
     QTemporaryDir m_dir;
     Pty *m_pty = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     CharactersWindow *m_characters = nullptr;
     QStringList m_messages;
@@ -142,28 +146,30 @@ private:
 void TestCharacters::init()
 {
     m_pty = startOnNewPty(&m_messages);
-    FileChooser::setHandler([this](FileChooser::Purpose, const QString &, const QStringList &f) {
+    prompter().onFile = [this](FileChooser::Purpose, const QString &, const QStringList &f) {
         return FileChooser::Choice{m_nextFile, f.value(0)};
-    });
-    SaveQuestion::setHandler([](QWidget *, const QString &) { return SaveQuestion::Answer::Save; });
+    };
+    prompter().onSave = [](QWidget *, const QString &) { return SaveQuestion::Answer::Save; };
     startProgram();
 }
 
 void TestCharacters::startProgram()
 {
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
-    m_window->workbench()->showCharacters();
-    m_characters = m_window->workbench()->charactersWindow();
+    m_program->characters().showCharacters();
+    m_characters = m_program->characters().charactersWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_characters));
 }
 
 void TestCharacters::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_pty;
-    resetDialogHandlers();
+    prompter().reset();
 }
 
 void TestCharacters::storeAndLoadAreUndoSteps()
@@ -224,7 +230,7 @@ void TestCharacters::dropFromLibrary()
     QFETCH(int, onSlot);
     QFETCH(int, dragged);
     QFETCH(QList<int>, filled);
-    LibraryModel *library = m_window->workbench()->library()->model();
+    LibraryModel *library = m_program->library().document()->model();
     QModelIndexList rows;
     for (int i = 0; i < dragged; ++i)
         rows.append(library->index(i + 1));
@@ -258,10 +264,10 @@ void TestCharacters::uploadAllThroughTheSimulator()
     mapPort(1, link);
     m_window->mnuCOM_Click(1);
     QVERIFY(m_window->serialPort().isOpen());
-    QCOMPARE(m_window->workbench()->characterBank()->device(), link);
+    QCOMPARE(m_program->characters().characterBank()->device(), link);
     setSlots({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 
-    QSignalSpy marks(m_window->workbench()->characterBank(), &BankDocument::changed);
+    QSignalSpy marks(m_program->characters().characterBank(), &BankDocument::changed);
     m_characters->uploadAll();
     QVERIFY(m_characters->isUploading());
     QTRY_VERIFY(!m_characters->isUploading());
@@ -337,7 +343,8 @@ void TestCharacters::bankPerDeviceSurvivesRestart()
     m_characters->upload();
     QTRY_VERIFY(!m_characters->isUploading());
     setSlots({6});
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     startProgram();
     QCOMPARE(bank().slot(5).pattern, patternFor(5));
     QCOMPARE(bank().slot(5).mark(), Mark::Uploaded);
@@ -418,11 +425,11 @@ void TestCharacters::slotsKeepTheirPlace()
     QCOMPARE(bank().slot(4).mark(), Mark::NeverUploaded);
     QCOMPARE(places(), before);
     for (int n = 0; n < CharacterBank::Slots; ++n)
-        m_window->workbench()->characterBank()->markUploaded(n, patternFor(n));
+        m_program->characters().characterBank()->markUploaded(n, patternFor(n));
     QCOMPARE(bank().slot(4).mark(), Mark::Uploaded);
     QCOMPARE(places(), before);
     // Another device: other marks, the same places.
-    m_window->workbench()->characterBank()->setDevice(QStringLiteral("/dev/another"));
+    m_program->characters().characterBank()->setDevice(QStringLiteral("/dev/another"));
     QCOMPARE(places(), before);
 }
 
@@ -619,8 +626,8 @@ void TestCharacters::bankInLibraryFile()
 
 void TestCharacters::shortcutsListed()
 {
-    m_window->workbench()->showShortcuts();
-    const QTreeWidget *list = m_window->workbench()->shortcutsWindow()->list();
+    m_program->showShortcuts();
+    const QTreeWidget *list = m_program->shortcutsWindow()->list();
     QStringList rows;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget *>(list)); *it; ++it)
         rows.append((*it)->text(0).trimmed() + " = " + (*it)->text(1));

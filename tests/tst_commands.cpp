@@ -1,6 +1,7 @@
 #include "dotcell.h"
 #include "dotgrid.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "moduletextbox.h"
 #include "testsupport.h"
@@ -57,6 +58,7 @@ private:
     QComboBox *list(const char *name) { return m_window->findChild<QComboBox *>(name); }
 
     Pty *m_pty = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QStringList m_messages;
 };
@@ -69,7 +71,8 @@ void TestCommands::initTestCase()
 void TestCommands::init()
 {
     m_pty = startOnNewPty(&m_messages);
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(m_window->serialPort().isOpen());
@@ -77,9 +80,10 @@ void TestCommands::init()
 
 void TestCommands::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_pty;
-    resetDialogHandlers();
+    prompter().reset();
 }
 
 void TestCommands::clickButton(const char *name)

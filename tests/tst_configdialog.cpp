@@ -1,5 +1,6 @@
 #include "frmconfig.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "testsupport.h"
 #include "twips.h"
@@ -187,6 +188,7 @@ private:
 
     Pty *m_pty = nullptr;
     FakeModule *m_module = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QPointer<FrmConfig> m_dialog;
     QStringList m_messages;
@@ -211,12 +213,13 @@ void TestConfigDialog::init()
     m_messages.clear();
     m_ticksAtMessage.clear();
     m_dialogVisibleAtMessage.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) {
+    prompter().onMessage = [this](QWidget *, const QString &text) {
         m_messages.append(text);
         m_ticksAtMessage.append(m_ticks);
         m_dialogVisibleAtMessage.append(m_dialog && m_dialog->isVisible());
-    });
-    m_window = new FrmMain;
+    };
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(m_window->serialPort().isOpen());
@@ -224,10 +227,11 @@ void TestConfigDialog::init()
 
 void TestConfigDialog::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_module;
     delete m_pty;
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 // Opens the dialog from the menu, the module answering its request with `settings`.
@@ -252,7 +256,7 @@ FrmConfig *TestConfigDialog::openDialog(const Reply &settings)
 // from the start.
 FrmConfig *TestConfigDialog::createDialog()
 {
-    m_dialog = new FrmConfig(m_window->serialPort(), m_window);
+    m_dialog = new FrmConfig(m_window->serialPort(), prompter(), m_window);
     trackTicks(m_dialog);
     return m_dialog;
 }
@@ -764,7 +768,7 @@ void TestConfigDialog::buttonsDisabledDuringExchange()
     const QByteArray load = m_module->settle();
     QList<bool> duringRequest;
     QList<bool> duringMessage;
-    MessageBox::setHandler([&](QWidget *, const QString &) { duringMessage = buttonsEnabled(); });
+    prompter().onMessage = [&](QWidget *, const QString &) { duringMessage = buttonsEnabled(); };
     m_module->answer(int(request.size()), answer);
     m_module->onRequest = [&](const QByteArray &) {
         duringRequest = buttonsEnabled();

@@ -1,5 +1,6 @@
 #include "frmconfig.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "testsupport.h"
 
@@ -50,6 +51,7 @@ private:
 
     QTemporaryDir *m_dir = nullptr;
     QProcess *m_simulator = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QPointer<FrmConfig> m_dialog;
     QStringList m_messages;
@@ -70,12 +72,13 @@ void TestConfigSim::init()
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
     m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    prompter().onMessage = [this](QWidget *, const QString &text) { m_messages.append(text); };
 }
 
 void TestConfigSim::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     m_window = nullptr;
     if (m_simulator) {
         m_simulator->terminate();
@@ -86,7 +89,7 @@ void TestConfigSim::cleanup()
     delete m_simulator;
     m_simulator = nullptr;
     delete m_dir;
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 // Starts the simulator, waits until it names its port, and starts the program on it.
@@ -105,7 +108,8 @@ void TestConfigSim::startSimulator(const QStringList &faults)
     QCOMPARE(m_simulator->readLine().trimmed(), QFile::encodeName(link));
 
     mapPort(1, link);
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(m_window->serialPort().isOpen());

@@ -1,6 +1,7 @@
 #include "appsettings.h"
 #include "devicesdialog.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "networksupport.h"
 #include "testsupport.h"
@@ -45,6 +46,7 @@ private:
         return m_window->devicesDialog()->findChild<T *>(QLatin1String(name));
     }
 
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QStringList m_messages;
 };
@@ -59,20 +61,22 @@ void TestDevices::init()
     clearSettings();
     mapAllPortsToMissing();
     m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    prompter().onMessage = [this](QWidget *, const QString &text) { m_messages.append(text); };
 }
 
 void TestDevices::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     m_window = nullptr;
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 DevicesDialog *TestDevices::openDialog()
 {
     if (!m_window) {
-        m_window = new FrmMain;
+        m_program = new Workspace(prompter());
+    m_window = &m_program->window();
         m_window->Form_Load();
         m_window->show();
     }

@@ -6,15 +6,19 @@
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
+#include "transforms.h"
+#include "workspace.h"
+#include "characterscontroller.h"
+#include "editcontroller.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
 #include "grideditor.h"
 #include "imageimportdialog.h"
 #include "messagebox.h"
 #include "patternimage.h"
-#include "questions.h"
 #include "testsupport.h"
 #include "textformats.h"
 #include "undohistory.h"
-#include "workbenchactions.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -83,6 +87,32 @@ QPoint centreInFrame(const FrmMain &window, int column, int row)
     return cellAt(window, column, row)->geometry().center();
 }
 
+
+// Paste As answered by `answer`, which sees the readings offered and the one preselected.
+void answerPasteAs(
+    const std::function<std::optional<Format>(const QList<FormatChooser::Reading> &, Format)>
+        &answer)
+{
+    prompter().onDialog = [answer](QDialog &dialog) {
+        auto *chooser = qobject_cast<FormatChooser *>(&dialog);
+        if (!chooser)
+            return int(QDialog::Rejected);
+        const auto chosen = answer(chooser->readings(), chooser->chosen());
+        if (!chosen)
+            return int(QDialog::Rejected);
+        chooser->choose(*chosen);
+        return int(QDialog::Accepted);
+    };
+}
+
+// Import Image answered by `answer`, which sets the dialog's controls; nothing: cancelled.
+void answerImageImport(const std::function<bool(ImageImportDialog &)> &answer)
+{
+    prompter().onDialog = [answer](QDialog &dialog) {
+        auto *import = qobject_cast<ImageImportDialog *>(&dialog);
+        return import && answer(*import) ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    };
+}
 } // namespace
 
 // Drawing on the grid with mouse and keys, undo and redo, transforms and the clipboard, down to
@@ -127,6 +157,7 @@ private:
     void usePictures(bool lit, bool dark);
 
     Pty *m_pty = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     DotCell *m_pressed = nullptr;
     QTemporaryDir m_pictures;
@@ -142,7 +173,8 @@ void TestEditing::init()
 {
     m_pty = startOnNewPty(&m_messages);
     usePictures(true, true);
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -150,10 +182,11 @@ void TestEditing::init()
 
 void TestEditing::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_pty;
-    resetDialogHandlers();
-    FormatChooser::setHandler({});
+    prompter().reset();
+    prompter().onDialog = {};
 }
 
 void TestEditing::usePictures(bool lit, bool dark)
@@ -359,7 +392,7 @@ void TestEditing::contextMenuIsEditMenu()
     QContextMenuEvent event(QContextMenuEvent::Mouse, cell->rect().center(),
                             cell->mapToGlobal(cell->rect().center()));
     QApplication::sendEvent(cell, &event);
-    QMenu *edit = m_window->workbench()->editMenu();
+    QMenu *edit = m_program->edit().menu();
     QTRY_VERIFY(edit->isVisible());
     QVERIFY(edit->findChild<QAction *>(QStringLiteral("mnuUndo")));
     edit->close();
@@ -379,7 +412,7 @@ void TestEditing::randomEditsAgainstReference()
     };
     QRandomGenerator random(1313);
     GridEditor *editor = m_window->gridEditor();
-    WorkbenchActions *workbench = m_window->workbench();
+    Workspace *workbench = m_program;
     for (int step = 0; step < 400; ++step) {
         Pattern expected = history.at(current);
         switch (random.bounded(8)) {
@@ -405,13 +438,13 @@ void TestEditing::randomEditsAgainstReference()
         }
         case 3: {
             const Transform transform = AllTransforms[random.bounded(int(AllTransforms.size()))];
-            workbench->applyTransform(transform);
+            workbench->edit().applyTransform(transform);
             changed(transformed(expected, transform));
             break;
         }
         case 4: {
             const Pattern pasted = Pattern::fromBits(random.generate64());
-            QVERIFY(workbench->pasteText(TextFormats::write(pasted, Format::Integer64)));
+            QVERIFY(workbench->edit().pasteText(TextFormats::write(pasted, Format::Integer64)));
             changed(pasted);
             break;
         }
@@ -451,7 +484,7 @@ void TestEditing::failedPictureKeepsUndo()
              QStringList{QStringLiteral("Cannot read picture file ") + DotPictures::darkPath()});
     QCOMPARE(m_window->grid().columnValue(1), quint8(16));
     QCOMPARE(editor->undoStack()->index(), 1);
-    m_window->workbench()->applyTransform(Transform::Invert);
+    m_program->edit().applyTransform(Transform::Invert);
     QCOMPARE(m_window->grid().columnValue(1), quint8(16));
     QCOMPARE(editor->undoStack()->count(), 2);
     verifyInvariant(*m_window->dotGrid());
@@ -486,8 +519,7 @@ void TestEditing::pasteToLine()
     QFETCH(QString, text);
     QFETCH(Format, answer);
     QFETCH(QByteArray, line);
-    FormatChooser::setHandler(
-        [&](const QList<FormatChooser::Reading> &, Format) { return answer; });
+    answerPasteAs([&](const QList<FormatChooser::Reading> &, Format) { return answer; });
     QApplication::clipboard()->setText(text);
     m_window->findChild<QAction *>(QStringLiteral("mnuPaste"))->trigger();
     QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
@@ -501,22 +533,22 @@ void TestEditing::ambiguousBytesDefaultToLastChoice()
 {
     QList<Format> offered;
     Format preferred = Format::TextArt;
-    FormatChooser::setHandler([&](const QList<FormatChooser::Reading> &readings, Format p) {
+    answerPasteAs([&](const QList<FormatChooser::Reading> &readings, Format p) {
         offered.clear();
         for (const auto &reading : readings)
             offered.append(reading.format);
         preferred = p;
         return std::optional<Format>(Format::RowBytes);
     });
-    WorkbenchActions *workbench = m_window->workbench();
-    QVERIFY(workbench->pasteText(QStringLiteral("01 00 00 00 00 00 00 00")));
+    Workspace *workbench = m_program;
+    QVERIFY(workbench->edit().pasteText(QStringLiteral("01 00 00 00 00 00 00 00")));
     QCOMPARE(offered, (QList<Format>{Format::ModuleBytes, Format::RowBytes}));
     QCOMPARE(preferred, Format::ModuleBytes); // nothing chosen before
-    QVERIFY(workbench->pasteText(QStringLiteral("02 00 00 00 00 00 00 00")));
+    QVERIFY(workbench->edit().pasteText(QStringLiteral("02 00 00 00 00 00 00 00")));
     QCOMPARE(preferred, Format::RowBytes);
     // Cancelling the choice changes nothing.
-    FormatChooser::setHandler([](const auto &, Format) { return std::optional<Format>(); });
-    QVERIFY(!workbench->pasteText(QStringLiteral("04 00 00 00 00 00 00 00")));
+    answerPasteAs([](const auto &, Format) { return std::optional<Format>(); });
+    QVERIFY(!workbench->edit().pasteText(QStringLiteral("04 00 00 00 00 00 00 00")));
     QCOMPARE(gridPattern(*m_window).rows()[0], quint8(0x02));
 }
 
@@ -578,11 +610,11 @@ void TestEditing::webEditorImages()
     QFETCH(QByteArray, line);
     QFETCH(QStringList, steps);
     QStringList asked;
-    ChoiceQuestion::setHandler(
+    prompter().onChoice = 
         [&](const QString &text, const QString &detail, const QStringList &choices) {
             asked << text << detail << choices;
             return answer;
-        });
+        };
     QApplication::clipboard()->setText(
         QStringLiteral("const uint64_t IMAGES[] = {\n  0x3c4281a5a599423c,\n  0x0000000000000001,\n"
                        "  0xff000000000000ff\n};\nconst int IMAGES_LEN = sizeof(IMAGES)/8;\n"));
@@ -593,19 +625,19 @@ void TestEditing::webEditorImages()
     QVERIFY2(asked.at(0).contains(QLatin1String("3 pictures")), qPrintable(asked.at(0)));
     QVERIFY2(asked.at(1).contains(QLatin1String("\"IMAGES\"")), qPrintable(asked.at(1)));
     QCOMPARE(asked.mid(2), (QStringList{"Add as &Animation", "Paste the &First Picture"}));
-    WorkbenchActions *workbench = m_window->workbench();
+    Workspace *workbench = m_program;
     QStringList names;
-    for (const Animation &animation : workbench->framesEditor()->animations())
+    for (const Animation &animation : workbench->frames().framesEditor()->animations())
         names.append(animation.name);
     QCOMPARE(names, animations);
     if (!animations.isEmpty()) {
-        const QList<Frame> frames = workbench->framesEditor()->animations().constFirst().frames;
+        const QList<Frame> frames = workbench->frames().framesEditor()->animations().constFirst().frames;
         QCOMPARE(frames.size(), 3);
         QCOMPARE(frames.at(1).pattern, (Protocol::ColumnPattern{0x10, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(frames.at(2).durationMs, Frames::DefaultDurationMs);
         // The Frames window shows the new animation, its first frame on the grid.
-        QVERIFY(workbench->framesWindow()->isVisible());
-        QCOMPARE(workbench->framesEditor()->currentAnimation(), 0);
+        QVERIFY(workbench->frames().framesWindow()->isVisible());
+        QCOMPARE(workbench->frames().framesEditor()->currentAnimation(), 0);
     }
     QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
                       Qt::LeftButton);
@@ -631,7 +663,7 @@ void TestEditing::copyThenPaste()
     QFETCH(Format, format);
     // The program's own copy pastes back without asking which reading is meant.
     bool asked = false;
-    FormatChooser::setHandler([&](const auto &, Format) {
+    answerPasteAs([&](const auto &, Format) {
         asked = true;
         return std::optional<Format>();
     });
@@ -669,22 +701,18 @@ void TestEditing::importImage()
     QVERIFY(bars.save(path));
     int threshold = 50;
     bool lightIsLit = false;
-    ImageImportDialog::setHandler(
-        [&](const PatternImage::DotLevels &levels, const QString &source) {
-            ImageImportDialog dialog(levels, source);
-            const QPixmap before = dialog.preview();
-            dialog.thresholdSlider()->setValue(threshold);
-            dialog.lightIsLitBox()->setChecked(lightIsLit);
-            if (dialog.preview().toImage() == before.toImage())
-                return std::optional<Pattern>(); // the preview did not follow
-            return std::optional<Pattern>(dialog.pattern());
-        });
-    QVERIFY(m_window->workbench()->importImageFile(path));
+    answerImageImport([&](ImageImportDialog &dialog) {
+        const QPixmap before = dialog.preview();
+        dialog.thresholdSlider()->setValue(threshold);
+        dialog.lightIsLitBox()->setChecked(lightIsLit);
+        return dialog.preview().toImage() != before.toImage(); // the preview followed
+    });
+    QVERIFY(m_program->edit().importImageFile(path));
     for (quint8 row : gridPattern(*m_window).rows())
         QCOMPARE(row, quint8(0xC0));
     threshold = 40;
     lightIsLit = true;
-    QVERIFY(m_window->workbench()->importImageFile(path));
+    QVERIFY(m_program->edit().importImageFile(path));
     QCOMPARE(gridPattern(*m_window).rows()[7], quint8(0x3F));
     QCOMPARE(m_window->gridEditor()->undoStack()->undoText(), QStringLiteral("Import Image"));
 
@@ -695,12 +723,12 @@ void TestEditing::importImage()
     file.write("P5\n20000 20000\n255\n");
     file.close();
     const auto before = m_window->grid().columnValues();
-    QVERIFY(!m_window->workbench()->importImageFile(huge));
+    QVERIFY(!m_program->edit().importImageFile(huge));
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(huge) && m_messages.first().contains("20000 x 20000"),
              qPrintable(m_messages.first()));
     QCOMPARE(m_window->grid().columnValues(), before);
-    ImageImportDialog::setHandler({});
+    prompter().onDialog = {};
 }
 
 namespace {
@@ -736,12 +764,9 @@ void TestEditing::importImageFit()
     const QString path = dir.filePath(QStringLiteral("wide.png"));
     QVERIFY(leftQuarterBlack().save(path));
     EditorSettings::setImageFit(fit);
-    ImageImportDialog::setHandler([](const PatternImage::DotLevels &levels, const QString &source) {
-        ImageImportDialog dialog(levels, source);
-        return std::optional<Pattern>(dialog.pattern());
-    });
-    QVERIFY(m_window->workbench()->importImageFile(path));
-    ImageImportDialog::setHandler({});
+    answerImageImport([](ImageImportDialog &) { return true; });
+    QVERIFY(m_program->edit().importImageFile(path));
+    prompter().onDialog = {};
     QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("cmdDotM")),
                       Qt::LeftButton);
     QCOMPARE(m_pty->read(int(line.size())), line);

@@ -2,6 +2,7 @@
 #include "dotgrid.h"
 #include "dotpictures.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "testsupport.h"
 
@@ -67,6 +68,7 @@ private:
     void usePictures(bool lit, bool dark);
     void click(int column, int weight);
 
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QTemporaryDir m_pictures;
     QStringList m_messages;
@@ -81,16 +83,18 @@ void TestGrid::initTestCase()
 void TestGrid::init()
 {
     m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    prompter().onMessage = [this](QWidget *, const QString &text) { m_messages.append(text); };
     usePictures(true, true);
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->show();
 }
 
 void TestGrid::cleanup()
 {
-    delete m_window;
-    MessageBox::setHandler({});
+    delete m_program;
+    m_program = nullptr;
+    prompter().reset();
 }
 
 void TestGrid::usePictures(bool lit, bool dark)

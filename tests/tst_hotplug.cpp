@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "reconnector.h"
 #include "testsupport.h"
@@ -52,6 +53,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<Pty> m_pty;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QStringList m_messages;
 };
@@ -68,11 +70,12 @@ void TestHotplug::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir().mkpath(byIdFolder()));
     m_messages.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text) { m_messages.append(text); });
+    prompter().onMessage = [this](QWidget *, const QString &text) { m_messages.append(text); };
     plugIn();
     mapPort(1, adapterLink());
     setStoredCommPort(QStringLiteral("1"));
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     QVERIFY(m_window->serialPort().isOpen());
@@ -81,11 +84,12 @@ void TestHotplug::init()
 
 void TestHotplug::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     m_window = nullptr;
     m_pty.reset();
     m_dir.reset();
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 void TestHotplug::plugIn(Unplug how)

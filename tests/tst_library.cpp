@@ -3,18 +3,21 @@
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
+#include "workspace.h"
+#include "characterscontroller.h"
+#include "editcontroller.h"
+#include "framescontroller.h"
+#include "librarycontroller.h"
 #include "grideditor.h"
 #include "gridmodel.h"
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "patternlibrary.h"
-#include "questions.h"
 #include "shortcutswindow.h"
 #include "testsupport.h"
 #include "undoactions.h"
 #include "undohistory.h"
-#include "workbenchactions.h"
 #include "editorsettings.h"
 
 #include <QAction>
@@ -100,10 +103,11 @@ private:
     {
         return m_window->findChild<QAction *>(QLatin1String(name));
     }
-    LibraryDocument *document() { return m_window->workbench()->library(); }
+    LibraryDocument *document() { return m_program->library().document(); }
     void chooseFile(const QString &path) { m_nextFile = path; }
 
     Pty *m_pty = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     LibraryWindow *m_library = nullptr;
     QTemporaryDir m_dir;
@@ -123,27 +127,29 @@ void TestLibrary::init()
     m_pty = startOnNewPty(&m_messages);
     m_asked.clear();
     m_nextFile.clear();
-    SaveQuestion::setHandler([this](QWidget *, const QString &document) {
+    prompter().onSave = [this](QWidget *, const QString &document) {
         m_asked.append(document);
         return m_answer;
-    });
-    FileChooser::setHandler(
+    };
+    prompter().onFile = 
         [this](FileChooser::Purpose, const QString &, const QStringList &filters) {
             return FileChooser::Choice{m_nextFile, filters.value(0)};
-        });
-    m_window = new FrmMain;
+        };
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
-    m_window->workbench()->showLibrary();
-    m_library = m_window->workbench()->libraryWindow();
+    m_program->library().showLibrary();
+    m_library = m_program->library().libraryWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_library));
 }
 
 void TestLibrary::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     delete m_pty;
-    resetDialogHandlers();
+    prompter().reset();
 }
 
 void TestLibrary::starterSetFirst()
@@ -497,7 +503,7 @@ void TestLibrary::undoKeysInEveryWindow()
 {
     QFETCH(QString, window);
     QFETCH(QKeyCombination, redo);
-    WorkbenchActions *workbench = m_window->workbench();
+    Workspace *workbench = m_program;
     QWidget *target = m_window;
     std::function<bool()> changed;
     QString step;
@@ -515,21 +521,21 @@ void TestLibrary::undoKeysInEveryWindow()
         changed = [this, rows] { return document()->model()->rowCount() == rows + 1; };
         step = QStringLiteral("&Undo Add \"Pattern 1\"");
     } else if (window == QLatin1String("frames")) {
-        workbench->showFrames();
-        target = workbench->framesWindow();
+        workbench->frames().showFrames();
+        target = workbench->frames().framesWindow();
         QVERIFY(QTest::qWaitForWindowExposed(target));
-        QVERIFY(workbench->framesEditor()->addFrame());
-        changed = [workbench] { return workbench->framesEditor()->frames().size() == 1; };
+        QVERIFY(workbench->frames().framesEditor()->addFrame());
+        changed = [workbench] { return workbench->frames().framesEditor()->frames().size() == 1; };
         step = QStringLiteral("&Undo Add Frame");
     } else {
-        workbench->showCharacters();
-        target = workbench->charactersWindow();
+        workbench->characters().showCharacters();
+        target = workbench->characters().charactersWindow();
         QVERIFY(QTest::qWaitForWindowExposed(target));
         m_window->col1_Click(1);
-        workbench->charactersWindow()->selectSlot(2);
-        workbench->charactersWindow()->storeGridInSlot();
+        workbench->characters().charactersWindow()->selectSlot(2);
+        workbench->characters().charactersWindow()->storeGridInSlot();
         changed = [workbench] {
-            return workbench->characterBank()->bank().slot(2).pattern[0] == 1;
+            return workbench->characters().characterBank()->bank().slot(2).pattern[0] == 1;
         };
         step = QStringLiteral("&Undo Store Grid in Slot 2");
     }
@@ -557,8 +563,15 @@ void TestLibrary::sendAsSendDotMatrix()
     QTest::keyClick(m_library->view(), Qt::Key_Return, Qt::ControlModifier);
     // The starter heart: rows .##..##. / ######## x3 / .######. / ..####.. / ...##...
     QCOMPARE(m_pty->read(9), hex("FC E0 F1 F3 E7 E7 F3 F1 E0"));
-    QCOMPARE(m_window->commandData(), hex("E0 F1 F3 E7 E7 F3 F1 E0"));
     QCOMPARE(m_window->grid().columnValues(), Protocol::ColumnPattern{}); // the grid is untouched
+    // Sent through the connection, as every window sends: the main window's pending payload
+    // belongs to its own buttons.
+    QCOMPARE(m_window->commandData(), QByteArray());
+    // A closed port says so, as Send Dot Matrix does, and sends nothing.
+    m_window->mnuCOM_Click(2);
+    m_messages.clear();
+    QTest::keyClick(m_library->view(), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Selected Comm Port Not Available")});
 }
 
 void TestLibrary::saveOpenAndRecent()
@@ -704,7 +717,7 @@ void TestLibrary::closeWithChanges()
     const int rows = document()->model()->rowCount();
     m_library->close();
     QVERIFY(m_asked.isEmpty()); // nothing to save yet
-    m_window->workbench()->showLibrary();
+    m_program->library().showLibrary();
     m_library->addGridPattern();
     m_answer = answer;
     chooseFile(path);
@@ -732,7 +745,7 @@ void TestLibrary::programCloseAsks()
 void TestLibrary::shortcutsListed()
 {
     action("mnuShortcuts")->trigger();
-    ShortcutsWindow *shortcuts = m_window->workbench()->shortcutsWindow();
+    ShortcutsWindow *shortcuts = m_program->shortcutsWindow();
     QVERIFY(shortcuts && shortcuts->isVisible());
     QStringList rows;
     for (int i = 0; i < shortcuts->list()->topLevelItemCount(); ++i) {

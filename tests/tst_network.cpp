@@ -1,5 +1,6 @@
 #include "frmconfig.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "networksupport.h"
 #include "protocol.h"
@@ -117,6 +118,7 @@ private:
 
     SimulatorProcess *m_simulator = nullptr;
     Ser2netProcess *m_ser2net = nullptr;
+    Workspace *m_program = nullptr;
     FrmMain *m_window = nullptr;
     QStringList m_messages;
     QStringList m_details;
@@ -135,21 +137,22 @@ void TestNetwork::init()
     mapAllPortsToMissing();
     m_messages.clear();
     m_details.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text, const QString &detail) {
+    prompter().onMessageDetail = [this](QWidget *, const QString &text, const QString &detail) {
         m_messages.append(text);
         m_details.append(detail);
-    });
+    };
 }
 
 void TestNetwork::cleanup()
 {
-    delete m_window;
+    delete m_program;
+    m_program = nullptr;
     m_window = nullptr;
     delete m_ser2net;
     m_ser2net = nullptr;
     delete m_simulator;
     m_simulator = nullptr;
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 void TestNetwork::startFarEnd(const QStringList &faults)
@@ -169,7 +172,8 @@ FrmMain *TestNetwork::startWindow(const QString &device)
 {
     mapPort(1, device);
     setStoredCommPort(QStringLiteral("1"));
-    m_window = new FrmMain;
+    m_program = new Workspace(prompter());
+    m_window = &m_program->window();
     m_window->Form_Load();
     m_window->show();
     return m_window;

@@ -1,5 +1,6 @@
 #include "appsettings.h"
 #include "frmmain.h"
+#include "workspace.h"
 #include "messagebox.h"
 #include "portresolver.h"
 #include "testsupport.h"
@@ -127,22 +128,23 @@ void TestStartup::init()
     mapAllPortsToMissing();
     m_messages.clear();
     m_details.clear();
-    MessageBox::setHandler([this](QWidget *, const QString &text, const QString &detail) {
+    prompter().onMessageDetail = [this](QWidget *, const QString &text, const QString &detail) {
         m_messages.append(text);
         m_details.append(detail);
-    });
+    };
 }
 
 void TestStartup::cleanup()
 {
-    MessageBox::setHandler({});
+    prompter().reset();
 }
 
 void TestStartup::firstRunOpensCom1()
 {
     Pty pty;
     mapPort(1, pty.slavePath());
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     QVERIFY(m_messages.isEmpty());
@@ -168,7 +170,8 @@ void TestStartup::storedPortOpens()
     Pty pty;
     mapPort(4, pty.slavePath());
     setStoredCommPort(QStringLiteral("4"));
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     QVERIFY(m_messages.isEmpty());
@@ -182,7 +185,8 @@ void TestStartup::storedPortOpens()
 void TestStartup::missingPortAtStartup()
 {
     setStoredCommPort(QStringLiteral("2"));
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     QCOMPARE(m_messages, QStringList{PortUnavailable});
@@ -215,7 +219,8 @@ void TestStartup::badStoredValue()
     Pty pty;
     mapPort(1, pty.slavePath());
     setStoredCommPort(stored);
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     QVERIFY(m_messages.isEmpty());
@@ -229,7 +234,8 @@ void TestStartup::choosePort()
     Pty first, second;
     mapPort(1, first.slavePath());
     mapPort(3, second.slavePath());
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     comItem(window, 3)->trigger();
@@ -252,7 +258,8 @@ void TestStartup::choosePortFails()
 {
     Pty pty;
     mapPort(1, pty.slavePath());
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
     window.mnuCOM_Click(1);
     QCOMPARE(storedCommPort(), QStringLiteral("1"));
@@ -275,7 +282,8 @@ void TestStartup::choosingReleasesOldPortFirst()
 {
     Pty pty;
     mapPort(1, pty.slavePath());
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
 
     QSerialPort other(pty.slavePath());
@@ -299,7 +307,9 @@ void TestStartup::portHeldByAnotherProgram()
     QSerialPort other(pty.slavePath());
     QVERIFY(other.open(QIODevice::ReadWrite));
 
-    FrmMain window;
+    Workspace program(prompter());
+
+    FrmMain &window = program.window();
     window.Form_Load();
     QCOMPARE(m_messages, QStringList{PortUnavailable});
     QVERIFY2(m_details.first().contains(QStringLiteral("Another program holds the port")),
@@ -365,7 +375,8 @@ void TestStartup::outputWhileDriverIsFull()
 
 void TestStartup::sendWhileClosed()
 {
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
     QCOMPARE(m_messages.size(), 1);
 
@@ -388,7 +399,8 @@ void TestStartup::farEndHangsUp()
     QFETCH(bool, sendAtOnce);
     Pty pty;
     mapPort(1, pty.slavePath());
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
     QVERIFY(window.serialPort().isOpen());
 
@@ -458,7 +470,8 @@ void TestStartup::deviceOrder()
 
 void TestStartup::tabOrder()
 {
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -482,7 +495,8 @@ void TestStartup::tabOrder()
 
 void TestStartup::windowLayout()
 {
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -549,7 +563,8 @@ void TestStartup::controls()
     QFETCH(QString, parent);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     auto *widget = window.findChild<QWidget *>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget()->objectName(), parent);
@@ -672,7 +687,8 @@ void TestStartup::messageBoxOverItsWindow()
 
 void TestStartup::disabledConfigureReadable()
 {
-    FrmMain window;
+    Workspace program(prompter());
+    FrmMain &window = program.window();
     window.Form_Load(); // COM1 missing: "Configure" stays disabled
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

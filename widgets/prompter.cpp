@@ -1,27 +1,29 @@
-#include "questions.h"
+#include "prompter.h"
 
 #include "messagebox.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace SaveQuestion {
+Prompter::~Prompter() = default;
 
-namespace {
-Handler &handler()
+void Prompter::message(QWidget *parent, const QString &text, const QString &detail)
 {
-    static Handler current;
-    return current;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(MessageBox::Caption), text,
+                    QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
+    box.adjustSize();
+    box.move(MessageBox::placement(parent, box.size()));
+    box.exec();
 }
-} // namespace
 
-Answer ask(QWidget *parent, const QString &document)
+SaveQuestion::Answer Prompter::askSave(QWidget *parent, const QString &document)
 {
-    if (handler())
-        return handler()(parent, document);
     QMessageBox box(
         QMessageBox::Warning, QString::fromLatin1(MessageBox::Caption),
         QCoreApplication::translate("SaveQuestion", "%1 has changes that are not saved.")
@@ -31,42 +33,25 @@ Answer ask(QWidget *parent, const QString &document)
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
-        return Answer::Save;
+        return SaveQuestion::Answer::Save;
     case QMessageBox::Discard:
-        return Answer::Discard;
+        return SaveQuestion::Answer::Discard;
     default:
-        return Answer::Cancel;
+        return SaveQuestion::Answer::Cancel;
     }
 }
 
-void setHandler(Handler newHandler)
+FileChooser::Choice Prompter::chooseFile(QWidget *parent, FileChooser::Purpose purpose,
+                                         const QString &caption, const QString &folder,
+                                         const QStringList &filters, const QString &selectedFilter,
+                                         const QString &fileName)
 {
-    handler() = std::move(newHandler);
-}
-
-} // namespace SaveQuestion
-
-namespace FileChooser {
-
-namespace {
-Handler &handler()
-{
-    static Handler current;
-    return current;
-}
-} // namespace
-
-Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QString &folder,
-              const QStringList &filters, const QString &selectedFilter, const QString &fileName)
-{
-    if (handler())
-        return handler()(purpose, caption, filters);
     // A folder that does not exist would be taken apart: its last part proposed as the file.
     QFileDialog dialog(parent, caption, QFileInfo(folder).isDir() ? folder : QDir::homePath());
     dialog.setNameFilters(filters);
     if (!selectedFilter.isEmpty())
         dialog.selectNameFilter(selectedFilter);
-    if (purpose == Purpose::Save) {
+    if (purpose == FileChooser::Purpose::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (!fileName.isEmpty())
@@ -79,10 +64,29 @@ Choice choose(QWidget *parent, Purpose purpose, const QString &caption, const QS
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
-void setHandler(Handler newHandler)
+std::optional<int> Prompter::choose(QWidget *parent, const QString &text, const QString &detail,
+                                    const QStringList &choices)
 {
-    handler() = std::move(newHandler);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageBox::Caption), text,
+                    QMessageBox::NoButton, parent);
+    box.setInformativeText(detail);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    box.addButton(QMessageBox::Cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
 }
+
+int Prompter::exec(QDialog &dialog)
+{
+    return dialog.exec();
+}
+
+namespace FileChooser {
 
 QString fileNameFor(const QString &name, const QString &suffix, const QString &fallback)
 {
@@ -101,39 +105,3 @@ QString fileNameFor(const QString &name, const QString &suffix, const QString &f
 }
 
 } // namespace FileChooser
-
-namespace ChoiceQuestion {
-
-namespace {
-Handler &handler()
-{
-    static Handler current;
-    return current;
-}
-} // namespace
-
-std::optional<int> ask(QWidget *parent, const QString &text, const QString &detail,
-                       const QStringList &choices)
-{
-    if (handler())
-        return handler()(text, detail, choices);
-    QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageBox::Caption), text,
-                    QMessageBox::NoButton, parent);
-    box.setInformativeText(detail);
-    QList<QAbstractButton *> buttons;
-    for (const QString &choice : choices)
-        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
-    box.addButton(QMessageBox::Cancel);
-    if (!buttons.isEmpty())
-        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
-    box.exec();
-    const qsizetype chosen = buttons.indexOf(box.clickedButton());
-    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
-}
-
-void setHandler(Handler newHandler)
-{
-    handler() = std::move(newHandler);
-}
-
-} // namespace ChoiceQuestion

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "moduleconnection.h"
+#include "shortcutswindow.h"
+#include "undohistory.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class CharactersController;
+class EditController;
+class FramesController;
+class FrmMain;
+class LibraryController;
+class Prompter;
+class QMenu;
+
+// Everything one run of the program holds, and how it fits together. The connection to the
+// module, the undo history and the prompter are made first and outlive every window: the main
+// window (FrmMain) and each feature's controller get them handed in, and none reaches another
+// through the main window. The controllers own their menu actions and windows:
+//
+//   Edit menu, picture import and export     EditController       (editing/)
+//   Pattern > New, Open, Save, Library       LibraryController    (library/)
+//   Pattern > Frames                         FramesController     (animation/)
+//   Pattern > Characters                     CharactersController (characters/)
+//   Help                                     here: the list of keyboard shortcuts
+//
+// The menus after "Configure" are built here, in this order, on the main window's menu bar.
+// Closing the main window first asks about unsaved library changes and closes the feature
+// windows; destroying the workspace takes the windows down before what they show.
+class Workspace : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Workspace(Prompter &prompter, QObject *parent = nullptr);
+    ~Workspace() override;
+
+    FrmMain &window() { return *m_window; }
+    ModuleConnection &connection() { return m_connection; }
+    UndoHistory &history() { return m_history; }
+    Prompter &prompter() { return m_prompter; }
+    EditController &edit() { return *m_edit; }
+    LibraryController &library() { return *m_library; }
+    FramesController &frames() { return *m_frames; }
+    CharactersController &characters() { return *m_characters; }
+
+    ShortcutsWindow *shortcutsWindow() const { return m_shortcuts; }
+    void showShortcuts();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+
+    Prompter &m_prompter;
+    ModuleConnection m_connection;
+    UndoHistory m_history;
+    std::unique_ptr<FrmMain> m_window;
+    std::unique_ptr<LibraryController> m_library;
+    std::unique_ptr<EditController> m_edit;
+    std::unique_ptr<FramesController> m_frames;
+    std::unique_ptr<CharactersController> m_characters;
+    QPointer<ShortcutsWindow> m_shortcuts;
+    QMenu *m_patternMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+};
