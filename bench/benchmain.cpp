@@ -2,6 +2,7 @@
 // one through two small programs beside it) and prints one table. Exits non-zero when a goal
 // was missed or a benchmark could not run.
 #include "benchsupport.h"
+#include "bridgebench.h"
 #include "burstbench.h"
 #include "clickbench.h"
 #include "dragbench.h"
@@ -47,11 +48,11 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"),     QStringLiteral("wait"),
-                               QStringLiteral("startup"),   QStringLiteral("burst"),
-                               QStringLiteral("library"),   QStringLiteral("drag"),
-                               QStringLiteral("frames"),    QStringLiteral("send"),
-                               QStringLiteral("reconnect"), QStringLiteral("upload")};
+    const QStringList known = {
+        QStringLiteral("click"),  QStringLiteral("wait"),    QStringLiteral("startup"),
+        QStringLiteral("burst"),  QStringLiteral("library"), QStringLiteral("drag"),
+        QStringLiteral("frames"), QStringLiteral("send"),    QStringLiteral("reconnect"),
+        QStringLiteral("upload"), QStringLiteral("bridge")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -102,6 +103,11 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("upload"))) {
         announce("upload all (10 uploads of ten custom characters at 9600 baud)");
         runUploadBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+
+    if (chosen.contains(QStringLiteral("bridge"))) {
+        announce("bridge through a Mosquitto broker (40 patterns, 4 floods of 1000, 3 s idle)");
+        runBridgeBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

@@ -65,10 +65,11 @@ void DeviceListModel::refresh()
         entry.device = url;
         entry.network = true;
         const auto endpoint = Endpoint::parse(url);
-        entry.description = !endpoint ? tr("malformed network address")
-                            : endpoint->kind == Endpoint::Kind::Rfc2217
-                                ? tr("network, telnet with RFC 2217")
-                                : tr("network, raw TCP");
+        entry.description =
+            !endpoint                                   ? tr("malformed network address")
+            : endpoint->kind == Endpoint::Kind::Rfc2217 ? tr("network, telnet with RFC 2217")
+            : endpoint->kind == Endpoint::Kind::Mqtt    ? tr("network, glyphsmith-bridge on MQTT")
+                                                        : tr("network, raw TCP");
         m_entries.append(entry);
     }
     endResetModel();

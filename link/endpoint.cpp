@@ -1,6 +1,8 @@
 #include "endpoint.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QUrl>
 
 namespace {
 
@@ -57,6 +59,52 @@ bool parseHostPort(const QString &text, Endpoint &endpoint, QString *error)
     return true;
 }
 
+// "[user[:password]@]host[:port]/BASE/MODULE", the port optional.
+bool parseMqtt(const QString &text, Endpoint &endpoint, QString *error)
+{
+    const qsizetype slash = text.indexOf(u'/');
+    if (slash < 0)
+        return fail(error, tr("no topic: write mqtt://host/BASE/MODULE, for example "
+                              "mqtt://%1/glyphsmith/shelf")
+                               .arg(text));
+    QString authority = text.left(slash);
+    const QString topic = text.mid(slash + 1);
+    const qsizetype at = authority.lastIndexOf(u'@');
+    if (at >= 0) {
+        const QString userInfo = authority.left(at);
+        authority = authority.mid(at + 1);
+        const qsizetype colon = userInfo.indexOf(u':');
+        endpoint.user = QUrl::fromPercentEncoding(userInfo.left(colon).toUtf8());
+        if (colon >= 0)
+            endpoint.password = QUrl::fromPercentEncoding(userInfo.mid(colon + 1).toUtf8());
+        if (endpoint.user.isEmpty())
+            return fail(error, tr("no user name before the '@'"));
+    }
+    // The port may be left out: the broker's usual one.
+    const bool bracketed = authority.startsWith(u'[');
+    const qsizetype close = bracketed ? authority.indexOf(u']') : -1;
+    const qsizetype colon = authority.lastIndexOf(u':');
+    const bool hasPort = bracketed ? colon > close : colon >= 0;
+    if (!bracketed && authority.count(u':') > 1)
+        return fail(error, tr("write an IPv6 address in brackets, as [::1]:1883"));
+    const QString hostPort =
+        hasPort ? authority
+                : authority + u':' +
+                      QString::number(endpoint.tls ? Endpoint::MqttTlsPort : Endpoint::MqttPort);
+    if (!parseHostPort(hostPort, endpoint, error))
+        return false;
+    const QStringList levels = topic.split(u'/');
+    if (levels.size() < 2 || levels.contains(QString()))
+        return fail(error, tr("the topic '%1' is not BASE/MODULE, as glyphsmith/shelf").arg(topic));
+    for (const QChar c : topic) {
+        if (c == u'+' || c == u'#' || c.isSpace())
+            return fail(error, tr("the topic '%1' may hold no '+', '#' or spaces").arg(topic));
+    }
+    endpoint.module = levels.last();
+    endpoint.baseTopic = topic.left(topic.size() - endpoint.module.size() - 1);
+    return true;
+}
+
 } // namespace
 
 bool Endpoint::looksLikeUrl(const QString &text)
@@ -88,8 +136,15 @@ std::optional<Endpoint> Endpoint::parse(const QString &text, QString *error)
         endpoint.kind = Kind::Tcp;
     } else if (scheme == QLatin1String("rfc2217")) {
         endpoint.kind = Kind::Rfc2217;
+    } else if (scheme == QLatin1String("mqtt") || scheme == QLatin1String("mqtts")) {
+        endpoint.kind = Kind::Mqtt;
+        endpoint.tls = scheme == QLatin1String("mqtts");
+        if (!parseMqtt(text.mid(separator + 3), endpoint, error))
+            return std::nullopt;
+        return endpoint;
     } else {
-        fail(error, tr("unknown kind of address '%1://': use tcp:// or rfc2217://").arg(scheme));
+        fail(error,
+             tr("unknown kind of address '%1://': use tcp://, rfc2217:// or mqtt://").arg(scheme));
         return std::nullopt;
     }
     QString rest = text.mid(separator + 3);
@@ -100,11 +155,55 @@ std::optional<Endpoint> Endpoint::parse(const QString &text, QString *error)
     return endpoint;
 }
 
+namespace {
+
+QString urlOf(const Endpoint &endpoint, bool withPassword)
+{
+    const QString shownHost =
+        endpoint.host.contains(u':') ? u'[' + endpoint.host + u']' : endpoint.host;
+    if (endpoint.kind != Endpoint::Kind::Mqtt) {
+        const QString scheme = endpoint.kind == Endpoint::Kind::Tcp ? QStringLiteral("tcp")
+                                                                    : QStringLiteral("rfc2217");
+        return QStringLiteral("%1://%2:%3").arg(scheme, shownHost).arg(endpoint.port);
+    }
+    QString userInfo;
+    if (!endpoint.user.isEmpty()) {
+        userInfo = QString::fromLatin1(QUrl::toPercentEncoding(endpoint.user));
+        if (withPassword && !endpoint.password.isEmpty())
+            userInfo += u':' + QString::fromLatin1(QUrl::toPercentEncoding(endpoint.password));
+        userInfo += u'@';
+    }
+    const quint16 usual = endpoint.tls ? Endpoint::MqttTlsPort : Endpoint::MqttPort;
+    const QString port = endpoint.port == usual ? QString() : u':' + QString::number(endpoint.port);
+    return QStringLiteral("%1://%2%3%4/%5")
+        .arg(endpoint.tls ? QStringLiteral("mqtts") : QStringLiteral("mqtt"), userInfo, shownHost,
+             port, endpoint.mqttTopic());
+}
+
+} // namespace
+
 QString Endpoint::toString() const
 {
-    if (kind == Kind::Path)
-        return path;
-    const QString scheme = kind == Kind::Tcp ? QStringLiteral("tcp") : QStringLiteral("rfc2217");
-    const QString shownHost = host.contains(u':') ? u'[' + host + u']' : host;
-    return QStringLiteral("%1://%2:%3").arg(scheme, shownHost).arg(port);
+    return kind == Kind::Path ? path : urlOf(*this, true);
+}
+
+QString Endpoint::displayString() const
+{
+    return kind == Kind::Path ? path : urlOf(*this, false);
+}
+
+QString Endpoint::mqttPassword() const
+{
+    if (!password.isEmpty())
+        return password;
+    const QByteArray fromEnvironment = qgetenv("GLYPHSMITH_MQTT_PASSWORD");
+    if (!fromEnvironment.isEmpty())
+        return QString::fromUtf8(fromEnvironment);
+    const QString file = qEnvironmentVariable("GLYPHSMITH_MQTT_PASSWORD_FILE");
+    if (!file.isEmpty()) {
+        QFile passwordFile(file);
+        if (passwordFile.open(QIODevice::ReadOnly))
+            return QString::fromUtf8(passwordFile.readLine()).trimmed();
+    }
+    return {};
 }

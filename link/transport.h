@@ -27,7 +27,7 @@ class Transport : public QObject
 public:
     using QObject::QObject;
 
-    // The transport for `endpoint`: a device path, tcp:// or rfc2217://.
+    // The transport for `endpoint`: a device path, tcp://, rfc2217:// or mqtt://.
     static std::unique_ptr<Transport> create(const Endpoint &endpoint, const LineSettings &line);
 
     virtual bool open() = 0;
