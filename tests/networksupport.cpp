@@ -70,6 +70,11 @@ Ser2netProcess::~Ser2netProcess()
 
 bool Ser2netProcess::start(const QString &device)
 {
+    return start(device, device);
+}
+
+bool Ser2netProcess::start(const QString &rawDevice, const QString &telnetDevice)
+{
     const QString program = QStandardPaths::findExecutable(
         QStringLiteral("ser2net"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
     if (program.isEmpty()) {
@@ -91,10 +96,10 @@ bool Ser2netProcess::start(const QString &device)
                               "  connector: serialdev,%3,9600n81,local\n"
                               "connection: &telnet\n"
                               "  accepter: telnet(rfc2217),tcp,127.0.0.1,%2\n"
-                              "  connector: serialdev,%3,9600n81,local\n")
+                              "  connector: serialdev,%4,9600n81,local\n")
                    .arg(m_rawPort)
                    .arg(m_telnetPort)
-                   .arg(device)
+                   .arg(rawDevice, telnetDevice)
                    .toLocal8Bit());
     file.close();
     m_process.setProcessChannelMode(QProcess::MergedChannels);

@@ -39,6 +39,8 @@ public:
     ~Ser2netProcess();
     // Starts it (again, on the same ports after stop()) and waits until both ports listen.
     bool start(const QString &device);
+    // The same with the raw port and the RFC 2217 port serving devices of their own.
+    bool start(const QString &rawDevice, const QString &telnetDevice);
     // Ends it at once (SIGKILL): its connections drop as a far side's would.
     void kill();
     QString rawUrl() const;

@@ -1,15 +1,14 @@
 #include "bankdocument.h"
 #include "bankmodel.h"
-#include "characterswindow.h"
-#include "frmmain.h"
-#include "workspace.h"
 #include "characterscontroller.h"
+#include "characterswindow.h"
 #include "editcontroller.h"
 #include "framescontroller.h"
-#include "librarycontroller.h"
+#include "frmmain.h"
 #include "glyphmodel.h"
 #include "grideditor.h"
 #include "gridmodel.h"
+#include "librarycontroller.h"
 #include "librarydocument.h"
 #include "messagebox.h"
 #include "patternpicture.h"
@@ -19,6 +18,7 @@
 #include "thumbnaildelegate.h"
 #include "undoactions.h"
 #include "undohistory.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -46,6 +46,10 @@ using Mark = CharacterBank::Mark;
 using Columns = Protocol::ColumnPattern;
 
 namespace {
+
+// The weight of a dot in its column's byte, top row first, as the module's documentation gives
+// it; written out here so that a wrong table in the program cannot pass the tests.
+constexpr std::array<quint8, 8> WeightFromTop = {0x10, 0x20, 0x40, 0x80, 0x01, 0x02, 0x04, 0x08};
 
 const QString Lat15 = QStringLiteral("/usr/share/consolefonts/Lat15-VGA8.psf.gz");
 
@@ -77,7 +81,7 @@ std::optional<Columns> consoleGlyph(const QString &path, char32_t character)
             for (int y = 0; y < 8; ++y) {
                 for (int x = 0; x < 8; ++x) {
                     if (byte(4 + glyph * 8 + y) & (0x80 >> x))
-                        columns[size_t(x)] |= Protocol::RowWeights[size_t(y)];
+                        columns[size_t(x)] |= WeightFromTop[size_t(y)];
                 }
             }
             return columns;

@@ -1,24 +1,24 @@
+#include "characterscontroller.h"
 #include "dotcell.h"
 #include "dotgrid.h"
 #include "dotpictures.h"
+#include "editcontroller.h"
 #include "editorsettings.h"
 #include "formatchooser.h"
+#include "framescontroller.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
-#include "transforms.h"
-#include "workspace.h"
-#include "characterscontroller.h"
-#include "editcontroller.h"
-#include "framescontroller.h"
-#include "librarycontroller.h"
 #include "grideditor.h"
 #include "imageimportdialog.h"
+#include "librarycontroller.h"
 #include "messagebox.h"
 #include "patternimage.h"
 #include "testsupport.h"
 #include "textformats.h"
+#include "transforms.h"
 #include "undohistory.h"
+#include "workspace.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -48,6 +48,10 @@ Q_DECLARE_METATYPE(PatternImage::Fit)
 
 namespace {
 
+// The weight of a dot in its column's byte, top row first, as the module's documentation gives
+// it; written out here so that a wrong table in the program cannot pass the tests.
+constexpr std::array<quint8, 8> WeightFromTop = {0x10, 0x20, 0x40, 0x80, 0x01, 0x02, 0x04, 0x08};
+
 Pattern gridPattern(const FrmMain &window)
 {
     return Pattern::fromColumns(window.grid().columnValues());
@@ -64,7 +68,7 @@ bool showsLit(const DotCell *cell)
 void verifyInvariant(const DotGrid &grid)
 {
     for (int column = 1; column <= GridModel::Columns; ++column) {
-        for (int weight : Protocol::RowWeights) {
+        for (int weight : WeightFromTop) {
             const bool lit = grid.model().isLit(column, weight);
             QCOMPARE(grid.model().dotState(column, weight), qint16(lit ? -1 : 0));
             QCOMPARE(bool(grid.model().columnValue(column) & weight), lit);
@@ -78,7 +82,7 @@ void verifyInvariant(const DotGrid &grid)
 
 DotCell *cellAt(const FrmMain &window, int column, int row)
 {
-    return window.dotGrid()->cell(column, Protocol::RowWeights[size_t(row)]);
+    return window.dotGrid()->cell(column, WeightFromTop[size_t(row)]);
 }
 
 // The centre of a cell in the frame's coordinates.
@@ -87,11 +91,9 @@ QPoint centreInFrame(const FrmMain &window, int column, int row)
     return cellAt(window, column, row)->geometry().center();
 }
 
-
 // Paste As answered by `answer`, which sees the readings offered and the one preselected.
-void answerPasteAs(
-    const std::function<std::optional<Format>(const QList<FormatChooser::Reading> &, Format)>
-        &answer)
+void answerPasteAs(const std::function<std::optional<Format>(const QList<FormatChooser::Reading> &,
+                                                             Format)> &answer)
 {
     prompter().onDialog = [answer](QDialog &dialog) {
         auto *chooser = qobject_cast<FormatChooser *>(&dialog);
@@ -610,11 +612,11 @@ void TestEditing::webEditorImages()
     QFETCH(QByteArray, line);
     QFETCH(QStringList, steps);
     QStringList asked;
-    prompter().onChoice = 
-        [&](const QString &text, const QString &detail, const QStringList &choices) {
-            asked << text << detail << choices;
-            return answer;
-        };
+    prompter().onChoice = [&](const QString &text, const QString &detail,
+                              const QStringList &choices) {
+        asked << text << detail << choices;
+        return answer;
+    };
     QApplication::clipboard()->setText(
         QStringLiteral("const uint64_t IMAGES[] = {\n  0x3c4281a5a599423c,\n  0x0000000000000001,\n"
                        "  0xff000000000000ff\n};\nconst int IMAGES_LEN = sizeof(IMAGES)/8;\n"));
@@ -631,7 +633,8 @@ void TestEditing::webEditorImages()
         names.append(animation.name);
     QCOMPARE(names, animations);
     if (!animations.isEmpty()) {
-        const QList<Frame> frames = workbench->frames().framesEditor()->animations().constFirst().frames;
+        const QList<Frame> frames =
+            workbench->frames().framesEditor()->animations().constFirst().frames;
         QCOMPARE(frames.size(), 3);
         QCOMPARE(frames.at(1).pattern, (Protocol::ColumnPattern{0x10, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(frames.at(2).durationMs, Frames::DefaultDurationMs);

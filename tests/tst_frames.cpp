@@ -17,6 +17,10 @@ using Columns = Protocol::ColumnPattern;
 
 namespace {
 
+// The weight of a dot in its column's byte, top row first, as the module's documentation gives
+// it; written out here so that a wrong table in the program cannot pass the tests.
+constexpr std::array<quint8, 8> WeightFromTop = {0x10, 0x20, 0x40, 0x80, 0x01, 0x02, 0x04, 0x08};
+
 Time at(int ms)
 {
     return Time(std::chrono::milliseconds(ms));
@@ -29,7 +33,7 @@ Frame frame(quint8 firstColumn, int durationMs)
 
 bool litAt(const Frame &frame, int row, int column)
 {
-    return frame.pattern[size_t(column)] & Protocol::RowWeights[size_t(row)];
+    return frame.pattern[size_t(column)] & WeightFromTop[size_t(row)];
 }
 
 // Eight rows of '#' (lit) and '.' (dark), top first.
@@ -39,7 +43,7 @@ Columns art(const QStringList &rows)
     for (int y = 0; y < rows.size(); ++y) {
         for (int x = 0; x < rows.at(y).size(); ++x) {
             if (rows.at(y).at(x) == u'#')
-                columns[size_t(x)] |= Protocol::RowWeights[size_t(y)];
+                columns[size_t(x)] |= WeightFromTop[size_t(y)];
         }
     }
     return columns;

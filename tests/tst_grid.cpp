@@ -2,9 +2,9 @@
 #include "dotgrid.h"
 #include "dotpictures.h"
 #include "frmmain.h"
-#include "workspace.h"
 #include "messagebox.h"
 #include "testsupport.h"
+#include "workspace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +18,10 @@ using namespace TestSupport;
 
 namespace {
 
+// The weight of a dot in its column's byte, top row first, as the module's documentation gives
+// it; written out here so that a wrong table in the program cannot pass the tests.
+constexpr std::array<quint8, 8> WeightFromTop = {0x10, 0x20, 0x40, 0x80, 0x01, 0x02, 0x04, 0x08};
+
 // Which picture a cell shows, told apart by a pixel at the centre of the dot.
 bool showsLit(const DotCell *cell)
 {
@@ -29,7 +33,7 @@ bool showsLit(const DotCell *cell)
 void verifyInvariant(const DotGrid &grid)
 {
     for (int column = 1; column <= GridModel::Columns; ++column) {
-        for (int weight : Protocol::RowWeights) {
+        for (int weight : WeightFromTop) {
             const bool lit = grid.model().isLit(column, weight);
             QCOMPARE(bool(grid.model().columnValue(column) & weight), lit);
             QCOMPARE(showsLit(grid.cell(column, weight)), lit);
@@ -53,6 +57,8 @@ private slots:
     void columnLabel_data();
     void columnLabel();
     void twoClicksRestore();
+    void rowsFromTheTopOnTheLine_data();
+    void rowsFromTheTopOnTheLine();
     void clickTouchesOnlyItsColumn();
     void cellGeometry();
     void startPictureIsTheDarkPicture();
@@ -146,7 +152,7 @@ void TestGrid::columnLabel()
 void TestGrid::twoClicksRestore()
 {
     for (int column = 1; column <= 8; ++column) {
-        for (int weight : Protocol::RowWeights) {
+        for (int weight : WeightFromTop) {
             click(column, weight);
             QVERIFY(m_window->grid().isLit(column, weight));
             QCOMPARE(m_window->grid().dotState(column, weight), qint16(-1));
@@ -314,6 +320,47 @@ void TestGrid::pictureFolderInBuildTree()
     QVERIFY(m_window->grid().isLit(4, 2));
     QVERIFY(m_messages.isEmpty());
     verifyInvariant(*m_window->dotGrid());
+}
+
+// A click on the dot at each row, counted from the top on the screen, sets the column's bit the
+// module expects for that row: the label and the bytes on the line, written out in hex.
+void TestGrid::rowsFromTheTopOnTheLine_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QByteArray>("line");
+    const char *bytes[] = {"FC 10 00 00 00 00 00 00 00", "FC 20 00 00 00 00 00 00 00",
+                           "FC 40 00 00 00 00 00 00 00", "FC 80 00 00 00 00 00 00 00",
+                           "FC 01 00 00 00 00 00 00 00", "FC 02 00 00 00 00 00 00 00",
+                           "FC 04 00 00 00 00 00 00 00", "FC 08 00 00 00 00 00 00 00"};
+    const char *labels[] = {"10", "20", "40", "80", "1", "2", "4", "8"};
+    for (int row = 0; row < 8; ++row)
+        QTest::addRow("row %d", row + 1)
+            << row << QString::fromLatin1(labels[row]) << hex(bytes[row]);
+}
+
+void TestGrid::rowsFromTheTopOnTheLine()
+{
+    QFETCH(int, row);
+    QFETCH(QString, label);
+    QFETCH(QByteArray, line);
+    Pty pty;
+    mapPort(1, pty.slavePath());
+    m_window->mnuCOM_Click(1);
+    QVERIFY(m_window->serialPort().isOpen());
+    // The first column's cells, from the top of the screen down.
+    QList<DotCell *> cells;
+    for (DotCell *cell : m_window->findChildren<DotCell *>()) {
+        if (cell->column() == 1)
+            cells.append(cell);
+    }
+    QCOMPARE(cells.size(), 8);
+    std::sort(cells.begin(), cells.end(), [](DotCell *a, DotCell *b) { return a->y() < b->y(); });
+    QTest::mouseClick(cells.at(row), Qt::LeftButton);
+    QCOMPARE(m_window->dotGrid()->label(1)->text(), label);
+    m_window->cmdDotM_Click();
+    QCOMPARE(pty.read(int(line.size())), line);
+    mapAllPortsToMissing();
 }
 
 QTEST_MAIN(TestGrid)

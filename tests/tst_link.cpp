@@ -1,17 +1,23 @@
 #include "appsettings.h"
-#include "portholder.h"
 #include "linepacer.h"
 #include "moduleconnection.h"
+#include "networktransport.h"
+#include "portholder.h"
+#include "tcptransport.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace TestSupport;
@@ -54,6 +60,8 @@ private slots:
     void pacing_data();
     void pacing();
     void textsNeverTouchOnThePty();
+    void latestWinsReplacesTheWaitingPicture();
+    void unsentCountsWhatTheFarSideHasNotAcknowledged();
     void storeFailureNamesFileAndReason_data();
     void storeFailureNamesFileAndReason();
     void failureDetail_data();
@@ -177,8 +185,8 @@ void TestLink::failureDetail_data()
         << "COM3 is /dev/ttyUSB7.\nAnother program holds the port: minicom (process 4711). Close it"
         << QStringList{};
     QTest::newRow("held by a program not found out")
-        << int(F::InUse) << QString() << "COM3 is /dev/ttyUSB7.\nAnother program holds the port. Close"
-        << QStringList{};
+        << int(F::InUse) << QString()
+        << "COM3 is /dev/ttyUSB7.\nAnother program holds the port. Close" << QStringList{};
 }
 
 void TestLink::failureDetail()
@@ -205,15 +213,15 @@ void TestLink::portHolder_data()
     QTest::addColumn<QString>("expected");    // empty: nobody found
     QTest::newRow("Qt lock file") << QByteArray("4711\nminicom\nhost\n") << false
                                   << "minicom (process 4711)";
-    QTest::newRow("uucp text lock file") << QByteArray("      4711\n") << false
-                                         << "minicom (process 4711)";
-    QTest::newRow("binary lock file") << QByteArray("\x67\x12\x00\x00", 4) << false
-                                      << "minicom (process 4711)";
+    QTest::newRow("uucp text lock file")
+        << QByteArray("      4711\n") << false << "minicom (process 4711)";
+    QTest::newRow("binary lock file")
+        << QByteArray("\x67\x12\x00\x00", 4) << false << "minicom (process 4711)";
     QTest::newRow("stale lock file, nobody has it") << QByteArray("99999\n") << false << "";
     QTest::newRow("stale lock file, a process has it open")
         << QByteArray("99999\n") << true << "minicom (process 4711)";
-    QTest::newRow("no lock file, a process has it open") << QByteArray() << true
-                                                         << "minicom (process 4711)";
+    QTest::newRow("no lock file, a process has it open")
+        << QByteArray() << true << "minicom (process 4711)";
     QTest::newRow("nothing at all") << QByteArray() << false << "";
 }
 
@@ -248,6 +256,67 @@ void TestLink::portHolder()
         QVERIFY(QFile::link(device, proc + QStringLiteral("/4711/fd/3")));
     const auto holder = PortHolder::find(device, {locks}, proc);
     QCOMPARE(holder ? holder->describe() : QString(), expected);
+}
+
+// Pictures handed over faster than a 9600-baud line carries them: each takes the place of the
+// one still waiting, so the far end sees the first (on an idle line, at once) and the last,
+// nothing between them.
+void TestLink::latestWinsReplacesTheWaitingPicture()
+{
+    Pty pty;
+    ModuleConnection link;
+    QVERIFY(link.setSettings(QStringLiteral("9600,n,8,1")));
+    link.setReconnecting(false);
+    QVERIFY(link.openDevice(pty.slavePath()));
+    int replaced = 0;
+    for (quint8 n = 1; n <= 10; ++n) {
+        bool wasReplaced = false;
+        QVERIFY(link.sendLatest(Protocol::dotMatrix({n, 0, 0, 0, 0, 0, 0, n}), &wasReplaced));
+        replaced += wasReplaced;
+    }
+    QCOMPARE(replaced, 8);
+    QCOMPARE(link.queuedMessages(), 1);
+    QCOMPARE(pty.read(18, 2000), hex("FC 01 00 00 00 00 00 00 01 FC 0A 00 00 00 00 00 00 0A"));
+    QCOMPARE(pty.readAll(100), QByteArray());
+}
+
+// A far side that reads nothing and keeps its receive window shut: what the system sent it but
+// it has not acknowledged counts as not sent, or a connection closed now would lose it.
+void TestLink::unsentCountsWhatTheFarSideHasNotAcknowledged()
+{
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    QVERIFY(listener >= 0);
+    const int small = 4096;
+    ::setsockopt(listener, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+    socklen_t length = sizeof address;
+    QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+    QVERIFY(::listen(listener, 1) == 0);
+
+    const auto endpoint =
+        Endpoint::parse(QStringLiteral("tcp://127.0.0.1:%1").arg(ntohs(address.sin_port)));
+    QVERIFY(endpoint);
+    TcpTransport transport(*endpoint);
+    QVERIFY(transport.open());
+    // The transport connects from the event loop: the connection is taken as it comes.
+    int accepted = -1;
+    QVERIFY(QTest::qWaitFor([&] {
+        accepted = ::accept4(listener, nullptr, nullptr, SOCK_NONBLOCK);
+        return accepted >= 0;
+    }));
+    QTRY_VERIFY(transport.isOpen());
+    // Well below the sender's own buffer, so that all of it is handed to the system at once.
+    QVERIFY(transport.write(QByteArray(64 * 1024, 'x')));
+    QTRY_VERIFY(transport.unsent() > 32 * 1024);
+    // Once the far side reads, its acknowledgements bring the count down to nothing.
+    char buffer[8192];
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (::recv(accepted, buffer, sizeof buffer, MSG_DONTWAIT), transport.unsent() == 0), 5000);
+    ::close(accepted);
+    ::close(listener);
 }
 
 QTEST_GUILESS_MAIN(TestLink)

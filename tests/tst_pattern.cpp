@@ -70,6 +70,8 @@ class TestPattern : public QObject
     Q_OBJECT
 
 private slots:
+    void rowsToModuleBytes_data();
+    void rowsToModuleBytes();
     void formatRoundTrip_data();
     void formatRoundTrip();
     void writtenForm_data();
@@ -734,6 +736,40 @@ void TestPattern::starterSet()
     QCOMPARE(named("Arrow right"), art("....#...\n....##..\n....###.\n########\n########\n"
                                        "....###.\n....##..\n....#..."));
     QCOMPARE(named("Arrow left"), transformed(named("Arrow right"), Transform::MirrorLeftRight));
+}
+
+// Rows as the user sees them, to the module's bytes: every row's weight written out here, so that
+// a wrong table in the program shows.
+void TestPattern::rowsToModuleBytes_data()
+{
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("module");
+    QTest::newRow("top left") << "80 00 00 00 00 00 00 00"
+                              << "10 00 00 00 00 00 00 00";
+    QTest::newRow("fourth row, left") << "00 00 00 80 00 00 00 00"
+                                      << "80 00 00 00 00 00 00 00";
+    QTest::newRow("fifth row, left") << "00 00 00 00 80 00 00 00"
+                                     << "01 00 00 00 00 00 00 00";
+    QTest::newRow("bottom right") << "00 00 00 00 00 00 00 01"
+                                  << "00 00 00 00 00 00 00 08";
+    QTest::newRow("top row") << "FF 00 00 00 00 00 00 00"
+                             << "10 10 10 10 10 10 10 10";
+    QTest::newRow("left column") << "80 80 80 80 80 80 80 80"
+                                 << "FF 00 00 00 00 00 00 00";
+    QTest::newRow("anti-diagonal") << "01 02 04 08 10 20 40 80"
+                                   << "08 04 02 01 80 40 20 10";
+}
+
+void TestPattern::rowsToModuleBytes()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, module);
+    const auto read = TextFormats::parse(rows, TextFormats::Format::RowBytes);
+    QVERIFY(read.pattern);
+    QCOMPARE(bytesText(*read.pattern), module);
+    const auto back = TextFormats::parse(module, TextFormats::Format::ModuleBytes);
+    QVERIFY(back.pattern);
+    QCOMPARE(TextFormats::write(*back.pattern, TextFormats::Format::RowBytes), rows);
 }
 
 QTEST_GUILESS_MAIN(TestPattern)

@@ -86,6 +86,15 @@ void TestSend::exitStatus_data()
                           << QStringList{"FC FF 00 00 00 00 00 00 00", "FC 00 00 00 00 00 00 00 FF"}
                           << ""
                           << "";
+    // Each frame reaches the module over the network too, or the run is no success.
+    QTest::newRow("play over raw TCP")
+        << QStringList{"-p", "{raw}", "play", "{library}", "blink"} << none << Done
+        << QStringList{"FC FF 00 00 00 00 00 00 00", "FC 00 00 00 00 00 00 00 FF"} << ""
+        << "";
+    QTest::newRow("play over RFC 2217")
+        << QStringList{"-p", "{rfc2217}", "play", "{library}", "blink"} << none << Done
+        << QStringList{"FC FF 00 00 00 00 00 00 00", "FC 00 00 00 00 00 00 00 FF"} << ""
+        << "";
     QTest::newRow("play, no such animation")
         << QStringList{"-p", "{sim}", "play", "{library}", "arrow up"} << none << BadUsage << none
         << ""
@@ -160,6 +169,18 @@ void TestSend::exitStatus_data()
         << QStringList{"-p", "{sim}", "set-message", "ABCDEFGHIJKLMNOPQRSTU"} << none << BadUsage
         << none << ""
         << "at most 20";
+    QTest::newRow("scroll, 21 characters")
+        << QStringList{"-p", "{sim}", "scroll", "ABCDEFGHIJKLMNOPQRSTU"} << none << BadUsage << none
+        << ""
+        << "at most 20";
+    QTest::newRow("animate, 21 characters")
+        << QStringList{"-p", "{sim}", "animate", "ABCDEFGHIJKLMNOPQRSTU"} << none << BadUsage
+        << none << ""
+        << "at most 20";
+    QTest::newRow("scroll, 20 characters")
+        << QStringList{"-p", "{sim}", "scroll", "ABCDEFGHIJKLMNOPQRST"} << none << Done
+        << QStringList{"FD 41 42 43 44 45 46 47 48 49 4A 4B 4C 4D 4E 4F 50 51 52 53 54"} << ""
+        << "";
     QTest::newRow("no command") << QStringList{"-p", "{sim}"} << none << BadUsage << none << ""
                                 << "no command";
     QTest::newRow("URL without port")

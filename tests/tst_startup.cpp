@@ -1,18 +1,20 @@
 #include "appsettings.h"
 #include "frmmain.h"
-#include "workspace.h"
 #include "messagebox.h"
 #include "portresolver.h"
 #include "testsupport.h"
 #include "twips.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -77,6 +79,8 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void storedIdleGap_data();
+    void storedIdleGap();
     void initTestCase();
     void init();
     void cleanup();
@@ -703,6 +707,50 @@ void TestStartup::disabledConfigureReadable()
     }
     // Readable against the grey (192) of the bar, yet not black as enabled text is.
     QVERIFY2(darkest <= 110 && darkest >= 60, qPrintable(QString::number(darkest)));
+}
+
+// [Link] IdleGap in the settings file is the quiet time after a text, from start-up on; a value
+// out of range, or no number, leaves the line's own 5 ms.
+void TestStartup::storedIdleGap_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<double>("atLeastMs"); // from the first text's start to the second's
+    QTest::addColumn<double>("belowMs");
+    const double text = 3 * 1.0417; // "FD 48 49"
+    QTest::newRow("60 ms") << "60" << text + 60 << text + 120;
+    QTest::newRow("0 ms") << "0" << text << text + 4.5;
+    QTest::newRow("nothing stored") << QString() << text + 5 << text + 40;
+    QTest::newRow("out of range") << "5000" << text + 5 << text + 40;
+    QTest::newRow("no number") << "long" << text + 5 << text + 40;
+}
+
+void TestStartup::storedIdleGap()
+{
+    QFETCH(QString, stored);
+    QFETCH(double, atLeastMs);
+    QFETCH(double, belowMs);
+    if (!stored.isNull()) {
+        QSettings settings(AppSettings::fileName(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Link/IdleGap"), stored);
+    }
+    Pty pty;
+    mapPort(1, pty.slavePath());
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    window.Form_Load();
+    QVERIFY(window.serialPort().isOpen());
+    auto *text = window.findChild<QLineEdit *>(QStringLiteral("txtScroll"));
+    QElapsedTimer clock;
+    clock.start();
+    text->setText(QStringLiteral("HI"));
+    window.cmdScroll_Click();
+    text->setText(QStringLiteral("HO"));
+    window.cmdScroll_Click();
+    QCOMPARE(pty.read(3, 1000), hex("FD 48 49"));
+    QCOMPARE(pty.read(3, 1000), hex("FD 48 4F"));
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    QVERIFY2(ms >= atLeastMs, qPrintable(QString::number(ms)));
+    QVERIFY2(ms < belowMs, qPrintable(QString::number(ms)));
 }
 
 QTEST_MAIN(TestStartup)
