@@ -120,11 +120,24 @@ ModuleConnection *ConnectionPool::acquire(const QString &target, QString *error)
     }
     auto it = m_owned.find(key);
     if (it == m_owned.end()) {
+        // A target that stood for a device that could not be opened may stand for another now
+        // (a COM number mapped anew): its connection is the one to try again.
+        for (auto other = m_owned.begin(); other != m_owned.end(); ++other) {
+            if (other->target.compare(target.trimmed(), Qt::CaseInsensitive) == 0 &&
+                !holdsDevice(other->connection)) {
+                const Owned waiting = *other;
+                m_owned.erase(other);
+                it = m_owned.insert(key, waiting);
+                break;
+            }
+        }
+    }
+    if (it == m_owned.end()) {
         auto *connection = new ModuleConnection;
         connection->setSettings(QLatin1String(ModuleLine));
         if (const auto gap = AppSettings::idleGap())
             connection->setIdleGap(*gap);
-        it = m_owned.insert(key, Owned{connection, 0});
+        it = m_owned.insert(key, Owned{connection, target.trimmed(), 0});
         reopen(connection, target);
     } else if (!holdsDevice(it->connection)) {
         reopen(it->connection, target);

@@ -56,6 +56,7 @@ private:
     struct Owned
     {
         ModuleConnection *connection = nullptr;
+        QString target; // as first asked for
         int users = 0;
     };
 
