@@ -106,6 +106,15 @@ QString textArt(const Canvas &canvas)
     return text;
 }
 
+QSize textArtSize(const QString &text)
+{
+    const QStringList lines = artLines(text);
+    qsizetype width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, line.size());
+    return QSize(int(width), int(lines.size()));
+}
+
 bool looksLikeTextArt(const QString &text)
 {
     const QStringList lines = artLines(text);

@@ -3,6 +3,7 @@
 #include "pattern.h"
 #include "transforms.h"
 
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -68,6 +69,9 @@ QString textArt(const Canvas &canvas);
 std::optional<Canvas> parseTextArt(const QString &text, int columns, int rows, QString *error);
 // Whether the text's lines are all of one length and made only of text art's characters.
 bool looksLikeTextArt(const QString &text);
+// Text art's size in dots: its longest line across (trailing spaces left out), its lines down
+// (empty lines before and after left out).
+QSize textArtSize(const QString &text);
 
 // The dots as a .glyphs file keeps them: one group of hex digits per dot row, top row first,
 // each row's dots left to right in bytes of 8 with the leftmost dot in the high bit, groups
