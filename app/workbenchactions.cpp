@@ -2,6 +2,7 @@
 
 #include "bankdocument.h"
 #include "characterswindow.h"
+#include "connectionpool.h"
 #include "dotgrid.h"
 #include "formatchooser.h"
 #include "frameseditor.h"
@@ -17,6 +18,7 @@
 #include "portresolver.h"
 #include "questions.h"
 #include "shortcutswindow.h"
+#include "spanwindow.h"
 #include "editorsettings.h"
 
 #include <QActionGroup>
@@ -262,6 +264,8 @@ void WorkbenchActions::buildPatternMenu()
     connect(addAction(m_patternMenu, "mnuCharacters", tr("&Characters..."),
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
             &QAction::triggered, this, &WorkbenchActions::showCharacters);
+    connect(addAction(m_patternMenu, "mnuSpans", tr("S&pans...")), &QAction::triggered, this,
+            &WorkbenchActions::showSpans);
 }
 
 FramesEditor *WorkbenchActions::framesEditor()
@@ -645,6 +649,27 @@ void WorkbenchActions::showCharacters()
     window->activateWindow();
 }
 
+SpanWindow *WorkbenchActions::spansWindow()
+{
+    if (!m_spansWindow) {
+        if (!m_connections) {
+            m_connections = new ConnectionPool(this);
+            m_connections->share(&m_window->serialPort());
+        }
+        m_spansWindow = new SpanWindow(library(), m_connections, m_window);
+        m_spansWindow->setWindowIcon(m_window->windowIcon());
+    }
+    return m_spansWindow;
+}
+
+void WorkbenchActions::showSpans()
+{
+    SpanWindow *window = spansWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 bool WorkbenchActions::closeWorkbench()
 {
     if (m_library && !m_library->maybeSave(m_libraryWindow && m_libraryWindow->isVisible()
@@ -659,5 +684,7 @@ bool WorkbenchActions::closeWorkbench()
         m_shortcuts->close();
     if (m_characters)
         m_characters->close();
+    if (m_spansWindow)
+        m_spansWindow->close();
     return true;
 }

@@ -11,6 +11,7 @@ class FramesEditor;
 class FramesWindow;
 class BankDocument;
 class CharactersWindow;
+class ConnectionPool;
 class FrmMain;
 class LibraryDocument;
 class LibraryWindow;
@@ -18,6 +19,7 @@ class QAction;
 class QImage;
 class QMenu;
 class ShortcutsWindow;
+class SpanWindow;
 
 // The workbench on the main window: the menus Edit, Pattern and Help after "Configure", the
 // grid's context menu (the Edit menu), and the windows they open. Every change to the grid
@@ -55,6 +57,10 @@ public:
     // still waiting for the line replaced by the newer one.
     QAction *sendAsYouDrawAction() const { return m_sendAsYouDraw; }
     void showCharacters();
+    // Pattern > Spans: several modules as one display, each reached through the one connection
+    // the program has to it (the main window's included).
+    SpanWindow *spansWindow();
+    void showSpans();
 
     // Before the program closes: unsaved library changes are saved or dropped as the user says.
     // False when the user chose to stay.
@@ -84,6 +90,8 @@ private:
     bool m_sendAsYouDrawRead = false;
     BankDocument *m_bank = nullptr;
     QPointer<CharactersWindow> m_characters;
+    ConnectionPool *m_connections = nullptr;
+    QPointer<SpanWindow> m_spansWindow;
     QMenu *m_editMenu = nullptr;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

@@ -22,6 +22,7 @@ LibraryDocument::LibraryDocument(QObject *parent)
     , m_saved(starterSet())
 {
     m_model.setLibrary(m_saved);
+    m_sections = m_saved.otherSections;
     connect(&m_model, &LibraryModel::edited, this, [this] { setModified(true); });
 }
 
@@ -66,6 +67,7 @@ void LibraryDocument::revert()
 {
     m_model.setLibrary(m_saved);
     replaceAnimations(m_saved.animations);
+    replaceSections(m_saved.otherSections);
     setModified(false);
 }
 
@@ -83,10 +85,28 @@ void LibraryDocument::replaceAnimations(const QList<Animation> &animations)
     emit animationsReplaced();
 }
 
+void LibraryDocument::setSection(const QString &key, const QJsonValue &value)
+{
+    if (value == m_sections.value(key))
+        return;
+    if (value.isUndefined())
+        m_sections.remove(key);
+    else
+        m_sections.insert(key, value);
+    setModified(true);
+}
+
+void LibraryDocument::replaceSections(const QJsonObject &sections)
+{
+    m_sections = sections;
+    emit sectionsReplaced();
+}
+
 PatternLibrary LibraryDocument::current() const
 {
     PatternLibrary library = m_model.library();
     library.animations = m_animations;
+    library.otherSections = m_sections;
     return library;
 }
 
@@ -98,6 +118,7 @@ bool LibraryDocument::newLibrary(QWidget *parent)
     m_starterSet = false;
     m_model.setLibrary(m_saved);
     replaceAnimations({});
+    replaceSections({});
     setFilePath(QString());
     setModified(false);
     return true;
@@ -127,6 +148,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     m_starterSet = false;
     m_model.setLibrary(m_saved);
     replaceAnimations(m_saved.animations);
+    replaceSections(m_saved.otherSections);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
     EditorSettings::rememberFile(m_path);

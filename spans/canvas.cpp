@@ -121,8 +121,6 @@ bool looksLikeTextArt(const QString &text)
     if (lines.isEmpty())
         return false;
     for (const QString &line : lines) {
-        if (line.size() != lines.first().size())
-            return false;
         for (const QChar c : line) {
             if (!LitCharacters.contains(c) && !DarkCharacters.contains(c))
                 return false;

@@ -67,7 +67,7 @@ QString textArt(const Canvas &canvas);
 // the canvas's; what lies beyond the canvas is left out. The characters the workbench's text
 // art takes for lit and dark dots are taken; `error` says what is wrong otherwise.
 std::optional<Canvas> parseTextArt(const QString &text, int columns, int rows, QString *error);
-// Whether the text's lines are all of one length and made only of text art's characters.
+// Whether the text is made only of text art's characters, in lines of any length.
 bool looksLikeTextArt(const QString &text);
 // Text art's size in dots: its longest line across (trailing spaces left out), its lines down
 // (empty lines before and after left out).
