@@ -10,6 +10,7 @@
 #include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
+#include "spansbench.h"
 #include "startupbench.h"
 #include "uploadbench.h"
 
@@ -47,11 +48,11 @@ int main(int argc, char *argv[])
 
     // Names on the command line run only those benchmarks; the table is then partial.
     QStringList chosen = QCoreApplication::arguments().mid(1);
-    const QStringList known = {QStringLiteral("click"),     QStringLiteral("wait"),
-                               QStringLiteral("startup"),   QStringLiteral("burst"),
-                               QStringLiteral("library"),   QStringLiteral("drag"),
-                               QStringLiteral("frames"),    QStringLiteral("send"),
-                               QStringLiteral("reconnect"), QStringLiteral("upload")};
+    const QStringList known = {
+        QStringLiteral("click"),  QStringLiteral("wait"),    QStringLiteral("startup"),
+        QStringLiteral("burst"),  QStringLiteral("library"), QStringLiteral("drag"),
+        QStringLiteral("frames"), QStringLiteral("send"),    QStringLiteral("reconnect"),
+        QStringLiteral("upload"), QStringLiteral("spans")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -102,6 +103,11 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("upload"))) {
         announce("upload all (10 uploads of ten custom characters at 9600 baud)");
         runUploadBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+
+    if (chosen.contains(QStringLiteral("spans"))) {
+        announce("spans (a text across 4 modules at 100 frames/s, 10 opens of 1000 frames)");
+        runSpansBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

@@ -182,25 +182,45 @@ std::optional<Canvas> fromRowsText(QStringView text, int columns, int rows)
     const int height = rows * Dots;
     if (text.size() != height * (rowLength + 1) - 1)
         return std::nullopt;
-    Canvas canvas(columns, rows);
+    // A file's byte keeps its leftmost dot in bit 7, a Pattern's row in bit 0: each hex digit
+    // is looked up already turned round, the low digit becoming the high half. Bit 4 marks a
+    // character that is no hex digit. A library of thousands of frames is read at once so.
+    static const auto Turned = [] {
+        std::array<quint8, 128> table;
+        table.fill(0x10);
+        for (int c = 0; c < 128; ++c) {
+            const int digit = hexDigit(char16_t(c));
+            if (digit < 0)
+                continue;
+            quint8 turned = 0;
+            for (int bit = 0; bit < 4; ++bit)
+                turned |= quint8((digit >> bit & 1) << (3 - bit));
+            table[size_t(c)] = turned;
+        }
+        return table;
+    }();
     std::array<quint64, Canvas::MaxModules> bits{};
-    const QChar *in = text.data();
+    const char16_t *in = text.utf16();
+    unsigned bad = 0;
     for (int y = 0; y < height; ++y) {
-        if (y > 0 && (in++)->unicode() != u' ')
-            return std::nullopt;
+        if (y > 0)
+            bad |= *in++ != u' ';
+        const int shift = Dots * (y % Dots);
+        quint64 *tiles = bits.data() + (y / Dots) * columns;
         for (int column = 0; column < columns; ++column) {
-            const int high = hexDigit((in++)->unicode());
-            const int low = hexDigit((in++)->unicode());
-            if (high < 0 || low < 0)
-                return std::nullopt;
-            // Bit 7 is the leftmost dot, which a Pattern keeps in bit 8 * row.
-            const int byte = high << 4 | low;
-            quint64 row = 0;
-            for (int x = 0; x < Dots; ++x)
-                row |= quint64(byte >> (Dots - 1 - x) & 1) << x;
-            bits[size_t((y / Dots) * columns + column)] |= row << (Dots * (y % Dots));
+            const char16_t high = in[0];
+            const char16_t low = in[1];
+            in += 2;
+            bad |= (high | low) >> 7;
+            const unsigned turnedHigh = Turned[high & 0x7F];
+            const unsigned turnedLow = Turned[low & 0x7F];
+            bad |= (turnedHigh | turnedLow) >> 4;
+            tiles[column] |= quint64((turnedLow << 4 | turnedHigh) & 0xFF) << shift;
         }
     }
+    if (bad)
+        return std::nullopt;
+    Canvas canvas(columns, rows);
     for (int i = 0; i < columns * rows; ++i)
         canvas.setTile(i, Pattern::fromBits(bits[size_t(i)]));
     return canvas;

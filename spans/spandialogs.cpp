@@ -403,8 +403,7 @@ void CanvasImportDialog::updatePreview()
         return;
     const Canvas canvas =
         CanvasImage::threshold(m_frames.first(), m_slider->value(), m_lightIsLit->isChecked());
-    const QPixmap small = SpanFramesModel::thumbnail(canvas);
-    m_preview->setPixmap(small.scaled(small.size() * PreviewDot / SpanFramesModel::ThumbnailDot));
+    m_preview->setPixmap(SpanFramesModel::thumbnail(canvas, PreviewDot));
 }
 
 std::optional<CanvasImportDialog::Choice>

@@ -63,12 +63,27 @@ int SpanFramesModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_frames.size());
 }
 
+int SpanFramesModel::thumbnailDot(const Canvas &canvas)
+{
+    return qBound(2, 160 / canvas.width(), 6);
+}
+
 QPixmap SpanFramesModel::thumbnail(const Canvas &canvas)
 {
-    const int dot = ThumbnailDot;
-    const int gap = 1;
-    QImage image(canvas.width() * dot + (canvas.moduleColumns() - 1) * gap,
-                 canvas.height() * dot + (canvas.moduleRows() - 1) * gap, QImage::Format_RGB32);
+    return thumbnail(canvas, thumbnailDot(canvas));
+}
+
+QSize SpanFramesModel::thumbnailSize(const Canvas &canvas, int dot)
+{
+    const int gap = std::max(1, dot / 2);
+    return QSize(canvas.width() * dot + (canvas.moduleColumns() - 1) * gap,
+                 canvas.height() * dot + (canvas.moduleRows() - 1) * gap);
+}
+
+QPixmap SpanFramesModel::thumbnail(const Canvas &canvas, int dot)
+{
+    const int gap = std::max(1, dot / 2);
+    QImage image(thumbnailSize(canvas, dot), QImage::Format_RGB32);
     image.fill(qRgb(200, 200, 200));
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {

@@ -16,8 +16,6 @@ class SpanFramesModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    static constexpr int ThumbnailDot = 2;
-
     explicit SpanFramesModel(SpanEditor *editor, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -25,8 +23,12 @@ public:
 
     // Rebuilds from the editor; the strip keeps nothing of its own.
     void refresh();
-    // The thumbnail of `canvas`, as the strip shows it.
+    // The thumbnail of `canvas`, as the strip shows it: about 160 pixels across, two at least
+    // to a dot.
     static QPixmap thumbnail(const Canvas &canvas);
+    static QPixmap thumbnail(const Canvas &canvas, int dotSize);
+    static int thumbnailDot(const Canvas &canvas);
+    static QSize thumbnailSize(const Canvas &canvas, int dotSize);
 
 private:
     SpanEditor *m_editor;

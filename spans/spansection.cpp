@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cmath>
+
 namespace SpanSection {
 
 namespace {
@@ -84,25 +86,29 @@ bool readAnimation(const QJsonValue &value, const Span &span, SpanAnimation &ani
         return fail(reason,
                     tr("%1 has no list of at most %2 frames").arg(named).arg(Frames::MaxFrames));
     animation.frames.reserve(frames.size());
-    for (qsizetype f = 0; f < frames.size(); ++f) {
-        const QJsonObject frame = frames.at(f).toObject();
-        const QString rows = frame.value(RowsKey).toString();
-        const auto canvas = CanvasText::fromRowsText(rows, span.columns, span.rows);
+    qsizetype f = 0;
+    for (const QJsonValue &value : frames) {
+        ++f;
+        const QJsonObject frame = value.toObject();
+        const auto canvas =
+            CanvasText::fromRowsText(frame.value(RowsKey).toString(), span.columns, span.rows);
         if (!canvas) {
             return fail(reason, tr("the rows of frame %1 of %2 are not %3 groups of %4 hex "
                                    "digits")
-                                    .arg(f + 1)
+                                    .arg(f)
                                     .arg(named)
                                     .arg(span.rows * Canvas::ModuleDots)
                                     .arg(span.columns * 2));
         }
-        const auto duration = wholeNumber(frame.value(DurationKey));
-        if (!duration)
+        const QJsonValue duration = frame.value(DurationKey);
+        const double ms = duration.toDouble(-1);
+        if (!duration.isDouble() || ms != std::floor(ms))
             return fail(
                 reason,
-                tr("frame %1 of %2 has no duration in whole milliseconds").arg(f + 1).arg(named));
-        animation.frames.append(SpanFrame{
-            *canvas, Frames::clampedDuration(std::min(*duration, Frames::MaxDurationMs))});
+                tr("frame %1 of %2 has no duration in whole milliseconds").arg(f).arg(named));
+        // Kept within what the program plays: 0 is the GIF convention for 100 ms.
+        animation.frames.append(SpanFrame{*canvas, Frames::clampedDuration(int(std::clamp(
+                                                       ms, -1.0, double(Frames::MaxDurationMs))))});
     }
     animation.otherFields = without(entry, {NameKey, FramesKey});
     return true;

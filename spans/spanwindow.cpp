@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
@@ -106,6 +107,21 @@ QPushButton *buttonFor(QAction *action, QWidget *parent)
         button->setToolTip(QStringLiteral("%1 (%2)").arg(action->iconText(), keys));
     return button;
 }
+
+// The strip's frames: the thumbnail over its number and time.
+class StripDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->decorationPosition = QStyleOptionViewItem::Top;
+        option->displayAlignment = Qt::AlignHCenter | Qt::AlignTop;
+    }
+};
 
 QString pictureFilter()
 {
@@ -190,11 +206,12 @@ SpanWindow::~SpanWindow()
     m_player.stop();
 }
 
-QAction *SpanWindow::addAction(QMenu *menu, const char *name, const QString &text,
+QAction *SpanWindow::addAction(QMenu *menu, const QString &name, const QString &text,
                                const QList<QKeySequence> &shortcuts)
 {
     QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(name);
+    m_actions.insert(name, action);
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     QString plain = text;
@@ -208,35 +225,38 @@ QAction *SpanWindow::addAction(QMenu *menu, const char *name, const QString &tex
 
 QAction *SpanWindow::action(const QString &objectName) const
 {
-    return findChild<QAction *>(objectName);
+    return m_actions.value(objectName);
 }
 
 void SpanWindow::buildMenus()
 {
     QMenu *span = menuBar()->addMenu(tr("&Span"));
-    connect(addAction(span, "actNewSpan", tr("&New Span..."), {QKeySequence::New}),
+    connect(addAction(span, QStringLiteral("actNewSpan"), tr("&New Span..."), {QKeySequence::New}),
             &QAction::triggered, this, &SpanWindow::newSpan);
-    connect(addAction(span, "actEditSpan", tr("&Modules and Name..."), {Qt::Key_F2}),
-            &QAction::triggered, this, &SpanWindow::editSpan);
-    connect(addAction(span, "actDeleteSpan", tr("&Delete Span")), &QAction::triggered, this,
-            &SpanWindow::deleteSpan);
+    connect(
+        addAction(span, QStringLiteral("actEditSpan"), tr("&Modules and Name..."), {Qt::Key_F2}),
+        &QAction::triggered, this, &SpanWindow::editSpan);
+    connect(addAction(span, QStringLiteral("actDeleteSpan"), tr("&Delete Span")),
+            &QAction::triggered, this, &SpanWindow::deleteSpan);
     span->addSeparator();
-    connect(addAction(span, "actSend", tr("Send to Mo&dules"), {Qt::CTRL | Qt::Key_Return}),
+    connect(addAction(span, QStringLiteral("actSend"), tr("Send to Mo&dules"),
+                      {Qt::CTRL | Qt::Key_Return}),
             &QAction::triggered, this, &SpanWindow::sendToModules);
-    connect(addAction(span, "actIdentify", tr("&Identify Modules"), {Qt::Key_F6}),
+    connect(addAction(span, QStringLiteral("actIdentify"), tr("&Identify Modules"), {Qt::Key_F6}),
             &QAction::triggered, this, &SpanWindow::identify);
     span->addSeparator();
-    connect(addAction(span, "actImportImage", tr("Import I&mage..."),
+    connect(addAction(span, QStringLiteral("actImportImage"), tr("Import I&mage..."),
                       {Qt::CTRL | Qt::SHIFT | Qt::Key_O}),
             &QAction::triggered, this, &SpanWindow::importImage);
-    connect(addAction(span, "actExportImage", tr("&Export Image..."), {Qt::CTRL | Qt::Key_E}),
+    connect(addAction(span, QStringLiteral("actExportImage"), tr("&Export Image..."),
+                      {Qt::CTRL | Qt::Key_E}),
             &QAction::triggered, this, &SpanWindow::exportImage);
     span->addSeparator();
-    connect(addAction(span, "actClose", tr("&Close"), {QKeySequence::Close}), &QAction::triggered,
-            this, &QWidget::close);
+    connect(addAction(span, QStringLiteral("actClose"), tr("&Close"), {QKeySequence::Close}),
+            &QAction::triggered, this, &QWidget::close);
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    m_undo = addAction(edit, "actUndo", tr("&Undo"), {QKeySequence::Undo});
+    m_undo = addAction(edit, QStringLiteral("actUndo"), tr("&Undo"), {QKeySequence::Undo});
     m_undo->setIconText(tr("Undo"));
     connect(m_undo, &QAction::triggered, m_editor, &SpanEditor::undo);
     m_redo = addAction(
@@ -245,10 +265,10 @@ void SpanWindow::buildMenus()
     m_redo->setIconText(tr("Redo"));
     connect(m_redo, &QAction::triggered, m_editor, &SpanEditor::redo);
     edit->addSeparator();
-    connect(addAction(edit, "actCopy", tr("&Copy"), {QKeySequence::Copy}), &QAction::triggered,
-            this, &SpanWindow::copy);
-    connect(addAction(edit, "actPaste", tr("&Paste"), {QKeySequence::Paste}), &QAction::triggered,
-            this, &SpanWindow::paste);
+    connect(addAction(edit, QStringLiteral("actCopy"), tr("&Copy"), {QKeySequence::Copy}),
+            &QAction::triggered, this, &SpanWindow::copy);
+    connect(addAction(edit, QStringLiteral("actPaste"), tr("&Paste"), {QKeySequence::Paste}),
+            &QAction::triggered, this, &SpanWindow::paste);
     edit->addSeparator();
     QHash<QString, QMenu *> submenus;
     for (const TransformItem &item : TransformItems) {
@@ -261,59 +281,65 @@ void SpanWindow::buildMenus()
             if (item.transform == Transform::WrapUp)
                 menu->addSeparator();
         }
-        QAction *action = addAction(menu, "", tr(item.text), {item.keys});
-        action->setObjectName(QStringLiteral("actTransform%1").arg(int(item.transform)));
+        QAction *action = addAction(menu, QStringLiteral("actTransform%1").arg(int(item.transform)),
+                                    tr(item.text), {item.keys});
         const Transform transform = item.transform;
         connect(action, &QAction::triggered, this,
                 [this, transform] { applyTransform(transform); });
     }
     edit->addSeparator();
-    connect(addAction(edit, "actClear", tr("C&lear"),
+    connect(addAction(edit, QStringLiteral("actClear"), tr("C&lear"),
                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete)}),
             &QAction::triggered, this, &SpanWindow::clearCanvas);
 
     QMenu *frames = menuBar()->addMenu(tr("&Frames"));
-    connect(addAction(frames, "actNewAnimation", tr("&New Animation..."),
+    connect(addAction(frames, QStringLiteral("actNewAnimation"), tr("&New Animation..."),
                       {Qt::CTRL | Qt::SHIFT | Qt::Key_N}),
             &QAction::triggered, this, &SpanWindow::newAnimation);
-    connect(addAction(frames, "actRenameAnimation", tr("&Rename Animation...")),
+    connect(addAction(frames, QStringLiteral("actRenameAnimation"), tr("&Rename Animation...")),
             &QAction::triggered, this, &SpanWindow::renameAnimation);
-    connect(addAction(frames, "actDeleteAnimation", tr("Delete Animat&ion")), &QAction::triggered,
-            m_editor, &SpanEditor::deleteAnimation);
+    connect(addAction(frames, QStringLiteral("actDeleteAnimation"), tr("Delete Animat&ion")),
+            &QAction::triggered, m_editor, &SpanEditor::deleteAnimation);
     frames->addSeparator();
-    connect(addAction(frames, "actAddFrame", tr("A&dd Frame"), {Qt::Key_Insert}),
+    connect(addAction(frames, QStringLiteral("actAddFrame"), tr("A&dd Frame"), {Qt::Key_Insert}),
             &QAction::triggered, m_editor, &SpanEditor::addFrame);
-    connect(addAction(frames, "actDuplicateFrame", tr("D&uplicate"), {Qt::CTRL | Qt::Key_D}),
+    connect(addAction(frames, QStringLiteral("actDuplicateFrame"), tr("D&uplicate"),
+                      {Qt::CTRL | Qt::Key_D}),
             &QAction::triggered, m_editor, &SpanEditor::duplicateFrame);
-    connect(addAction(frames, "actDeleteFrame", tr("De&lete Frame"), {Qt::Key_Delete}),
-            &QAction::triggered, m_editor, &SpanEditor::deleteFrame);
-    connect(addAction(frames, "actEarlier", tr("Move &Earlier"), {Qt::ALT | Qt::Key_Left}),
+    connect(
+        addAction(frames, QStringLiteral("actDeleteFrame"), tr("De&lete Frame"), {Qt::Key_Delete}),
+        &QAction::triggered, m_editor, &SpanEditor::deleteFrame);
+    connect(addAction(frames, QStringLiteral("actEarlier"), tr("Move &Earlier"),
+                      {Qt::ALT | Qt::Key_Left}),
             &QAction::triggered, this, [this] {
                 m_editor->moveFrame(m_editor->selectedFrame(), m_editor->selectedFrame() - 1);
             });
-    connect(addAction(frames, "actLater", tr("Move La&ter"), {Qt::ALT | Qt::Key_Right}),
-            &QAction::triggered, this, [this] {
-                m_editor->moveFrame(m_editor->selectedFrame(), m_editor->selectedFrame() + 1);
-            });
+    connect(
+        addAction(frames, QStringLiteral("actLater"), tr("Move La&ter"), {Qt::ALT | Qt::Key_Right}),
+        &QAction::triggered, this,
+        [this] { m_editor->moveFrame(m_editor->selectedFrame(), m_editor->selectedFrame() + 1); });
     frames->addSeparator();
-    connect(addAction(frames, "actPlay", tr("&Play"), {Qt::Key_F5}), &QAction::triggered, this,
-            &SpanWindow::playOnScreen);
-    connect(addAction(frames, "actPlayOnModules", tr("Play on &Modules"), {Qt::SHIFT | Qt::Key_F5}),
+    connect(addAction(frames, QStringLiteral("actPlay"), tr("&Play"), {Qt::Key_F5}),
+            &QAction::triggered, this, &SpanWindow::playOnScreen);
+    connect(addAction(frames, QStringLiteral("actPlayOnModules"), tr("Play on &Modules"),
+                      {Qt::SHIFT | Qt::Key_F5}),
             &QAction::triggered, this, &SpanWindow::playOnModules);
-    connect(addAction(frames, "actStop", tr("&Stop"), {Qt::Key_Escape}), &QAction::triggered, this,
-            [this] {
+    connect(addAction(frames, QStringLiteral("actStop"), tr("&Stop"), {Qt::Key_Escape}),
+            &QAction::triggered, this, [this] {
                 if (m_player.isPlaying())
                     stop();
                 else
                     close();
             });
     frames->addSeparator();
-    connect(
-        addAction(frames, "actImportAnimation", tr("&Import Animation..."), {Qt::CTRL | Qt::Key_O}),
-        &QAction::triggered, this, &SpanWindow::importAnimation);
-    connect(addAction(frames, "actTextToFrames", tr("Te&xt to Frames..."), {Qt::CTRL | Qt::Key_T}),
+    connect(addAction(frames, QStringLiteral("actImportAnimation"), tr("&Import Animation..."),
+                      {Qt::CTRL | Qt::Key_O}),
+            &QAction::triggered, this, &SpanWindow::importAnimation);
+    connect(addAction(frames, QStringLiteral("actTextToFrames"), tr("Te&xt to Frames..."),
+                      {Qt::CTRL | Qt::Key_T}),
             &QAction::triggered, this, &SpanWindow::textToFrames);
-    connect(addAction(frames, "actExportGif", tr("Export &GIF..."), {Qt::CTRL | Qt::Key_G}),
+    connect(addAction(frames, QStringLiteral("actExportGif"), tr("Export &GIF..."),
+                      {Qt::CTRL | Qt::Key_G}),
             &QAction::triggered, this, &SpanWindow::exportGif);
 }
 
@@ -322,7 +348,8 @@ QWidget *SpanWindow::buildCentre()
     auto *centre = new QWidget(this);
     m_spans = new QComboBox(centre);
     m_spans->setObjectName(QStringLiteral("cboSpan"));
-    m_spans->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_spans->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_spans->setMinimumContentsLength(20);
     auto *spanLabel = new QLabel(tr("S&pan:"), centre);
     spanLabel->setBuddy(m_spans);
     auto *spanRow = new QHBoxLayout;
@@ -336,7 +363,8 @@ QWidget *SpanWindow::buildCentre()
 
     m_animations = new QComboBox(centre);
     m_animations->setObjectName(QStringLiteral("cboAnimation"));
-    m_animations->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_animations->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_animations->setMinimumContentsLength(24);
     auto *animationLabel = new QLabel(tr("&Show:"), centre);
     animationLabel->setBuddy(m_animations);
     auto *animationRow = new QHBoxLayout;
@@ -348,12 +376,14 @@ QWidget *SpanWindow::buildCentre()
 
     m_strip = new QListView(centre);
     m_strip->setObjectName(QStringLiteral("lstSpanFrames"));
-    m_strip->setViewMode(QListView::IconMode);
+    // A list laid out left to right, every frame the same size: thousands of frames are laid
+    // out without asking each, where icon mode would keep a position for every one.
+    m_strip->setViewMode(QListView::ListMode);
     m_strip->setFlow(QListView::LeftToRight);
     m_strip->setMovement(QListView::Static);
     m_strip->setWrapping(false);
-    // Every frame the same size: thousands of frames are laid out without asking each.
     m_strip->setUniformItemSizes(true);
+    m_strip->setItemDelegate(new StripDelegate(m_strip));
     m_strip->setSelectionMode(QAbstractItemView::SingleSelection);
     m_strip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_strip->setModel(m_framesModel);
@@ -388,6 +418,7 @@ QWidget *SpanWindow::buildCentre()
     m_counts->setText(
         tr("Frame %1 of %2; skipped on the modules: %3").arg(99999).arg(99999).arg(9999999));
     m_counts->setFixedSize(m_counts->sizeHint());
+    m_counts->clear();
     auto *playRow = new QHBoxLayout;
     for (const char *name : {"actPlay", "actPlayOnModules", "actStop"})
         playRow->addWidget(buttonFor(action(QLatin1String(name)), centre));
@@ -423,23 +454,37 @@ void SpanWindow::refresh()
 {
     m_refreshing = true;
     const QList<Span> &spans = m_editor->spans();
-    m_spans->clear();
+    QStringList spanNames;
     for (const Span &span : spans)
-        m_spans->addItem(tr("%1 (%2 x %3)").arg(span.name).arg(span.columns).arg(span.rows));
+        spanNames.append(tr("%1 (%2 x %3)").arg(span.name).arg(span.columns).arg(span.rows));
+    if (spanNames != m_spanNames) {
+        m_spanNames = spanNames;
+        m_spans->clear();
+        m_spans->addItems(spanNames);
+    }
     m_spans->setCurrentIndex(m_editor->currentSpan());
     const Span span = m_editor->span();
-    m_animations->clear();
-    m_animations->addItem(tr("Picture"));
+    QStringList animationNames = {tr("Picture")};
     for (const SpanAnimation &animation : span.animations)
-        m_animations->addItem(tr("Animation: %1").arg(animation.name));
+        animationNames.append(tr("Animation: %1").arg(animation.name));
+    if (animationNames != m_animationNames) {
+        m_animationNames = animationNames;
+        m_animations->clear();
+        m_animations->addItems(animationNames);
+    }
     m_animations->setCurrentIndex(m_editor->currentAnimation() + 1);
     m_framesModel->refresh();
     const int frame = m_editor->selectedFrame();
-    const QSize thumbnail = SpanFramesModel::thumbnail(span.blankCanvas()).size();
-    m_strip->setIconSize(thumbnail);
-    m_strip->setGridSize(QSize(std::max(thumbnail.width() + 12, 64),
-                               thumbnail.height() + 2 * fontMetrics().height() + 4));
-    m_strip->setFixedHeight(thumbnail.height() + 2 * fontMetrics().height() + 28);
+    const Canvas blank = span.blankCanvas();
+    const QSize thumbnail =
+        SpanFramesModel::thumbnailSize(blank, SpanFramesModel::thumbnailDot(blank));
+    if (thumbnail != m_thumbnailSize) {
+        m_thumbnailSize = thumbnail;
+        m_strip->setIconSize(thumbnail);
+        m_strip->setGridSize(QSize(std::max(thumbnail.width() + 12, 64),
+                                   thumbnail.height() + 2 * fontMetrics().height() + 4));
+        m_strip->setFixedHeight(thumbnail.height() + 2 * fontMetrics().height() + 28);
+    }
     if (frame >= 0) {
         m_strip->setCurrentIndex(m_framesModel->index(frame));
         m_strip->scrollTo(m_framesModel->index(frame));
@@ -716,6 +761,10 @@ void SpanWindow::showPlayingFrame(int frame)
 
 void SpanWindow::showCounts()
 {
+    if (m_playing.isEmpty()) {
+        m_counts->clear();
+        return;
+    }
     int skipped = m_player.framesPassed();
     for (int i = 0; i < m_player.moduleCount(); ++i) {
         const SpanPlayer::ModuleCounts counts = m_player.counts(i);

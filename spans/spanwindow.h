@@ -4,6 +4,7 @@
 #include "spanplayer.h"
 #include "transforms.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -93,7 +94,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QAction *addAction(QMenu *menu, const char *name, const QString &text,
+    QAction *addAction(QMenu *menu, const QString &name, const QString &text,
                        const QList<QKeySequence> &shortcuts = {});
     void buildMenus();
     QWidget *buildCentre();
@@ -133,7 +134,13 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_moduleSummary = nullptr;
     QList<QAction *> m_shortcutActions;
+    // By object name: the window has hundreds of children to search otherwise.
+    QHash<QString, QAction *> m_actions;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     bool m_refreshing = false;
+    // What the lists and the strip show, so that a change rebuilds only what it changed.
+    QStringList m_spanNames;
+    QStringList m_animationNames;
+    QSize m_thumbnailSize;
 };
