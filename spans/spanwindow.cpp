@@ -349,7 +349,7 @@ QWidget *SpanWindow::buildCentre()
     m_spans = new QComboBox(centre);
     m_spans->setObjectName(QStringLiteral("cboSpan"));
     m_spans->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_spans->setMinimumContentsLength(20);
+    m_spans->setMinimumContentsLength(14);
     auto *spanLabel = new QLabel(tr("S&pan:"), centre);
     spanLabel->setBuddy(m_spans);
     auto *spanRow = new QHBoxLayout;
@@ -364,14 +364,13 @@ QWidget *SpanWindow::buildCentre()
     m_animations = new QComboBox(centre);
     m_animations->setObjectName(QStringLiteral("cboAnimation"));
     m_animations->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_animations->setMinimumContentsLength(24);
+    m_animations->setMinimumContentsLength(16);
     auto *animationLabel = new QLabel(tr("&Show:"), centre);
     animationLabel->setBuddy(m_animations);
     auto *animationRow = new QHBoxLayout;
     animationRow->addWidget(animationLabel);
     animationRow->addWidget(m_animations, 1);
-    for (const char *name : {"actNewAnimation", "actRenameAnimation", "actDeleteAnimation",
-                             "actImportAnimation", "actTextToFrames", "actExportGif"})
+    for (const char *name : {"actNewAnimation", "actRenameAnimation", "actDeleteAnimation"})
         animationRow->addWidget(buttonFor(action(QLatin1String(name)), centre));
 
     m_strip = new QListView(centre);
@@ -424,7 +423,11 @@ QWidget *SpanWindow::buildCentre()
         playRow->addWidget(buttonFor(action(QLatin1String(name)), centre));
     playRow->addWidget(m_loop);
     playRow->addStretch();
-    playRow->addWidget(m_counts);
+    for (const char *name : {"actImportAnimation", "actTextToFrames", "actExportGif"})
+        playRow->addWidget(buttonFor(action(QLatin1String(name)), centre));
+    auto *countsRow = new QHBoxLayout;
+    countsRow->addStretch();
+    countsRow->addWidget(m_counts);
 
     auto *layout = new QVBoxLayout(centre);
     layout->addLayout(spanRow);
@@ -433,6 +436,7 @@ QWidget *SpanWindow::buildCentre()
     layout->addWidget(m_strip);
     layout->addLayout(frameRow);
     layout->addLayout(playRow);
+    layout->addLayout(countsRow);
 
     connect(m_spans, &QComboBox::activated, m_editor, &SpanEditor::selectSpan);
     connect(m_animations, &QComboBox::activated, this,
