@@ -140,7 +140,7 @@ bool drawsText(const QStringList &words)
 QString help()
 {
     const auto line = [](const QString &usage, const QString &summary) {
-        return QStringLiteral("  %1%2\n").arg(usage.leftJustified(26), summary);
+        return QStringLiteral("  %1%2\n").arg((usage + u' ').leftJustified(26), summary);
     };
     return line(Scroll + QStringLiteral(" SPAN TEXT"),
                 tr("scroll any text across a span of modules, in step (--font, --font-size, "

@@ -85,7 +85,11 @@ SpanDialog::SpanDialog(const Span &span, const QList<Span> &spans, int index, Co
     explanation->setWordWrap(true);
 
     m_gridHolder = new QWidget(this);
-    m_grid = new QGridLayout(m_gridHolder);
+    auto *holderLayout = new QVBoxLayout(m_gridHolder);
+    m_grid = new QGridLayout;
+    holderLayout->addLayout(m_grid);
+    // The rows keep their height however tall the dialog is.
+    holderLayout->addStretch();
     m_grid->addWidget(new QLabel(tr("Module"), m_gridHolder), 0, 0);
     m_grid->addWidget(new QLabel(tr("Port, device or endpoint"), m_gridHolder), 0, 1);
     m_grid->addWidget(new QLabel(tr("Rotation"), m_gridHolder), 0, 2);
