@@ -4,6 +4,7 @@
 #include "characterswindow.h"
 #include "connectionpool.h"
 #include "dotgrid.h"
+#include "editorsettings.h"
 #include "formatchooser.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
@@ -19,7 +20,6 @@
 #include "questions.h"
 #include "shortcutswindow.h"
 #include "spanwindow.h"
-#include "editorsettings.h"
 
 #include <QActionGroup>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "librarydocument.h"
 
+#include "editorsettings.h"
 #include "messagebox.h"
 #include "questions.h"
 #include "starterset.h"
-#include "editorsettings.h"
 
 #include <QFileInfo>
 
