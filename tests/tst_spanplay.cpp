@@ -264,7 +264,7 @@ void TestSpanPlay::identifyAtTheFarEnds()
 void TestSpanPlay::playsOnWithOneModulePulledOut()
 {
     constexpr int Count = 60;
-    constexpr int FrameMs = 20;
+    constexpr int FrameMs = 30;
     std::unique_ptr<Pty> ptys[3];
     QStringList links;
     for (int i = 0; i < 3; ++i) {

@@ -318,7 +318,7 @@ void TestSpanWindow::textToFramesPlayedOnModules()
     TextFrames::Options options;
     options.font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     options.font.setPixelSize(9);
-    options.frameMs = 25;
+    options.frameMs = 40;
     const QList<SpanFrame> frames = SpanText::scroll(QStringLiteral("Hi"), options, 3, 1);
     SpanTextDialog::setHandler([frames](int columns, int rows) {
         return columns == 3 && rows == 1
