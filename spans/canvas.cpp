@@ -180,7 +180,10 @@ std::optional<Canvas> fromRowsText(QStringView text, int columns, int rows)
         return std::nullopt;
     const qsizetype rowLength = qsizetype(columns) * 2;
     const int height = rows * Dots;
-    if (text.size() != height * (rowLength + 1) - 1)
+    // The groups are read with their spaces or, as a file written by hand may have them,
+    // without any.
+    const bool spaced = text.size() == height * (rowLength + 1) - 1;
+    if (!spaced && text.size() != height * rowLength)
         return std::nullopt;
     // A file's byte keeps its leftmost dot in bit 7, a Pattern's row in bit 0: each hex digit
     // is looked up already turned round, the low digit becoming the high half. Bit 4 marks a
@@ -203,7 +206,7 @@ std::optional<Canvas> fromRowsText(QStringView text, int columns, int rows)
     const char16_t *in = text.utf16();
     unsigned bad = 0;
     for (int y = 0; y < height; ++y) {
-        if (y > 0)
+        if (y > 0 && spaced)
             bad |= *in++ != u' ';
         const int shift = Dots * (y % Dots);
         quint64 *tiles = bits.data() + (y / Dots) * columns;

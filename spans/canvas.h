@@ -78,8 +78,8 @@ QSize textArtSize(const QString &text);
 // separated by single spaces. A 2 x 1 canvas with only its top left dot lit:
 // "8000 0000 0000 0000 0000 0000 0000 0000".
 QString rowsText(const Canvas &canvas);
-// The reverse for a canvas of `columns` x `rows` modules; nothing for text of another size or
-// with other characters.
+// The reverse for a canvas of `columns` x `rows` modules, the groups with their spaces or
+// without any; nothing for text of another size or with other characters.
 std::optional<Canvas> fromRowsText(QStringView text, int columns, int rows);
 
 } // namespace CanvasText

@@ -278,6 +278,10 @@ void TestSpans::rowsText()
     QCOMPARE(
         CanvasText::fromRowsText(QStringLiteral("8001 0000 0080 0000 0000 0000 0000 55ff"), 2, 1),
         canvas);
+    // Without the spaces, as a file written by hand may have them.
+    QCOMPARE(CanvasText::fromRowsText(QStringLiteral("800100000080000000000000000055FF"), 2, 1),
+             canvas);
+    QVERIFY(!CanvasText::fromRowsText(QStringLiteral("800100000080000000000000000055F"), 2, 1));
     QVERIFY(!CanvasText::fromRowsText(text, 1, 2));
     QVERIFY(
         !CanvasText::fromRowsText(QStringLiteral("8001 0000 0080 0000 0000 0000 0000 55F"), 2, 1));
