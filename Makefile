@@ -6,7 +6,7 @@ PACKAGE_BUILD ?= build-package
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup configure build run test test-unit test-sanitized fuzz bench package package-check clean
+.PHONY: all setup configure build run run-modules test test-unit test-sanitized fuzz bench package package-check clean
 
 all: build
 
@@ -21,10 +21,20 @@ configure: setup $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD)
 
-# Only what running needs: the program and the simulator.
-run: configure
+# Only what running needs: the program and the simulator. MODULES=n (1 to 6) runs n simulated
+# modules as COM1 to COMn, to try spans on.
+MODULES ?= 1
+run: run-modules configure
 	cmake --build $(BUILD) --target glyphsmith glyphsmith-sim
-	sh scripts/run-with-sim $(BUILD)/bin
+	MODULES=$(MODULES) sh scripts/run-with-sim $(BUILD)/bin
+
+# Refused before anything is built: only COM1..COM6 exist to map simulated modules to.
+run-modules:
+	@case "$(MODULES)" in ''|*[!0-9]*) echo "MODULES must be a number from 1 to 6" >&2; exit 2;; esac; \
+	if [ "$(MODULES)" -lt 1 ] || [ "$(MODULES)" -gt 6 ]; then \
+	    echo "MODULES=$(MODULES): there are COM1 to COM6, so make run takes 1 to 6 simulated modules" >&2; \
+	    exit 2; \
+	fi
 
 # Every test in the normal build, then again under AddressSanitizer and UBSan, then the fuzzers,
 # then the Debian package as lintian and the desktop's validators see it.

@@ -31,9 +31,10 @@ QImage draw(const QString &text, const QFont &font, QSize size, int threshold, b
     painter.setFont(plain);
     painter.setPen(Qt::black);
     const QFontMetrics metrics(plain);
-    // The letters' body centred in the eight rows.
-    const int baseline = (Size - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
-    const int x = centre ? (Size - metrics.horizontalAdvance(text)) / 2 : 0;
+    // The letters' body centred in the rows.
+    const int baseline =
+        (size.height() - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    const int x = centre ? (size.width() - metrics.horizontalAdvance(text)) / 2 : 0;
     painter.drawText(x, baseline, text);
     painter.end();
     for (int y = 0; y < image.height(); ++y) {
@@ -76,19 +77,39 @@ qsizetype fittingLength(const QString &text, const Options &options)
 
 QImage strip(const QString &text, const Options &options)
 {
+    return strip(text, options, QSize(Size, Size));
+}
+
+QImage strip(const QString &text, const Options &options, QSize window)
+{
     if (!vertical(options.direction)) {
         const int width = qMax(1, QFontMetrics(unsmoothed(options.font)).horizontalAdvance(text));
-        return draw(text, options.font, QSize(width, Size), options.threshold, false);
+        return draw(text, options.font, QSize(width, window.height()), options.threshold, false);
     }
-    QImage column(Size, Size * qMax<qsizetype>(1, text.size()), QImage::Format_Grayscale8);
+    QImage column(window.width(), window.height() * qMax<qsizetype>(1, text.size()),
+                  QImage::Format_Grayscale8);
     column.fill(Qt::white);
     QPainter painter(&column);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        painter.drawImage(
-            0, int(i) * Size,
-            draw(text.mid(i, 1), options.font, QSize(Size, Size), options.threshold, true));
+        painter.drawImage(0, int(i) * window.height(),
+                          draw(text.mid(i, 1), options.font, window, options.threshold, true));
     }
     return column;
+}
+
+QList<QPoint> scrollOffsets(const QImage &strip, Direction direction, QSize window)
+{
+    const bool down = direction == Direction::Down;
+    const bool right = direction == Direction::Right;
+    const int length = vertical(direction) ? strip.height() : strip.width();
+    const int across = vertical(direction) ? window.height() : window.width();
+    QList<QPoint> offsets;
+    // The window onto the text moves from just before its start to just after its end.
+    for (int step = 0; step <= length + across && offsets.size() < Frames::MaxFrames; ++step) {
+        const int offset = (down || right) ? length - step : step - across;
+        offsets.append(vertical(direction) ? QPoint(0, offset) : QPoint(offset, 0));
+    }
+    return offsets;
 }
 
 QList<Frame> scroll(const QString &text, const Options &options)
@@ -96,20 +117,15 @@ QList<Frame> scroll(const QString &text, const Options &options)
     if (text.trimmed().isEmpty() || frameCount(text, options) > Frames::MaxFrames)
         return {};
     const QImage picture = strip(text, options);
-    const bool down = options.direction == Direction::Down;
-    const bool right = options.direction == Direction::Right;
-    const int length = vertical(options.direction) ? picture.height() : picture.width();
     const int duration = Frames::clampedDuration(options.frameMs);
     QList<Frame> frames;
-    // The window onto the text moves from just before its start to just after its end.
-    for (int step = 0; step <= length + Size; ++step) {
-        const int offset = (down || right) ? length - step : step - Size;
+    for (const QPoint &offset : scrollOffsets(picture, options.direction, QSize(Size, Size))) {
         Frame frame;
         frame.durationMs = duration;
         for (int column = 0; column < Size; ++column) {
             for (int row = 0; row < Size; ++row) {
-                const int x = vertical(options.direction) ? column : offset + column;
-                const int y = vertical(options.direction) ? offset + row : row;
+                const int x = offset.x() + column;
+                const int y = offset.y() + row;
                 if (picture.valid(x, y) && qGray(picture.pixel(x, y)) == 0)
                     frame.pattern[size_t(column)] |= Protocol::RowWeights[size_t(row)];
             }

@@ -11,6 +11,8 @@
 #include "librarywindow.h"
 #include "prompter.h"
 #include "shortcutswindow.h"
+#include "spanscontroller.h"
+#include "spanwindow.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -40,6 +42,8 @@ Workspace::Workspace(Prompter &prompter, QObject *parent)
                                                   m_connection, prompter, window);
     m_characters = std::make_unique<CharactersController>(*m_library, grid, m_history.characters(),
                                                           m_connection, prompter, window);
+    m_pool.share(&m_connection);
+    m_spans = std::make_unique<SpansController>(*m_library, m_pool, prompter, window);
     m_edit->setImagesHandler([this](const QList<Pattern> &images, const QString &name) {
         return m_frames->pasteImages(images, name);
     });
@@ -68,6 +72,7 @@ void Workspace::buildMenus()
     m_library->addLibraryAction(m_patternMenu);
     m_frames->addAction(m_patternMenu);
     m_characters->addAction(m_patternMenu);
+    m_spans->addAction(m_patternMenu);
 
     m_helpMenu = bar->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -87,6 +92,7 @@ bool Workspace::eventFilter(QObject *watched, QEvent *event)
         }
         m_frames->close();
         m_characters->close();
+        m_spans->close();
         if (m_shortcuts)
             m_shortcuts->close();
     }
@@ -149,6 +155,10 @@ void Workspace::showShortcuts()
             characters.entries.append({action->iconText(), keys.join(QStringLiteral(", "))});
         }
         sections.append(characters);
+        ShortcutsWindow::Section spans{tr("Span window"), {}};
+        for (const QAction *action : m_spans->spansWindow()->shortcutActions())
+            spans.entries.append({action->iconText(), keysOf(action)});
+        sections.append(spans);
         sections.append(
             {tr("Dialogs and windows"), {{tr("Close a dialog or this list"), tr("Esc")}}});
         m_shortcuts = new ShortcutsWindow(sections, m_window.get());

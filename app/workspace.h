@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connectionpool.h"
 #include "moduleconnection.h"
 #include "shortcutswindow.h"
 #include "undohistory.h"
@@ -15,6 +16,7 @@ class FramesController;
 class FrmMain;
 class LibraryController;
 class Prompter;
+class SpansController;
 class QMenu;
 
 // Everything one run of the program holds, and how it fits together. The connection to the
@@ -26,9 +28,12 @@ class QMenu;
 //   Pattern > New, Open, Save, Library       LibraryController    (library/)
 //   Pattern > Frames                         FramesController     (animation/)
 //   Pattern > Characters                     CharactersController (characters/)
+//   Pattern > Spans                          SpansController      (spans/)
 //   Help                                     here: the list of keyboard shortcuts
 //
-// The menus after "Configure" are built here, in this order, on the main window's menu bar.
+// Every other module a window reaches (a span's) comes from the connection pool, which shares the
+// main window's connection, so that no device is ever opened twice. The menus after "Configure"
+// are built here, in this order, on the main window's menu bar.
 // Closing the main window first asks about unsaved library changes and closes the feature
 // windows; destroying the workspace takes the windows down before what they show.
 class Workspace : public QObject
@@ -41,12 +46,14 @@ public:
 
     FrmMain &window() { return *m_window; }
     ModuleConnection &connection() { return m_connection; }
+    ConnectionPool &connections() { return m_pool; }
     UndoHistory &history() { return m_history; }
     Prompter &prompter() { return m_prompter; }
     EditController &edit() { return *m_edit; }
     LibraryController &library() { return *m_library; }
     FramesController &frames() { return *m_frames; }
     CharactersController &characters() { return *m_characters; }
+    SpansController &spans() { return *m_spans; }
 
     ShortcutsWindow *shortcutsWindow() const { return m_shortcuts; }
     void showShortcuts();
@@ -59,12 +66,14 @@ private:
 
     Prompter &m_prompter;
     ModuleConnection m_connection;
+    ConnectionPool m_pool;
     UndoHistory m_history;
     std::unique_ptr<FrmMain> m_window;
     std::unique_ptr<LibraryController> m_library;
     std::unique_ptr<EditController> m_edit;
     std::unique_ptr<FramesController> m_frames;
     std::unique_ptr<CharactersController> m_characters;
+    std::unique_ptr<SpansController> m_spans;
     QPointer<ShortcutsWindow> m_shortcuts;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

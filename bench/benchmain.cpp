@@ -11,6 +11,7 @@
 #include "networkbench.h"
 #include "replywaitbench.h"
 #include "report.h"
+#include "spansbench.h"
 #include "startupbench.h"
 #include "uploadbench.h"
 
@@ -52,7 +53,7 @@ int main(int argc, char *argv[])
         QStringLiteral("click"),  QStringLiteral("wait"),    QStringLiteral("startup"),
         QStringLiteral("burst"),  QStringLiteral("library"), QStringLiteral("drag"),
         QStringLiteral("frames"), QStringLiteral("send"),    QStringLiteral("reconnect"),
-        QStringLiteral("upload"), QStringLiteral("bridge")};
+        QStringLiteral("upload"), QStringLiteral("bridge"),  QStringLiteral("spans")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -108,6 +109,10 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("bridge"))) {
         announce("bridge through a Mosquitto broker (40 patterns, 4 floods of 1000, 3 s idle)");
         runBridgeBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+    if (chosen.contains(QStringLiteral("spans"))) {
+        announce("spans (a text across 4 modules at 100 frames/s, 10 opens of 1000 frames)");
+        runSpansBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

@@ -23,6 +23,7 @@ LibraryDocument::LibraryDocument(Prompter &prompter, QObject *parent)
     , m_saved(starterSet())
 {
     m_model.setLibrary(m_saved);
+    m_sections = m_saved.otherSections;
     connect(&m_model, &LibraryModel::edited, this, &LibraryDocument::updateModified);
 }
 
@@ -72,6 +73,7 @@ void LibraryDocument::revert()
 {
     m_model.setLibrary(m_saved);
     replaceAnimations(m_saved.animations);
+    replaceSections(m_saved.otherSections);
     setModified(false);
 }
 
@@ -90,10 +92,28 @@ void LibraryDocument::replaceAnimations(const QList<Animation> &animations)
     emit replaced();
 }
 
+void LibraryDocument::setSection(const QString &key, const QJsonValue &value)
+{
+    if (value == m_sections.value(key))
+        return;
+    if (value.isUndefined())
+        m_sections.remove(key);
+    else
+        m_sections.insert(key, value);
+    updateModified();
+}
+
+void LibraryDocument::replaceSections(const QJsonObject &sections)
+{
+    m_sections = sections;
+    emit sectionsReplaced();
+}
+
 PatternLibrary LibraryDocument::current() const
 {
     PatternLibrary library = m_model.library();
     library.animations = m_animations;
+    library.otherSections = m_sections;
     return library;
 }
 
@@ -105,6 +125,7 @@ bool LibraryDocument::newLibrary(QWidget *parent)
     m_starterSet = false;
     m_model.setLibrary(m_saved);
     replaceAnimations({});
+    replaceSections({});
     setFilePath(QString());
     setModified(false);
     return true;
@@ -134,6 +155,7 @@ bool LibraryDocument::openFile(const QString &path, QWidget *parent)
     m_starterSet = false;
     m_model.setLibrary(m_saved);
     replaceAnimations(m_saved.animations);
+    replaceSections(m_saved.otherSections);
     setFilePath(QFileInfo(path).absoluteFilePath());
     setModified(false);
     EditorSettings::rememberFile(m_path);

@@ -2,6 +2,8 @@
 
 #include "librarymodel.h"
 
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QObject>
 #include <QString>
 
@@ -25,6 +27,11 @@ public:
     const QList<Animation> &animations() const { return m_animations; }
     // Every change of the animations comes through here and counts as a change of the document.
     void setAnimations(const QList<Animation> &animations);
+    // A top-level section of the file that the document does not read itself (the spans, say);
+    // undefined when the file has none. Setting one (undefined: removing it) counts as a change
+    // of the document.
+    QJsonValue section(const QString &key) const { return m_sections.value(key); }
+    void setSection(const QString &key, const QJsonValue &value);
     QString filePath() const { return m_path; }
     // The file's name, or what stands for a library that has none.
     QString displayName() const;
@@ -53,6 +60,8 @@ signals:
     // The same for the whole library, patterns and animations: the undo steps made on the
     // library that was there are of no use any more.
     void replaced();
+    // The same for the sections kept by section() and setSection().
+    void sectionsReplaced();
     void filePathChanged(const QString &path);
 
 private:
@@ -64,9 +73,12 @@ private:
     // The file's contents as they are now: the model's patterns, these animations.
     PatternLibrary current() const;
     void replaceAnimations(const QList<Animation> &animations);
+    void replaceSections(const QJsonObject &sections);
 
     LibraryModel m_model;
     QList<Animation> m_animations;
+    // The file's sections beside the patterns, the animations and the bank, as they are now.
+    QJsonObject m_sections;
     QString m_path;
     bool m_modified = false;
     bool m_starterSet = true;

@@ -3,15 +3,20 @@
 // answer where the configuration dialog waits for one. No display is needed.
 
 #include "animationrun.h"
+#include "connectionpool.h"
 #include "moduleexchange.h"
 #include "sendrequest.h"
+#include "spancommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -70,9 +75,14 @@ QString helpText(const QCommandLineParser &parser)
     QString text = parser.helpText();
     text.replace(QCoreApplication::arguments().constFirst() + QLatin1String(" [options]"),
                  QLatin1String("glyphsmith-send [options] COMMAND [ARGS]"));
-    return text + u'\n' + tr("Commands:\n") + sendCommandsHelp() + u'\n' +
+    return text + u'\n' + tr("Commands:\n") + sendCommandsHelp() + SpanCommand::help() + u'\n' +
            wrapped(tr("A text that begins with '-' goes after '--': glyphsmith-send scroll -- "
                       "-5.")) +
+           u'\n' + u'\n' +
+           wrapped(tr("A SPAN is a span of the library file given with --library or, without "
+                      "it, of the library the program opened last. Each module of a span is "
+                      "reached as the span names it (COM1..COM6, a device, an endpoint); --port "
+                      "does not go with the span commands.")) +
            u'\n' + u'\n' +
            wrapped(tr("Exit status: 0 done (acknowledged where the module answers), 2 bad "
                       "usage, 3 refused by the module, 4 no reply, 5 port not available.")) +
@@ -113,9 +123,40 @@ void printSettings(const Protocol::Settings &settings, bool json)
 
 } // namespace
 
+// The span commands, each module through its own connection of one pool, in step.
+int runSpanCommand(QCoreApplication &app, const QCommandLineParser &parser,
+                   const SpanCommand::Options &options)
+{
+    QString error;
+    int status = ExitStatus::Done;
+    const auto request = SpanCommand::parse(parser.positionalArguments(), options, &error, &status);
+    if (!request)
+        return fail(status,
+                    error + (status == ExitStatus::BadUsage ? tr("; try 'glyphsmith-send --help'")
+                                                            : QString()));
+    ConnectionPool pool;
+    SpanRun run(&pool);
+    QObject::connect(&run, &SpanRun::finished, &app, &QCoreApplication::exit);
+    run.start(*request);
+    const int played = app.exec();
+    for (const QString &problem : run.problems())
+        std::fprintf(stderr, "glyphsmith-send: %s\n", qPrintable(problem));
+    return played;
+}
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // span-scroll draws its text with the machine's fonts, which Qt Gui keeps; it draws on the
+    // offscreen platform, so that no display is needed all the same.
+    bool drawsText = false;
+    for (int i = 1; i < argc; ++i)
+        drawsText = drawsText || SpanCommand::drawsText({QString::fromLocal8Bit(argv[i])});
+    if (drawsText)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> application =
+        drawsText ? std::make_unique<QGuiApplication>(argc, argv)
+                  : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("glyphsmith-send"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHSMITH_VERSION));
 
@@ -139,7 +180,22 @@ int main(int argc, char *argv[])
                                        "as more than one: module-bytes, row-bytes, c-array, "
                                        "arduino, python-list, integer64, text-art."),
                                     QStringLiteral("id"));
-    parser.addOptions({help, version, port, json, format});
+    const QCommandLineOption library(QStringLiteral("library"),
+                                     tr("The library file whose spans the span commands name "
+                                        "(the library the program opened last without it)."),
+                                     QStringLiteral("file"));
+    const QCommandLineOption font(QStringLiteral("font"),
+                                  tr("span-scroll: the font family to draw the text in."),
+                                  QStringLiteral("family"));
+    const QCommandLineOption fontSize(QStringLiteral("font-size"),
+                                      tr("span-scroll: the text's height in pixels (9 for each "
+                                         "row of modules)."),
+                                      QStringLiteral("px"));
+    const QCommandLineOption frameMs(QStringLiteral("frame-ms"),
+                                     tr("span-scroll: milliseconds a frame, one dot a frame "
+                                        "(50)."),
+                                     QStringLiteral("ms"));
+    parser.addOptions({help, version, port, json, format, library, font, fontSize, frameMs});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return failUsage(optionError(parser, QCoreApplication::arguments()));
@@ -152,9 +208,43 @@ int main(int argc, char *argv[])
         return ExitStatus::Done;
     }
 
+    const QStringList words = parser.positionalArguments();
+    const bool spanCommand = SpanCommand::isSpanCommand(words.value(0));
+    for (const QCommandLineOption &option : {library, font, fontSize, frameMs}) {
+        if (parser.isSet(option) && !spanCommand)
+            return fail(
+                ExitStatus::BadUsage,
+                tr("--%1 goes with the span commands only").arg(option.names().constFirst()));
+    }
+    if (spanCommand) {
+        for (const QCommandLineOption &option : {port, json, format}) {
+            if (parser.isSet(option))
+                return fail(ExitStatus::BadUsage,
+                            tr("--%1 does not go with the span commands: each module is "
+                               "reached as its span names it")
+                                .arg(option.names().constLast()));
+        }
+        SpanCommand::Options options;
+        options.library = parser.value(library);
+        options.font = parser.value(font);
+        bool ok = true;
+        if (parser.isSet(fontSize))
+            options.fontSize = parser.value(fontSize).toInt(&ok);
+        if (!ok || options.fontSize < 0 || options.fontSize > 512)
+            return fail(ExitStatus::BadUsage, tr("--font-size must be a number of pixels"));
+        if (parser.isSet(frameMs))
+            options.frameMs = parser.value(frameMs).toInt(&ok);
+        if (!ok)
+            return fail(ExitStatus::BadUsage, tr("--frame-ms must be a number of milliseconds"));
+        options.readInput = [] {
+            QFile input;
+            return input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+        };
+        return runSpanCommand(app, parser, options);
+    }
+
     QString error;
-    const auto request =
-        parseSendCommand(parser.positionalArguments(), &error, parser.value(format));
+    const auto request = parseSendCommand(words, &error, parser.value(format));
     if (!request)
         return failUsage(error);
     if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)

@@ -217,22 +217,25 @@ QString wrapText(const QString &text, int width, int indent)
 
 // A usage longer than its column has its summary on the next line, so the two never run
 // together; summaries wrap within a terminal's 80 columns.
-QString sendCommandsHelp()
+QString commandHelpLine(const QString &usage, const QString &summary)
 {
     constexpr int Indent = 2;
     constexpr int UsageColumn = 26;
     constexpr int Width = 79;
-    const QString summaryIndent(Indent + UsageColumn, u' ');
+    QString line = QString(Indent, u' ') + usage;
+    if (usage.size() < UsageColumn)
+        line += QString(UsageColumn - usage.size(), u' ');
+    else
+        line += u'\n' + QString(Indent + UsageColumn, u' ');
+    return line + wrapText(summary, Width, Indent + UsageColumn) + u'\n';
+}
+
+QString sendCommandsHelp()
+{
     QString help;
-    for (const auto &[name, entry] : commands()) {
-        const QString usage = entry.arguments.isEmpty() ? name : name + u' ' + entry.arguments;
-        help += QString(Indent, u' ') + usage;
-        if (usage.size() < UsageColumn)
-            help += QString(UsageColumn - usage.size(), u' ');
-        else
-            help += u'\n' + summaryIndent;
-        help += wrapText(entry.summary, Width, Indent + UsageColumn) + u'\n';
-    }
+    for (const auto &[name, entry] : commands())
+        help += commandHelpLine(entry.arguments.isEmpty() ? name : name + u' ' + entry.arguments,
+                                entry.summary);
     return help;
 }
 

@@ -35,6 +35,8 @@ QString sendCommandsHelp();
 // `text`'s words in lines of at most `width` columns (a longer word stands alone); every line
 // after the first starts with `indent` spaces, the first is taken to start there already.
 QString wrapText(const QString &text, int width, int indent);
+// One command of the help: its usage, and its summary beside it or below it, wrapped.
+QString commandHelpLine(const QString &usage, const QString &summary);
 
 // "char A", "speed 3", "set-message HELLO", ... into a request; `error` says what is wrong
 // otherwise (an unknown command, a missing or extra argument, a number out of range, a text

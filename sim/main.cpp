@@ -2,7 +2,8 @@
 //
 // PtyPort is the serial line; Simulator frames what arrives, hands each message to the
 // widget-free Module (state, font, animations) and sends back its answer with any faults asked
-// for; LedBoard shows the display. SignalWatcher lets SIGINT and SIGTERM end the event loop
+// for; LedBoard shows the display. With --count, several such modules run side by side, each
+// with a line of its own. SignalWatcher lets SIGINT and SIGTERM end the event loop
 // normally, so the port's link is removed on every way out.
 
 #include "ledboard.h"
@@ -13,10 +14,13 @@
 #include "statefile.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -29,62 +33,114 @@ void printError(const QString &text)
 constexpr int Failed = 1;
 constexpr int BadArgument = 2;
 
-int run(const Options &options)
+// One simulated module: its end of the line, the module itself, and where it keeps its log and
+// state.
+struct Rig
 {
     PtyPort port;
-    if (!port.open(options.linkPath, options.replace)) {
-        printError(port.errorString());
-        return port.linkFailed() ? BadArgument : Failed;
+    std::unique_ptr<Simulator> simulator;
+};
+
+// Opens module `number`'s pty and sets its simulator up; a non-zero exit status on failure.
+int setUp(Rig &rig, const Options &options, int number)
+{
+    const QString linkPath = numberedPath(options.linkPath, number, options.count);
+    const QString logPath = numberedPath(options.logPath, number, options.count);
+    const QString statePath = numberedPath(options.statePath, number, options.count);
+    if (!rig.port.open(linkPath, options.replace)) {
+        printError(rig.port.errorString());
+        return rig.port.linkFailed() ? BadArgument : Failed;
     }
 
     StateFile::Loaded loaded;
-    if (!options.statePath.isEmpty())
-        loaded = StateFile::load(options.statePath);
-    Simulator simulator(loaded.state, options.faults);
-    if (!options.logPath.isEmpty()) {
+    if (!statePath.isEmpty())
+        loaded = StateFile::load(statePath);
+    rig.simulator = std::make_unique<Simulator>(loaded.state, options.faults);
+    Simulator &simulator = *rig.simulator;
+    if (!logPath.isEmpty()) {
         QString error;
-        if (!simulator.openLog(options.logPath, &error, options.logTimes)) {
-            printError(QStringLiteral("cannot write %1: %2").arg(options.logPath, error));
+        if (!simulator.openLog(logPath, &error, options.logTimes)) {
+            printError(QStringLiteral("cannot write %1: %2").arg(logPath, error));
             return BadArgument;
         }
     }
     if (!loaded.problem.isEmpty()) {
         const QString text = QStringLiteral("state file %1 is unusable (%2); nothing is stored")
-                                 .arg(options.statePath, loaded.problem);
+                                 .arg(statePath, loaded.problem);
         printError(text);
         simulator.note(text);
     }
-    simulator.setStateFile(options.statePath);
-    if (!options.statePath.isEmpty()) {
-        if (const auto why = StateFile::whyNotWritable(options.statePath)) {
+    simulator.setStateFile(statePath);
+    if (!statePath.isEmpty()) {
+        if (const auto why = StateFile::whyNotWritable(statePath)) {
             const QString text = QStringLiteral("state file %1 cannot be written (%2); changes to "
                                                 "the stored settings will not be kept")
-                                     .arg(options.statePath, *why);
+                                     .arg(statePath, *why);
             printError(text);
             simulator.note(text);
         }
     }
 
+    PtyPort &port = rig.port;
     port.setBaud(options.baud);
     simulator.setLinePoll([&port] { port.takeDue(); });
     QObject::connect(&port, &PtyPort::received, &simulator, &Simulator::receive);
     QObject::connect(&simulator, &Simulator::transmit, &port, &PtyPort::write);
+    return 0;
+}
+
+// Several modules' boards side by side in one window, each captioned with its number.
+std::unique_ptr<QWidget> boardsWindow(const std::vector<std::unique_ptr<Rig>> &rigs)
+{
+    if (rigs.size() == 1) {
+        auto board = std::make_unique<LedBoard>();
+        Simulator *simulator = rigs.front()->simulator.get();
+        board->setPattern(simulator->display());
+        QObject::connect(simulator, &Simulator::displayChanged, board.get(), &LedBoard::setPattern);
+        return board;
+    }
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(
+        QStringLiteral("Kaldor8x8 modules 1 to %1 (simulated)").arg(rigs.size()));
+    auto *row = new QHBoxLayout(window.get());
+    for (size_t i = 0; i < rigs.size(); ++i) {
+        auto *column = new QVBoxLayout;
+        auto *caption = new QLabel(QString::number(i + 1), window.get());
+        caption->setAlignment(Qt::AlignCenter);
+        auto *board = new LedBoard(window.get());
+        board->setMinimumSize(board->minimumSizeHint());
+        Simulator *simulator = rigs.at(i)->simulator.get();
+        board->setPattern(simulator->display());
+        QObject::connect(simulator, &Simulator::displayChanged, board, &LedBoard::setPattern);
+        column->addWidget(caption);
+        column->addWidget(board, 1);
+        row->addLayout(column, 1);
+    }
+    return window;
+}
+
+int run(const Options &options)
+{
+    std::vector<std::unique_ptr<Rig>> rigs;
+    for (int number = 1; number <= options.count; ++number) {
+        rigs.push_back(std::make_unique<Rig>());
+        if (const int status = setUp(*rigs.back(), options, number))
+            return status;
+    }
 
     SignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested,
                      QCoreApplication::instance(), &QCoreApplication::quit);
 
-    std::unique_ptr<LedBoard> board;
+    std::unique_ptr<QWidget> boards;
     if (!options.headless) {
-        board = std::make_unique<LedBoard>();
-        board->setPattern(simulator.display());
-        QObject::connect(&simulator, &Simulator::displayChanged, board.get(),
-                         &LedBoard::setPattern);
-        board->show();
+        boards = boardsWindow(rigs);
+        boards->show();
     }
 
-    // Printed last: whoever reads it may open the port at once.
-    std::printf("%s\n", qPrintable(port.portPath()));
+    // Printed last: whoever reads them may open the ports at once.
+    for (const auto &rig : rigs)
+        std::printf("%s\n", qPrintable(rig->port.portPath()));
     std::fflush(stdout);
     return QCoreApplication::exec();
 }

@@ -2,6 +2,8 @@
 
 #include "protocol.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const char Description[] =
@@ -23,6 +25,13 @@ notes about junk, incomplete or refused messages starting with "# ". With
 --log-times each line begins with a time in milliseconds on the system's
 monotonic clock (CLOCK_MONOTONIC, "5234.567 FC ..."): for a message, when its
 last byte arrived.
+
+With --count N it simulates N modules at once, each on a pseudo-terminal of its
+own, and prints the N paths to open, one a line, module 1 first. The --link,
+--log and --state paths are then numbered: --link /tmp/module gives
+/tmp/module-1 to /tmp/module-N, --log /tmp/module.log gives /tmp/module-1.log
+and so on. The LED boards are shown side by side in one window, module 1 on
+the left.
 
 A bad argument ends the simulator with exit status 2: an unknown option or
 value, a --link path that cannot be made or that another simulator still
@@ -86,8 +95,12 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
                                    QStringLiteral("Fault: send each reply of two bytes or more "
                                                   "in two parts, <ms> milliseconds apart."),
                                    QStringLiteral("ms"));
-    parser.addOptions({headless, link, replace, baud, log, logTimes, state, noReply, replyDelay,
-                       nak, settingsReply, split});
+    const QCommandLineOption count(QStringLiteral("count"),
+                                   QStringLiteral("Simulate <n> modules (1 to 16) side by side, "
+                                                  "their paths numbered."),
+                                   QStringLiteral("n"));
+    parser.addOptions({headless, link, replace, baud, log, logTimes, state, count, noReply,
+                       replyDelay, nak, settingsReply, split});
 
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -113,6 +126,15 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
         if (!ok || options.baud < 50 || options.baud > 4000000) {
             error = QStringLiteral("--baud wants a rate from 50 to 4000000, not '%1'")
                         .arg(parser.value(baud));
+            return CommandLine::Error;
+        }
+    }
+    if (parser.isSet(count)) {
+        bool ok = false;
+        options.count = parser.value(count).toInt(&ok);
+        if (!ok || options.count < 1 || options.count > 16) {
+            error = QStringLiteral("--count wants a number of modules from 1 to 16, not '%1'")
+                        .arg(parser.value(count));
             return CommandLine::Error;
         }
     }
@@ -155,4 +177,16 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
         faults.settingsReply = *bytes;
     }
     return CommandLine::Run;
+}
+
+QString numberedPath(const QString &path, int module, int count)
+{
+    if (count <= 1 || path.isEmpty())
+        return path;
+    const QFileInfo file(path);
+    const QString suffix = file.suffix();
+    if (suffix.isEmpty() || file.completeBaseName().isEmpty())
+        return QStringLiteral("%1-%2").arg(path).arg(module);
+    const QString stem = path.left(path.size() - suffix.size() - 1);
+    return QStringLiteral("%1-%2.%3").arg(stem).arg(module).arg(suffix);
 }

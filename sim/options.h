@@ -17,8 +17,14 @@ struct Options
     // Bytes a second the simulated line carries is baud / 10; 0 for as fast as they come.
     int baud = 0;
     bool logTimes = false;
+    // Modules simulated side by side in this one process, each on a pty of its own.
+    int count = 1;
     Faults faults;
 };
+
+// With several modules, module n's (1-based) link, log or state file: "PATH-n", the number put
+// before a file's suffix ("module.log" becomes "module-2.log"); `path` itself for one module.
+QString numberedPath(const QString &path, int module, int count);
 
 enum class CommandLine { Run, Help, Error };
 

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <optional>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -129,11 +130,16 @@ void PtyPort::readPaced()
         m_readNotifier->setEnabled(false);
         return;
     }
-    if (n == due) {
-        // Perhaps more waiting: look again when the next few bytes have had their time.
+    int waiting = 0;
+    if (n == due && ::ioctl(m_master, FIONREAD, &waiting) == 0 && waiting > 0) {
+        // More waiting: look again when the next few bytes have had their time.
         m_readNotifier->setEnabled(false);
         m_paceTimer->start(duration_cast<milliseconds>(m_byteTime * 2) + milliseconds(1));
     } else {
+        // Nothing left in the pty: the line is idle from its last byte on. Bytes the program
+        // writes later start on the line when they come, not straight after these, even when
+        // this simulator is woken late for them (several modules side by side are then stamped
+        // alike).
         m_lineIdle = true;
         m_readNotifier->setEnabled(true);
     }
