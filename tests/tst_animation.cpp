@@ -1,16 +1,16 @@
+#include "characterscontroller.h"
 #include "characterswindow.h"
 #include "dotcell.h"
 #include "dotgrid.h"
+#include "editcontroller.h"
+#include "editorsettings.h"
+#include "framescontroller.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
-#include "workspace.h"
-#include "characterscontroller.h"
-#include "editcontroller.h"
-#include "framescontroller.h"
-#include "librarycontroller.h"
 #include "gifimportdialog.h"
 #include "grideditor.h"
+#include "librarycontroller.h"
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
@@ -20,13 +20,13 @@
 #include "textframesdialog.h"
 #include "undoactions.h"
 #include "undohistory.h"
-#include "editorsettings.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +66,8 @@ private slots:
     void cleanup();
 
     void openingChangesNothing();
+    void commandDuringPlayStopsThePlayer_data();
+    void commandDuringPlayStopsThePlayer();
     void framesHaveTheirOwnHistory();
     void closingLeavesTheFrameAsAGridStep();
     void undoNeverLeavesAStalePreview();
@@ -130,6 +132,44 @@ void TestAnimation::cleanup()
     prompter().reset();
     prompter().onDialog = {};
     prompter().onDialog = {};
+}
+
+// A command of another window while frames play on the module stops the player rather than
+// be covered by the next frame within a tenth of a second; the window says why it stopped, and
+// nothing follows the command on the line.
+void TestAnimation::commandDuringPlayStopsThePlayer_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("SCROLL") << "cmdScroll" << hex("FD 48 49");
+    QTest::newRow("an arrow") << "cmdUpArrow" << hex("F8 00");
+    QTest::newRow("Send Dot Matrix") << "cmdDotM" << hex("FC 00 00 00 00 00 00 00 00");
+}
+
+void TestAnimation::commandDuringPlayStopsThePlayer()
+{
+    QFETCH(QString, button);
+    QFETCH(QByteArray, command);
+    QVERIFY(editor()->newAnimation(
+        QStringLiteral("Blink"),
+        {Frame{{0xFF, 0, 0, 0, 0, 0, 0, 0}, 20}, Frame{{0, 0, 0, 0, 0, 0, 0, 0xFF}, 20}},
+        QStringLiteral("test")));
+    m_window->cmdCLR_Click();
+    m_window->findChild<QLineEdit *>(QStringLiteral("txtScroll"))->setText(QStringLiteral("HI"));
+    m_frames->loopBox()->setChecked(true);
+    m_frames->playOnModule();
+    QTest::qWait(100);
+    m_pty->read(1 << 16, 30); // the frames so far
+    QTest::mouseClick(m_window->findChild<QPushButton *>(button), Qt::LeftButton);
+    QVERIFY(!m_frames->player()->isPlaying());
+    QVERIFY2(m_frames->countsLabel()->text().contains(QLatin1String("another message")),
+             qPrintable(m_frames->countsLabel()->text()));
+    // At most the frame already on its way, then the command, then nothing.
+    QByteArray line = m_pty->readAll(200);
+    if (line.startsWith(char(0xFC)) && command.front() != char(0xFC))
+        line.remove(0, 9);
+    QCOMPARE(line, command);
+    QVERIFY(m_messages.isEmpty());
 }
 
 void TestAnimation::openingChangesNothing()

@@ -318,6 +318,14 @@ void TestCharacters::uploadAllThroughTheSimulator()
     };
     QTRY_COMPARE(logged(), expected);
     QVERIFY(m_messages.isEmpty());
+
+    // Another port reaches another module: what the last upload did there is no news here.
+    Pty other;
+    mapPort(3, other.slavePath());
+    m_window->mnuCOM_Click(3);
+    QCOMPARE(m_program->characters().characterBank()->device(), other.slavePath());
+    QCOMPARE(m_characters->progressBar()->value(), 0);
+    QCOMPARE(m_characters->statusLabel()->text(), QString());
     sim.terminate();
     sim.waitForFinished(3000);
 }

@@ -1,18 +1,20 @@
 #include "appsettings.h"
 #include "devicesdialog.h"
 #include "frmmain.h"
-#include "workspace.h"
 #include "messagebox.h"
 #include "networksupport.h"
 #include "testsupport.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSerialPort>
 #include <QTableView>
 #include <QTest>
 
@@ -37,6 +39,7 @@ private slots:
     void test_data();
     void test();
     void deviceVanishesDuringTest();
+    void heldDeviceNamesItsHolder();
     void keyboardOnly();
 
 private:
@@ -76,7 +79,7 @@ DevicesDialog *TestDevices::openDialog()
 {
     if (!m_window) {
         m_program = new Workspace(prompter());
-    m_window = &m_program->window();
+        m_window = &m_program->window();
         m_window->Form_Load();
         m_window->show();
     }
@@ -232,6 +235,25 @@ void TestDevices::deviceVanishesDuringTest()
     QVERIFY2(dialog->status().contains(QLatin1String("not available")),
              qPrintable(dialog->status()));
     QVERIFY(control<QPushButton>("test")->isEnabled());
+}
+
+// A device another program holds is named so, with that program and its process id, in the
+// words the main window and glyphsmith-send use.
+void TestDevices::heldDeviceNamesItsHolder()
+{
+    Pty device;
+    mapPort(2, device.slavePath());
+    QSerialPort other(device.slavePath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    DevicesDialog *dialog = openDialog();
+    dialog->selectRow(dialog->model().rowOf(device.slavePath()));
+    dialog->testSelected();
+    QTRY_VERIFY(!dialog->isTesting());
+    const QString expected =
+        QStringLiteral("%1 is not available: another program holds the port: %2 (process %3).")
+            .arg(device.slavePath(), QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+            .arg(QCoreApplication::applicationPid());
+    QCOMPARE(dialog->status(), expected);
 }
 
 // Everything can be reached from the keyboard: Tab from the table through every control, and

@@ -1,11 +1,11 @@
 #include "frmconfig.h"
 #include "frmmain.h"
-#include "workspace.h"
 #include "messagebox.h"
+#include "moduleconnection.h"
 #include "networksupport.h"
 #include "protocol.h"
-#include "moduleconnection.h"
 #include "testsupport.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -108,6 +108,7 @@ private slots:
     void unreachable_data();
     void unreachable();
     void droppedMidMessage();
+    void rfc2217AtARawPortSendsNothing();
     void droppedAndBack_data();
     void droppedAndBack();
 
@@ -261,6 +262,22 @@ void TestNetwork::unreachable()
     QVERIFY(!m_window->findChild<QAction *>(QStringLiteral("mnuConfig"))->isEnabled());
     QVERIFY(!m_window->serialPort().isOpen());
     QVERIFY(!m_window->serialPort().send(hex("FE 41")));
+}
+
+// rfc2217:// pointed at a raw TCP port: the module there would take telnet commands for a
+// message, so nothing at all is sent until the far side has spoken telnet, and it never does.
+void TestNetwork::rfc2217AtARawPortSendsNothing()
+{
+    startFarEnd();
+    const QString wrong =
+        QString(m_ser2net->rawUrl()).replace(QLatin1String("tcp://"), QLatin1String("rfc2217://"));
+    startWindow(wrong);
+    QTRY_COMPARE_WITH_TIMEOUT(m_messages, QStringList{PortUnavailable}, 6000);
+    QCOMPARE(m_window->serialPort().failure(), LinkFailure::NotRfc2217);
+    QVERIFY2(m_details.first().contains(QLatin1String("nothing was sent")),
+             qPrintable(m_details.first()));
+    QTest::qWait(200);
+    QCOMPARE(m_simulator->messages(), QStringList());
 }
 
 // ser2net goes away while texts are still queued for the line: one loss, nothing left queued,

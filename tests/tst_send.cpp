@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +26,7 @@ private slots:
     void wrapText_data();
     void wrapText();
     void hugeInputIsNotEchoed();
+    void heldPortNamesItsHolder();
 };
 
 void TestSend::initTestCase()
@@ -360,6 +362,26 @@ void TestSend::hugeInputIsNotEchoed()
     QVERIFY2(err.size() < 200, qPrintable(err.left(300)));
     QVERIFY2(err.contains(QStringLiteral("AAAAAAAAAA…' (12582912 characters)")), qPrintable(err));
     QCOMPARE(send.readAllStandardOutput(), QByteArray());
+}
+
+// A port another program holds: exit status 5, and the one line names that program and its
+// process id, as the main window and the Devices window say it.
+void TestSend::heldPortNamesItsHolder()
+{
+    Pty device;
+    QSerialPort other(device.slavePath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    QProcess send;
+    send.start(qEnvironmentVariable("GLYPHSMITH_SEND"), {"-p", device.slavePath(), "char", "A"});
+    QVERIFY(send.waitForFinished(10000));
+    QCOMPARE(send.exitCode(), int(ExitStatus::PortUnavailable));
+    QCOMPARE(
+        QString::fromUtf8(send.readAllStandardError()),
+        QStringLiteral("glyphsmith-send: %1 is not available: another program holds the "
+                       "port: %2 (process %3)\n")
+            .arg(device.slavePath(), QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+            .arg(QCoreApplication::applicationPid()));
+    QCOMPARE(device.readAll(50), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestSend)

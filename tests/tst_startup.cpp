@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "connectionstatelabel.h"
 #include "frmmain.h"
 #include "messagebox.h"
 #include "portresolver.h"
@@ -79,6 +80,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void portStateInTheMenuBar();
     void storedIdleGap_data();
     void storedIdleGap();
     void initTestCase();
@@ -316,10 +318,46 @@ void TestStartup::portHeldByAnotherProgram()
     FrmMain &window = program.window();
     window.Form_Load();
     QCOMPARE(m_messages, QStringList{PortUnavailable});
-    QVERIFY2(m_details.first().contains(QStringLiteral("Another program holds the port")),
-             qPrintable(m_details.first()));
+    // The holder is named, with its process id, from the port's lock file.
+    const QString holder = QStringLiteral("Another program holds the port: %1 (process %2).")
+                               .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+                               .arg(QCoreApplication::applicationPid());
+    QVERIFY2(m_details.first().contains(holder), qPrintable(m_details.first()));
     QVERIFY(!window.serialPort().isOpen());
     QVERIFY(!configureEnabled(window));
+    QVERIFY2(window.portStateLabel()->fullText().endsWith(QLatin1String(": not available")),
+             qPrintable(window.portStateLabel()->fullText()));
+}
+
+// The port's state in the menu bar's corner follows the connection: the COM number, the device
+// it stands for and whether it is open, waiting for the device or not available, the reason in
+// the tool tip; the window keeps its size.
+void TestStartup::portStateInTheMenuBar()
+{
+    Pty pty;
+    mapPort(1, pty.slavePath());
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    window.Form_Load();
+    window.show();
+    const QSize size = window.size();
+    ConnectionStateLabel *state = window.portStateLabel();
+    QCOMPARE(window.menuBar()->cornerWidget(Qt::TopRightCorner), state);
+    QCOMPARE(state->fullText(), QStringLiteral("COM1 %1: open").arg(pty.slavePath()));
+    QVERIFY(state->geometry().left() >=
+            window.menuBar()->actionGeometry(window.menuBar()->actions().last()).right());
+
+    window.mnuCOM_Click(2);
+    QCOMPARE(state->fullText(), QStringLiteral("COM2 %1: not available").arg(missingDevicePath(2)));
+    QVERIFY2(state->toolTip().contains(QLatin1String("No such device")),
+             qPrintable(state->toolTip()));
+
+    window.mnuCOM_Click(1);
+    pty.closeMaster();
+    QTRY_COMPARE(state->fullText(),
+                 QStringLiteral("COM1 %1: waiting for the device").arg(pty.slavePath()));
+    QVERIFY2(state->toolTip().contains(QLatin1String("went away")), qPrintable(state->toolTip()));
+    QCOMPARE(window.size(), size);
 }
 
 void TestStartup::outputIsByteExact_data()
