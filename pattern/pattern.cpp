@@ -57,3 +57,34 @@ Pattern::RowBytes Pattern::rows() const
     }
     return rows;
 }
+
+std::optional<Pattern> Pattern::fromArt(const QStringList &rows)
+{
+    if (rows.size() != Rows)
+        return std::nullopt;
+    Pattern pattern;
+    for (int row = 0; row < Rows; ++row) {
+        const QString &line = rows.at(row);
+        if (line.size() != Columns)
+            return std::nullopt;
+        for (int column = 0; column < Columns; ++column) {
+            const QChar dot = line.at(column);
+            if (dot != u'#' && dot != u'.')
+                return std::nullopt;
+            pattern.setDot(row, column, dot == u'#');
+        }
+    }
+    return pattern;
+}
+
+QString Pattern::art() const
+{
+    QString out;
+    for (int row = 0; row < Rows; ++row) {
+        if (row > 0)
+            out += u'\n';
+        for (int column = 0; column < Columns; ++column)
+            out += dot(row, column) ? u'#' : u'.';
+    }
+    return out;
+}

@@ -2,9 +2,12 @@
 
 #include "protocol.h"
 
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
+#include <optional>
 
 // One 8x8 picture as the user sees it: rows counted from the top, columns from the left. Dot
 // (row, column) is bit 8 * row + column of bits(), which is also how the web 8x8 editor writes a
@@ -28,6 +31,12 @@ public:
     static Pattern fromColumns(const Protocol::ColumnPattern &columns);
     // One byte per row, top row first, the leftmost dot in bit 7.
     static Pattern fromRows(const RowBytes &rows);
+
+    // Eight rows, top first, of eight characters each: '#' lit, '.' dark. Nothing for anything
+    // else. The form pictures are written in where a person reads them: tests, built-in art.
+    static std::optional<Pattern> fromArt(const QStringList &rows);
+    // The same form, rows separated by '\n'.
+    QString art() const;
 
     constexpr quint64 bits() const { return m_bits; }
     Protocol::ColumnPattern columns() const;

@@ -20,7 +20,7 @@ template<typename Move> Pattern remapped(const Pattern &pattern, Move to)
     return result;
 }
 
-Pattern shifted(const Pattern &pattern, int down, int right, bool wrap)
+Pattern moved(const Pattern &pattern, int down, int right, bool wrap)
 {
     return remapped(pattern, [=](int row, int column) {
         int newRow = row + down;
@@ -41,21 +41,21 @@ Pattern transformed(const Pattern &pattern, Transform transform)
     case Transform::Invert:
         return Pattern::fromBits(~pattern.bits());
     case Transform::ShiftUp:
-        return shifted(pattern, -1, 0, false);
+        return moved(pattern, -1, 0, false);
     case Transform::ShiftDown:
-        return shifted(pattern, 1, 0, false);
+        return moved(pattern, 1, 0, false);
     case Transform::ShiftLeft:
-        return shifted(pattern, 0, -1, false);
+        return moved(pattern, 0, -1, false);
     case Transform::ShiftRight:
-        return shifted(pattern, 0, 1, false);
+        return moved(pattern, 0, 1, false);
     case Transform::WrapUp:
-        return shifted(pattern, -1, 0, true);
+        return moved(pattern, -1, 0, true);
     case Transform::WrapDown:
-        return shifted(pattern, 1, 0, true);
+        return moved(pattern, 1, 0, true);
     case Transform::WrapLeft:
-        return shifted(pattern, 0, -1, true);
+        return moved(pattern, 0, -1, true);
     case Transform::WrapRight:
-        return shifted(pattern, 0, 1, true);
+        return moved(pattern, 0, 1, true);
     case Transform::RotateClockwise:
         return remapped(pattern, [](int row, int column) { return std::pair{column, Last - row}; });
     case Transform::RotateAnticlockwise:
@@ -70,4 +70,9 @@ Pattern transformed(const Pattern &pattern, Transform transform)
         return remapped(pattern, [](int row, int column) { return std::pair{Last - row, column}; });
     }
     return pattern;
+}
+
+Pattern shifted(const Pattern &pattern, int down, int right)
+{
+    return moved(pattern, down, right, false);
 }

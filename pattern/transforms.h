@@ -40,3 +40,6 @@ inline constexpr std::array<Transform, 14> AllTransforms = {Transform::Invert,
                                                             Transform::MirrorTopBottom};
 
 Pattern transformed(const Pattern &pattern, Transform transform);
+// Every dot moved `down` rows and `right` columns (negative: up, left); dots moved off the picture
+// are dropped and the rows or columns moved in are dark.
+Pattern shifted(const Pattern &pattern, int down, int right);

@@ -1,9 +1,7 @@
 #include "builtinanimation.h"
 
-#include "dotpattern.h"
 #include "font.h"
-
-using Protocol::ColumnPattern;
+#include "transforms.h"
 
 namespace {
 
@@ -12,16 +10,16 @@ namespace {
 constexpr int BlankWidth = 3;
 constexpr int LetterSpacing = 1;
 
-ColumnPattern glyphOrBlank(quint8 code)
+Pattern glyphOrBlank(quint8 code)
 {
-    return Font::glyph(code).value_or(ColumnPattern{});
+    return Font::glyph(code).value_or(Pattern());
 }
 
 QList<quint8> scrollColumns(const QByteArray &text)
 {
     QList<quint8> columns;
     for (char code : text) {
-        const ColumnPattern glyph = glyphOrBlank(quint8(code));
+        const Protocol::ColumnPattern glyph = glyphOrBlank(quint8(code)).columns();
         int first = 0;
         int last = int(glyph.size()) - 1;
         while (first <= last && glyph[size_t(first)] == 0)
@@ -37,24 +35,24 @@ QList<quint8> scrollColumns(const QByteArray &text)
     return columns;
 }
 
-const std::array<QByteArray, DotPattern::RowCount> UpArrow = {
+const QStringList UpArrow = {
     "...##...", "..####..", ".######.", "##.##.##", "...##...", "...##...", "...##...", "...##...",
 };
 
 } // namespace
 
 Animation::Animation()
-    : m_frames{ColumnPattern{}}
+    : m_frames{Pattern()}
 {}
 
-Animation::Animation(QList<ColumnPattern> frames)
+Animation::Animation(QList<Pattern> frames)
     : m_frames(std::move(frames))
 {
     if (m_frames.isEmpty())
-        m_frames.append(ColumnPattern{});
+        m_frames.append(Pattern());
 }
 
-Animation Animation::still(const ColumnPattern &pattern)
+Animation Animation::still(const Pattern &pattern)
 {
     return Animation({pattern});
 }
@@ -64,25 +62,25 @@ Animation Animation::scrolling(const QByteArray &text)
     if (text.isEmpty())
         return Animation();
     const QList<quint8> columns = scrollColumns(text);
-    const int width = DotPattern::ColumnCount;
-    QList<ColumnPattern> frames;
+    const int width = Pattern::Columns;
+    QList<Pattern> frames;
     // Frame i shows text columns i - 8 .. i - 1: the first frame is dark, the last shows only
     // the text's last column, at the left edge.
     for (qsizetype i = 0; i < columns.size() + width; ++i) {
-        ColumnPattern frame{};
+        Protocol::ColumnPattern frame{};
         for (int k = 0; k < width; ++k) {
             const qsizetype source = i - width + k;
             if (source >= 0 && source < columns.size())
                 frame[size_t(k)] = columns.at(source);
         }
-        frames.append(frame);
+        frames.append(Pattern::fromColumns(frame));
     }
     return Animation(frames);
 }
 
 Animation Animation::characters(const QByteArray &text)
 {
-    QList<ColumnPattern> frames;
+    QList<Pattern> frames;
     for (char code : text)
         frames.append(glyphOrBlank(quint8(code)));
     return Animation(frames);
@@ -90,10 +88,9 @@ Animation Animation::characters(const QByteArray &text)
 
 Animation Animation::arrow(Protocol::Direction direction)
 {
-    using namespace DotPattern;
-    const ColumnPattern up = *fromPicture(UpArrow);
-    const int size = RowCount;
-    QList<ColumnPattern> frames;
+    const Pattern up = *Pattern::fromArt(UpArrow);
+    const int size = Pattern::Rows;
+    QList<Pattern> frames;
     // Step i moves the arrow from one board's length behind the display (i = 0, dark) through
     // the middle (i = 8) until only its tail is left at the far edge (i = 15).
     for (int i = 0; i < 2 * size; ++i) {
@@ -103,13 +100,13 @@ Animation Animation::arrow(Protocol::Direction direction)
             frames.append(shifted(up, -travelled, 0));
             break;
         case Protocol::DIR_DOWN:
-            frames.append(shifted(flippedVertically(up), travelled, 0));
+            frames.append(shifted(transformed(up, Transform::MirrorTopBottom), travelled, 0));
             break;
         case Protocol::DIR_RIGHT:
-            frames.append(shifted(flippedHorizontally(transposed(up)), 0, travelled));
+            frames.append(shifted(transformed(up, Transform::RotateClockwise), 0, travelled));
             break;
         case Protocol::DIR_LEFT:
-            frames.append(shifted(transposed(up), 0, -travelled));
+            frames.append(shifted(transformed(up, Transform::RotateAnticlockwise), 0, -travelled));
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pattern.h"
 #include "protocol.h"
 
 #include <QByteArray>
@@ -12,9 +13,9 @@ class Animation
 public:
     // A dark display.
     Animation();
-    explicit Animation(QList<Protocol::ColumnPattern> frames);
+    explicit Animation(QList<Pattern> frames);
 
-    static Animation still(const Protocol::ColumnPattern &pattern);
+    static Animation still(const Pattern &pattern);
     // The text enters at the right edge and moves left one column per step until its last
     // column has left the display; then the display is dark for a moment and it starts again.
     static Animation scrolling(const QByteArray &text);
@@ -23,12 +24,12 @@ public:
     // The arrow enters at the edge behind it and moves in its own direction until it is gone.
     static Animation arrow(Protocol::Direction direction);
 
-    const Protocol::ColumnPattern &frame() const { return m_frames.at(m_index); }
-    const QList<Protocol::ColumnPattern> &frames() const { return m_frames; }
+    const Pattern &frame() const { return m_frames.at(m_index); }
+    const QList<Pattern> &frames() const { return m_frames; }
     bool isMoving() const { return m_frames.size() > 1; }
     void step();
 
 private:
-    QList<Protocol::ColumnPattern> m_frames;
+    QList<Pattern> m_frames;
     qsizetype m_index = 0;
 };

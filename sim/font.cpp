@@ -1,7 +1,5 @@
 #include "font.h"
 
-#include "dotpattern.h"
-
 #include <QList>
 
 #include <cctype>
@@ -180,18 +178,18 @@ const Accented AccentedCapitals[] = {
 // y with diaeresis has no capital in Latin-1.
 const Accented SmallYDiaeresis = {0xFF, 'y', Mark::Diaeresis};
 
-using Table = std::array<std::optional<Protocol::ColumnPattern>, 256>;
+using Table = std::array<std::optional<Pattern>, 256>;
 
-constexpr int GlyphWidth = DotPattern::ColumnCount;
+constexpr int GlyphWidth = Pattern::Columns;
 constexpr int BandStride = GlyphWidth + 1;
 
 void readBands(const char *art, Table &table)
 {
     QList<QByteArray> lines = QByteArray(art).split('\n');
     lines.removeAll(QByteArray());
-    if (lines.size() % (DotPattern::RowCount + 1) != 0)
+    if (lines.size() % (Pattern::Rows + 1) != 0)
         qFatal("font: a band has no header or too few rows");
-    for (qsizetype band = 0; band < lines.size(); band += DotPattern::RowCount + 1) {
+    for (qsizetype band = 0; band < lines.size(); band += Pattern::Rows + 1) {
         const QByteArray &header = lines.at(band);
         const qsizetype glyphs = (lines.at(band + 1).size() + 1) / BandStride;
         for (qsizetype k = 0; k < glyphs; ++k) {
@@ -200,10 +198,11 @@ void readBands(const char *art, Table &table)
             const int code = name.isEmpty()     ? ' '
                              : name.size() == 1 ? quint8(name.at(0))
                                                 : name.toInt(&ok, 16);
-            std::array<QByteArray, DotPattern::RowCount> rows;
-            for (int row = 0; row < DotPattern::RowCount; ++row)
-                rows[size_t(row)] = lines.at(band + 1 + row).mid(BandStride * k, GlyphWidth);
-            const auto pattern = DotPattern::fromPicture(rows);
+            QStringList rows;
+            for (int row = 0; row < Pattern::Rows; ++row)
+                rows.append(
+                    QString::fromLatin1(lines.at(band + 1 + row).mid(BandStride * k, GlyphWidth)));
+            const auto pattern = Pattern::fromArt(rows);
             if (!ok || code < 0 || code > 255 || !pattern || table[size_t(code)])
                 qFatal("font: glyph %lld of band %lld is malformed", qlonglong(k), qlonglong(band));
             table[size_t(code)] = pattern;
@@ -211,26 +210,25 @@ void readBands(const char *art, Table &table)
     }
 }
 
-Protocol::ColumnPattern markPattern(Mark mark)
+Pattern markPattern(Mark mark)
 {
     const auto rows = MarkRows[int(mark)];
-    std::array<QByteArray, DotPattern::RowCount> picture;
-    picture.fill("........");
-    const int top = mark == Mark::Cedilla ? DotPattern::RowCount - 1 : 0;
-    picture[size_t(top)] = rows[0];
+    QStringList picture(Pattern::Rows, QStringLiteral("........"));
+    const int top = mark == Mark::Cedilla ? Pattern::Rows - 1 : 0;
+    picture[top] = QString::fromLatin1(rows[0]);
     if (mark != Mark::Cedilla)
-        picture[1] = rows[1];
-    return *DotPattern::fromPicture(picture);
+        picture[1] = QString::fromLatin1(rows[1]);
+    return *Pattern::fromArt(picture);
 }
 
 // A capital fills rows 0..6, so to make room for a mark above it loses its lowest row that
 // repeats the row above (a straight stretch of a stem) and moves down into rows 2..7.
-Protocol::ColumnPattern squeezedIntoRowsTwoToSeven(const Protocol::ColumnPattern &capital)
+Pattern squeezedIntoRowsTwoToSeven(const Pattern &capital)
 {
     const auto rowBits = [&](int row) {
         quint8 bits = 0;
-        for (int column = 0; column < DotPattern::ColumnCount; ++column)
-            bits |= DotPattern::isLit(capital, row, column) ? quint8(1 << column) : 0;
+        for (int column = 0; column < Pattern::Columns; ++column)
+            bits |= capital.dot(row, column) ? quint8(1 << column) : 0;
         return bits;
     };
     int dropped = -1;
@@ -239,36 +237,33 @@ Protocol::ColumnPattern squeezedIntoRowsTwoToSeven(const Protocol::ColumnPattern
             dropped = row;
     }
     Q_ASSERT(dropped > 0);
-    Protocol::ColumnPattern out{};
+    Pattern out;
     int target = 2;
     for (int row = 0; row < 7; ++row) {
         if (row == dropped)
             continue;
-        for (int column = 0; column < DotPattern::ColumnCount; ++column)
-            DotPattern::setLit(out, target, column, DotPattern::isLit(capital, row, column));
+        for (int column = 0; column < Pattern::Columns; ++column)
+            out.setDot(target, column, capital.dot(row, column));
         ++target;
     }
     return out;
 }
 
-Protocol::ColumnPattern composed(const Table &table, char base, Mark mark)
+Pattern composed(const Table &table, char base, Mark mark)
 {
-    Protocol::ColumnPattern letter = *table[quint8(base)];
+    Pattern letter = *table[quint8(base)];
     if (mark != Mark::Cedilla) {
         if (std::isupper(quint8(base))) {
             letter = squeezedIntoRowsTwoToSeven(letter);
         } else {
             // Clears the dot of the i, which the mark replaces.
             for (int row = 0; row < 2; ++row) {
-                for (int column = 0; column < DotPattern::ColumnCount; ++column)
-                    DotPattern::setLit(letter, row, column, false);
+                for (int column = 0; column < Pattern::Columns; ++column)
+                    letter.setDot(row, column, false);
             }
         }
     }
-    const Protocol::ColumnPattern accent = markPattern(mark);
-    for (size_t column = 0; column < letter.size(); ++column)
-        letter[column] |= accent[column];
-    return letter;
+    return Pattern::fromBits(letter.bits() | markPattern(mark).bits());
 }
 
 Table buildTable()
@@ -289,7 +284,7 @@ Table buildTable()
 
 namespace Font {
 
-std::optional<Protocol::ColumnPattern> glyph(quint8 code)
+std::optional<Pattern> glyph(quint8 code)
 {
     static const Table table = buildTable();
     return table[code];

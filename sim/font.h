@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <optional>
 
@@ -9,6 +9,6 @@
 namespace Font {
 
 // Empty for a byte that has no glyph: control codes, DEL, and the Latin-1 signs 0x80..0xBF.
-std::optional<Protocol::ColumnPattern> glyph(quint8 code);
+std::optional<Pattern> glyph(quint8 code);
 
 } // namespace Font

@@ -1,6 +1,6 @@
 #include "ledboard.h"
 
-#include "dotpattern.h"
+#include "pattern.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -11,7 +11,7 @@ namespace {
 constexpr int LedPitch = 36;
 constexpr int LedDiameter = 28;
 constexpr int BoardMargin = 18;
-constexpr int NaturalSide = 2 * BoardMargin + DotPattern::ColumnCount * LedPitch;
+constexpr int NaturalSide = 2 * BoardMargin + Pattern::Columns * LedPitch;
 
 const QColor BackgroundColor(0x10, 0x10, 0x10);
 const QColor BoardColor(0x22, 0x24, 0x22);
@@ -39,7 +39,7 @@ LedBoard::LedBoard(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void LedBoard::setPattern(const Protocol::ColumnPattern &pattern)
+void LedBoard::setPattern(const Pattern &pattern)
 {
     if (pattern == m_pattern)
         return;
@@ -77,10 +77,10 @@ void LedBoard::paintEvent(QPaintEvent *)
     painter.setBrush(BoardColor);
     painter.drawRoundedRect(board, board.width() / 40, board.width() / 40);
 
-    for (int row = 0; row < DotPattern::RowCount; ++row) {
-        for (int column = 0; column < DotPattern::ColumnCount; ++column) {
+    for (int row = 0; row < Pattern::Rows; ++row) {
+        for (int column = 0; column < Pattern::Columns; ++column) {
             const QRectF led = ledRect(row, column, size());
-            if (DotPattern::isLit(m_pattern, row, column)) {
+            if (m_pattern.dot(row, column)) {
                 QRadialGradient glow(led.center(), led.width() / 2);
                 glow.setColorAt(0, LitCentreColor);
                 glow.setColorAt(1, LitEdgeColor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pattern.h"
 #include "protocol.h"
 
 #include <QRectF>
@@ -15,8 +16,8 @@ public:
 
     explicit LedBoard(QWidget *parent = nullptr);
 
-    void setPattern(const Protocol::ColumnPattern &pattern);
-    const Protocol::ColumnPattern &pattern() const { return m_pattern; }
+    void setPattern(const Pattern &pattern);
+    const Pattern &pattern() const { return m_pattern; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -29,5 +30,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Protocol::ColumnPattern m_pattern{};
+    Pattern m_pattern;
 };

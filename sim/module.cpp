@@ -127,9 +127,9 @@ Module::Response Module::handle(const QByteArray &message)
     case CMD_DOT_MATRIX: {
         if (payload.size() != ColumnCount)
             return wrongLength(QStringLiteral("eight column"));
-        ColumnPattern pattern{};
-        std::copy(payload.begin(), payload.end(), pattern.begin());
-        m_animation = Animation::still(pattern);
+        ColumnPattern columns{};
+        std::copy(payload.begin(), payload.end(), columns.begin());
+        m_animation = Animation::still(Pattern::fromColumns(columns));
         return {};
     }
 

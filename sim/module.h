@@ -18,7 +18,7 @@ struct StoredState
     quint8 startupMode = Protocol::NOT_STORED;
     quint8 speedCode = Protocol::NOT_STORED;
     std::optional<QByteArray> message;
-    std::array<Protocol::ColumnPattern, Protocol::CustomCharacterCount> custom{};
+    std::array<Pattern, Protocol::CustomCharacterCount> custom{};
 
     friend bool operator==(const StoredState &, const StoredState &) = default;
 };
@@ -49,7 +49,7 @@ public:
     QByteArray settingsRecord() const;
     const StoredState &stored() const { return m_stored; }
 
-    const Protocol::ColumnPattern &display() const { return m_animation.frame(); }
+    const Pattern &display() const { return m_animation.frame(); }
     const Animation &animation() const { return m_animation; }
     bool isMoving() const { return m_animation.isMoving(); }
     void step() { m_animation.step(); }

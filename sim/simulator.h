@@ -42,7 +42,7 @@ public:
     void setStateFile(const QString &path) { m_statePath = path; }
     void note(const QString &text);
 
-    const Protocol::ColumnPattern &display() const { return m_module.display(); }
+    const Pattern &display() const { return m_module.display(); }
 
     // Bytes from the line; `arrival` when the last of them came, by the steady clock.
     void receive(const QByteArray &bytes, std::chrono::steady_clock::time_point arrival);
@@ -52,7 +52,7 @@ public:
 
 signals:
     void transmit(const QByteArray &bytes);
-    void displayChanged(const Protocol::ColumnPattern &pattern);
+    void displayChanged(const Pattern &pattern);
 
 private:
     MessageFramer::Time now() const;
@@ -78,5 +78,5 @@ private:
     bool m_logTimes = false;
     QString m_statePath;
     StoredState m_saved;
-    Protocol::ColumnPattern m_shown{};
+    Pattern m_shown;
 };

@@ -32,7 +32,7 @@ QByteArray serialize(const StoredState &state)
     if (state.message)
         text += hexLine("message", *state.message);
     for (int position = 0; position < CustomCharacterCount; ++position) {
-        const ColumnPattern &pattern = state.custom[size_t(position)];
+        const ColumnPattern pattern = state.custom[size_t(position)].columns();
         if (pattern == ColumnPattern{})
             continue;
         const QByteArray bytes(reinterpret_cast<const char *>(pattern.data()),
@@ -99,7 +99,9 @@ std::optional<StoredState> parse(const QByteArray &text, QString *problem)
         } else if (position >= 0) {
             if (bytes->size() != ColumnCount)
                 return fail(QStringLiteral("a custom character is %1 bytes").arg(ColumnCount));
-            std::copy(bytes->begin(), bytes->end(), state.custom[size_t(position)].begin());
+            ColumnPattern columns{};
+            std::copy(bytes->begin(), bytes->end(), columns.begin());
+            state.custom[size_t(position)] = Pattern::fromColumns(columns);
         } else {
             return fail(QStringLiteral("unknown key"));
         }

@@ -45,7 +45,7 @@ void TestSimBoard::leds()
     QCOMPARE(board.windowTitle(), QStringLiteral("Kaldor8x8 module (simulated)"));
     Protocol::ColumnPattern pattern{};
     std::copy(columns.begin(), columns.end(), pattern.begin());
-    board.setPattern(pattern);
+    board.setPattern(Pattern::fromColumns(pattern));
     board.resize(size);
     const QImage image = board.grab().toImage();
     QCOMPARE(image.size(), size);

@@ -1,6 +1,6 @@
-#include "dotpattern.h"
 #include "font.h"
 #include "framer.h"
+#include "pattern.h"
 #include "simulator.h"
 #include "testsupport.h"
 
@@ -20,11 +20,12 @@ MessageFramer::Chunk at(std::chrono::milliseconds time, const char *bytes)
     return {time, hex(bytes)};
 }
 
-QString patternHex(const std::optional<ColumnPattern> &pattern)
+QString patternHex(const std::optional<Pattern> &pattern)
 {
     if (!pattern)
         return QStringLiteral("no glyph");
-    return Protocol::hexString(QByteArray(reinterpret_cast<const char *>(pattern->data()), 8));
+    const ColumnPattern columns = pattern->columns();
+    return Protocol::hexString(QByteArray(reinterpret_cast<const char *>(columns.data()), 8));
 }
 
 } // namespace
@@ -172,15 +173,12 @@ void TestSimFraming::dotWeights()
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, bytes);
-    std::array<QByteArray, 8> picture;
-    picture.fill("........");
-    picture[size_t(row)][column] = '#';
-    const auto pattern = DotPattern::fromPicture(picture);
+    QStringList picture(8, QStringLiteral("........"));
+    picture[row][column] = u'#';
+    const auto pattern = Pattern::fromArt(picture);
     QCOMPARE(patternHex(pattern), bytes);
-    QVERIFY(DotPattern::isLit(*pattern, row, column));
-    QCOMPARE(DotPattern::picture(*pattern).toLatin1(),
-             picture[0] + '\n' + picture[1] + '\n' + picture[2] + '\n' + picture[3] + '\n' +
-                 picture[4] + '\n' + picture[5] + '\n' + picture[6] + '\n' + picture[7]);
+    QVERIFY(pattern->dot(row, column));
+    QCOMPARE(pattern->art(), picture.join(u'\n'));
 }
 
 void TestSimFraming::glyphBytes_data()
@@ -216,7 +214,7 @@ void TestSimFraming::everyLetterHasItsOwnGlyph()
         const auto glyph = Font::glyph(quint8(code));
         QVERIFY2(glyph, qPrintable(QString::number(code, 16)));
         const QString bytes = patternHex(glyph);
-        QVERIFY2(code == ' ' || *glyph != ColumnPattern{}, qPrintable(QString::number(code, 16)));
+        QVERIFY2(code == ' ' || *glyph != Pattern(), qPrintable(QString::number(code, 16)));
         QVERIFY2(
             !seen.contains(bytes),
             qPrintable(
@@ -244,8 +242,8 @@ void TestSimFraming::accentKeepsTheLetter()
 {
     QFETCH(int, code);
     QFETCH(char, base);
-    const QStringList accented = DotPattern::picture(*Font::glyph(quint8(code))).split('\n');
-    const QStringList letter = DotPattern::picture(*Font::glyph(quint8(base))).split('\n');
+    const QStringList accented = Font::glyph(quint8(code))->art().split('\n');
+    const QStringList letter = Font::glyph(quint8(base))->art().split('\n');
     const bool cedilla = code == 0xE7 || code == 0xC7;
     // The letter's own rows are untouched; the mark is in rows where the letter has no dot.
     const int first = cedilla ? 0 : 2;

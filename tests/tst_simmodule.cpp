@@ -12,17 +12,18 @@ using Messages = QList<QByteArray>;
 
 namespace {
 
-QString patternHex(const ColumnPattern &pattern)
+QString patternHex(const Pattern &pattern)
 {
-    return hexString(QByteArray(reinterpret_cast<const char *>(pattern.data()), 8));
+    const ColumnPattern columns = pattern.columns();
+    return hexString(QByteArray(reinterpret_cast<const char *>(columns.data()), 8));
 }
 
-ColumnPattern pattern(const char *bytes)
+Pattern pattern(const char *bytes)
 {
     const QByteArray raw = hex(bytes);
     ColumnPattern out{};
     std::copy(raw.begin(), raw.end(), out.begin());
-    return out;
+    return Pattern::fromColumns(out);
 }
 
 Module moduleAfter(const Messages &setup)
