@@ -30,16 +30,6 @@ bool fail(QString *error, const QString &path, const QString &reason)
     return false;
 }
 
-bool isLit(const Protocol::ColumnPattern &pattern, int row, int column)
-{
-    return pattern[size_t(column)] & Protocol::RowWeights[size_t(row)];
-}
-
-QImage render(const Protocol::ColumnPattern &pattern, int dotSize)
-{
-    return PatternImage::render(Pattern::fromColumns(pattern), dotSize);
-}
-
 // giflib writes through this into the save file.
 int writeToSaveFile(GifFileType *gif, const GifByteType *bytes, int length)
 {
@@ -286,9 +276,8 @@ QList<Frame> toFrames(const Picture &picture, int threshold, bool lightIsLit)
 {
     QList<Frame> frames;
     for (qsizetype i = 0; i < picture.frames.size(); ++i) {
-        frames.append(
-            {PatternImage::threshold(picture.frames.at(i), threshold, lightIsLit).columns(),
-             Frames::clampedDuration(picture.delaysMs.value(i))});
+        frames.append({PatternImage::threshold(picture.frames.at(i), threshold, lightIsLit),
+                       Frames::clampedDuration(picture.delaysMs.value(i))});
     }
     return frames;
 }
@@ -347,7 +336,7 @@ bool writeGif(const QString &path, const QList<Frame> &frames, int dotSize, QStr
             return gifFailed();
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x)
-                line[x] = isLit(frame.pattern, y / dotSize, x / dotSize) ? 1 : 0;
+                line[x] = frame.pattern.dot(y / dotSize, x / dotSize) ? 1 : 0;
             if (EGifPutLine(gif, reinterpret_cast<GifPixelType *>(line.data()), width) != GIF_OK)
                 return gifFailed();
         }
@@ -368,7 +357,8 @@ bool writeSpriteSheet(const QString &path, const QList<Frame> &frames, int dotSi
                  QImage::Format_RGB32);
     QPainter painter(&sheet);
     for (qsizetype i = 0; i < frames.size(); ++i)
-        painter.drawImage(int(i) * frameWidth, 0, render(frames.at(i).pattern, dotSize));
+        painter.drawImage(int(i) * frameWidth, 0,
+                          PatternImage::render(frames.at(i).pattern, dotSize));
     painter.end();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !sheet.save(&file, "png") || !file.commit())

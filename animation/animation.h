@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QList>
 #include <QString>
@@ -26,7 +26,7 @@ int clampedDuration(int ms);
 
 struct Frame
 {
-    Protocol::ColumnPattern pattern{};
+    Pattern pattern;
     int durationMs = Frames::DefaultDurationMs;
 
     friend bool operator==(const Frame &, const Frame &) = default;

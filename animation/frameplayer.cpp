@@ -165,7 +165,8 @@ void FramePlayer::tickNow()
     }
 }
 
-bool FramePlayer::handOver(const Protocol::ColumnPattern &pattern, bool *replaced)
+bool FramePlayer::handOver(const Pattern &pattern, bool *replaced)
 {
-    return m_connection && m_connection->sendLatest(Protocol::dotMatrix(pattern), replaced);
+    return m_connection &&
+           m_connection->sendLatest(Protocol::dotMatrix(pattern.columns()), replaced);
 }

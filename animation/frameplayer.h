@@ -68,7 +68,7 @@ signals:
 protected:
     // Hands one frame to the connection, latest wins; false when the port failed, `replaced`
     // when the frame took the place of one still waiting. Tests put a line of their own here.
-    virtual bool handOver(const Protocol::ColumnPattern &pattern, bool *replaced);
+    virtual bool handOver(const Pattern &pattern, bool *replaced);
     virtual bool sendsToModule() const { return m_connection; }
 
 private:

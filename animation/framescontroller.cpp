@@ -113,11 +113,11 @@ bool FramesController::pasteImages(const QList<Pattern> &images, const QString &
     if (!chosen)
         return false;
     if (!fits || *chosen == 1)
-        return m_grid.setPattern(images.constFirst().columns(),
+        return m_grid.setPattern(images.constFirst(),
                                  tr("Paste the first of %1 pictures").arg(images.size()));
     QList<Frame> frames;
     for (const Pattern &image : images)
-        frames.append(Frame{image.columns(), Frames::DefaultDurationMs});
+        frames.append(Frame{image, Frames::DefaultDurationMs});
     if (!framesEditor()->newAnimation(name, frames, tr("Paste animation \"%1\"").arg(name)))
         return false;
     showFrames();

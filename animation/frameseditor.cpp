@@ -18,8 +18,8 @@ public:
         , m_after(std::move(after))
     {}
 
-    Protocol::ColumnPattern gridBefore() const override { return m_before.grid; }
-    Protocol::ColumnPattern gridAfter() const override { return m_after.grid; }
+    Pattern gridBefore() const override { return m_before.grid; }
+    Pattern gridAfter() const override { return m_after.grid; }
     void redo() override { m_editor->restore(m_after); }
     void undo() override { m_editor->restore(m_before); }
 
@@ -40,7 +40,7 @@ FramesEditor::FramesEditor(LibraryDocument *document, GridEditor *grid, QUndoSta
     connect(grid->grid(), &DotGrid::patternChanged, this, &FramesEditor::takeGridChange);
     connect(document, &LibraryDocument::animationsReplaced, this, [this] {
         m_history->clear();
-        const Protocol::ColumnPattern gridBefore = gridPattern();
+        const Pattern gridBefore = gridPattern();
         m_current = m_document->animations().isEmpty() ? -1 : 0;
         m_selected = m_current >= 0 && !frames().isEmpty() ? 0 : -1;
         if (m_active && m_selected >= 0) {
@@ -74,9 +74,9 @@ void FramesEditor::announce()
     emit changed();
 }
 
-Protocol::ColumnPattern FramesEditor::gridPattern() const
+Pattern FramesEditor::gridPattern() const
 {
-    return m_grid->grid()->model().columnValues();
+    return m_grid->grid()->model().pattern();
 }
 
 FramesEditor::State FramesEditor::state() const
@@ -86,7 +86,7 @@ FramesEditor::State FramesEditor::state() const
 
 void FramesEditor::restore(const State &state)
 {
-    const Protocol::ColumnPattern gridBefore = gridPattern();
+    const Pattern gridBefore = gridPattern();
     m_restoring = true;
     m_document->setAnimations(state.animations);
     m_current = state.current;
@@ -97,7 +97,7 @@ void FramesEditor::restore(const State &state)
     announce();
 }
 
-void FramesEditor::updateEditing(const Protocol::ColumnPattern &gridBefore)
+void FramesEditor::updateEditing(const Pattern &gridBefore)
 {
     const bool editing = m_active && m_selected >= 0;
     if (editing == m_editing)
@@ -135,15 +135,15 @@ FramesEditor::State FramesEditor::selecting(State state, int frame) const
     return state;
 }
 
-void FramesEditor::takeGridChange(const Protocol::ColumnPattern &columns)
+void FramesEditor::takeGridChange(const Pattern &pattern)
 {
     if (m_restoring || !m_editing)
         return;
     QList<Animation> animations = this->animations();
     Frame &frame = animations[m_current].frames[m_selected];
-    if (frame.pattern == columns)
+    if (frame.pattern == pattern)
         return;
-    frame.pattern = columns;
+    frame.pattern = pattern;
     m_document->setAnimations(animations);
     announce();
 }
@@ -152,7 +152,7 @@ void FramesEditor::setActive(bool active)
 {
     if (active == m_active)
         return;
-    const Protocol::ColumnPattern gridBefore = gridPattern();
+    const Pattern gridBefore = gridPattern();
     m_active = active;
     if (active) {
         // The frame selected when the window was last open, or the first one; the Frames

@@ -80,13 +80,13 @@ private:
         QList<Animation> animations;
         int current = -1;
         int selected = -1;
-        Protocol::ColumnPattern grid{};
+        Pattern grid;
 
         friend bool operator==(const State &, const State &) = default;
     };
 
     State state() const;
-    Protocol::ColumnPattern gridPattern() const;
+    Pattern gridPattern() const;
     // Sets everything as `state` has it; the grid last, so that the frame it shows is already
     // the selected one when the grid says it changed.
     void restore(const State &state);
@@ -94,11 +94,11 @@ private:
     // The state with `frame` of the current animation selected and, while active, shown on the
     // grid.
     State selecting(State state, int frame) const;
-    void takeGridChange(const Protocol::ColumnPattern &columns);
+    void takeGridChange(const Pattern &pattern);
     // The grid's changes go to the Frames stack exactly while the grid shows a frame; when that
     // ends, the grid's change since it began (from what it showed before the frame) becomes one
     // step of the grid's own stack. `gridBefore` is what the grid showed before this change.
-    void updateEditing(const Protocol::ColumnPattern &gridBefore);
+    void updateEditing(const Pattern &gridBefore);
     // Says that something changed, with the grid's subject brought up to date.
     void announce();
 
@@ -111,7 +111,7 @@ private:
     // The grid shows the selected frame and its changes go to the Frames stack.
     bool m_editing = false;
     // What the grid showed when it began to show a frame.
-    Protocol::ColumnPattern m_gridBefore{};
+    Pattern m_gridBefore;
     int m_current = -1;
     int m_selected = -1;
     // "Frame 3 of Wave", as last announced.

@@ -43,7 +43,7 @@ QVariant FramesModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return tr("%1: %2 ms").arg(index.row() + 1).arg(frame.durationMs);
     case Qt::DecorationRole: {
-        const Pattern pattern = Pattern::fromColumns(frame.pattern);
+        const Pattern &pattern = frame.pattern;
         auto it = m_thumbnails.find(pattern.bits());
         if (it == m_thumbnails.end())
             it = m_thumbnails.insert(pattern.bits(), PatternPicture::draw(pattern, ThumbnailDot));

@@ -324,8 +324,7 @@ void FramesWindow::showFrame(int frame)
     const QList<Frame> &frames = m_player.isPlaying() ? m_player.frames() : m_editor->frames();
     if (frame < 0 || frame >= frames.size())
         return;
-    m_preview->setPixmap(
-        PatternPicture::draw(Pattern::fromColumns(frames.at(frame).pattern), PreviewDot));
+    m_preview->setPixmap(PatternPicture::draw(frames.at(frame).pattern, PreviewDot));
 }
 
 QString FramesWindow::countsText(int shown, int skipped)
@@ -526,13 +525,12 @@ void FramesWindow::exportCArray(bool rows)
                                       "16, 32, 64, 128, 1, 2, 4, 8 from the top"));
     text += QStringLiteral("const uint8_t %1_frames[%2][8] = {\n").arg(name).arg(frames.size());
     for (const Frame &frame : frames) {
-        const Pattern pattern = Pattern::fromColumns(frame.pattern);
         QStringList bytes;
         if (rows) {
-            for (quint8 byte : pattern.rows())
+            for (quint8 byte : frame.pattern.rows())
                 bytes.append(QStringLiteral("0x%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper());
         } else {
-            for (quint8 byte : frame.pattern)
+            for (quint8 byte : frame.pattern.columns())
                 bytes.append(QStringLiteral("0x%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper());
         }
         text += QStringLiteral("    {%1},\n")

@@ -149,9 +149,8 @@ void GifImportDialog::updatePreview()
     strip.fill(palette().color(QPalette::Window));
     QPainter painter(&strip);
     for (qsizetype i = 0; i < frames.size(); ++i)
-        painter.drawPixmap(
-            int(i) * (size + PreviewDot), 0,
-            PatternPicture::draw(Pattern::fromColumns(frames.at(i).pattern), PreviewDot));
+        painter.drawPixmap(int(i) * (size + PreviewDot), 0,
+                           PatternPicture::draw(frames.at(i).pattern, PreviewDot));
     painter.end();
     m_preview->setPixmap(strip);
 }

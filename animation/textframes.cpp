@@ -126,8 +126,8 @@ QList<Frame> scroll(const QString &text, const Options &options)
             for (int row = 0; row < Size; ++row) {
                 const int x = offset.x() + column;
                 const int y = offset.y() + row;
-                if (picture.valid(x, y) && qGray(picture.pixel(x, y)) == 0)
-                    frame.pattern[size_t(column)] |= Protocol::RowWeights[size_t(row)];
+                frame.pattern.setDot(row, column,
+                                     picture.valid(x, y) && qGray(picture.pixel(x, y)) == 0);
             }
         }
         frames.append(frame);

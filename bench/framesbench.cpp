@@ -1,18 +1,18 @@
-#include "benchprompter.h"
 #include "framesbench.h"
+#include "benchprompter.h"
 
 #include "benchsupport.h"
+#include "editcontroller.h"
 #include "frameplayer.h"
+#include "framescontroller.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
 #include "grideditor.h"
+#include "librarycontroller.h"
 #include "messagebox.h"
 #include "report.h"
 #include "startup.h"
-#include "framescontroller.h"
-#include "librarycontroller.h"
-#include "editcontroller.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -84,7 +84,7 @@ Run play(Workspace &program, const Bench::TimedModule &module, int count, int fr
     FramesWindow *frames = program.frames().framesWindow();
     QList<Frame> list;
     for (int i = 0; i < count; ++i)
-        list.append(Frame{numbered(i), frameMs});
+        list.append(Frame{Pattern::fromColumns(numbered(i)), frameMs});
     editor->newAnimation(editor->unusedName(), list, QStringLiteral("bench"));
     frames->loopBox()->setChecked(false);
     settle(100);

@@ -2,8 +2,8 @@
 
 #include "bankuploader.h"
 #include "benchsupport.h"
-#include "report.h"
 #include "moduleconnection.h"
+#include "report.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -22,8 +22,8 @@ QList<BankUploader::Item> items()
     QList<BankUploader::Item> list;
     for (int position = 0; position < Protocol::CustomCharacterCount; ++position)
         list.append(BankUploader::Item{
-            position,
-            {quint8(0x3C + position), 0x42, 0xA5, 0x81, quint8(position), 0x99, 0x42, 0x3C}});
+            position, Pattern::fromColumns({quint8(0x3C + position), 0x42, 0xA5, 0x81,
+                                            quint8(position), 0x99, 0x42, 0x3C})});
     return list;
 }
 
@@ -63,7 +63,7 @@ void runUploadBenchmark(Report &report, const QString &binDir)
     qsizetype bytes = 0;
     for (const BankUploader::Item &item : bank) {
         for (const Protocol::Message &message :
-             {Protocol::dotMatrix(item.pattern), Protocol::saveCustom(item.position)}) {
+             {Protocol::dotMatrix(item.pattern.columns()), Protocol::saveCustom(item.position)}) {
             expected.append(Protocol::hexString(message.bytes()));
             bytes += message.bytes().size();
         }

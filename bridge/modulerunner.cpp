@@ -22,9 +22,9 @@ public:
     {}
 
 protected:
-    bool handOver(const Protocol::ColumnPattern &pattern, bool *replaced) override
+    bool handOver(const Pattern &pattern, bool *replaced) override
     {
-        return m_target.sendLatest(Protocol::dotMatrix(pattern), replaced);
+        return m_target.sendLatest(Protocol::dotMatrix(pattern.columns()), replaced);
     }
     bool sendsToModule() const override { return true; }
 

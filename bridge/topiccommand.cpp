@@ -94,7 +94,7 @@ std::optional<int> number(const QByteArray &payload, int low, int high, const QS
 }
 
 // A pattern in any of the workbench's formats; eight bare hex bytes are the module's bytes.
-std::optional<Protocol::ColumnPattern> pattern(const QByteArray &payload, QString *error)
+std::optional<Pattern> pattern(const QByteArray &payload, QString *error)
 {
     const auto text = textOf(payload, error);
     if (!text)
@@ -113,7 +113,7 @@ std::optional<Protocol::ColumnPattern> pattern(const QByteArray &payload, QStrin
                      .arg(text->simplified().left(60), TextFormats::id(format), parsed.error);
         return std::nullopt;
     }
-    return parsed.pattern->columns();
+    return parsed.pattern;
 }
 
 std::optional<SettingsChange> settingsChange(const QByteArray &payload, QString *error)
@@ -221,10 +221,10 @@ std::optional<Command> parse(Topic topic, const QByteArray &payload, QString *er
         return n ? R(sending(Protocol::showCustom(*n))) : std::nullopt;
     }
     case Topic::Pattern: {
-        const auto columns = pattern(payload, error);
-        if (!columns)
+        const auto shown = pattern(payload, error);
+        if (!shown)
             return std::nullopt;
-        Command command = sending(Protocol::dotMatrix(*columns));
+        Command command = sending(Protocol::dotMatrix(shown->columns()));
         command.action = Command::Action::SendLatest;
         return command;
     }

@@ -14,8 +14,7 @@ void BankDocument::setDevice(const QString &device)
     emit changed();
 }
 
-void BankDocument::setPatterns(const QString &device,
-                               const QMap<int, Protocol::ColumnPattern> &patterns)
+void BankDocument::setPatterns(const QString &device, const QMap<int, Pattern> &patterns)
 {
     const bool shown = device == m_device;
     CharacterBank bank = shown ? m_bank : CharacterBank::load(device);
@@ -28,7 +27,7 @@ void BankDocument::setPatterns(const QString &device,
     }
 }
 
-void BankDocument::markUploaded(int position, const Protocol::ColumnPattern &pattern)
+void BankDocument::markUploaded(int position, const Pattern &pattern)
 {
     m_bank.markUploaded(position, pattern);
     save(m_bank, m_device);

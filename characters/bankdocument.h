@@ -22,9 +22,9 @@ public:
     // Shows the bank kept for `device` (a path, or a network endpoint).
     void setDevice(const QString &device);
     // Sets the patterns meant for the positions in `patterns` in `device`'s bank.
-    void setPatterns(const QString &device, const QMap<int, Protocol::ColumnPattern> &patterns);
+    void setPatterns(const QString &device, const QMap<int, Pattern> &patterns);
     // `pattern` went to the module of the shown device at `position`.
-    void markUploaded(int position, const Protocol::ColumnPattern &pattern);
+    void markUploaded(int position, const Pattern &pattern);
 
 signals:
     void changed();

@@ -40,11 +40,10 @@ QPixmap BankModel::thumbnail(const CharacterBank::Slot &slot)
     QPixmap picture(thumbnailSize());
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
-    painter.drawPixmap(0, 0,
-                       PatternPicture::draw(Pattern::fromColumns(slot.pattern), ThumbnailDotSize));
+    painter.drawPixmap(0, 0, PatternPicture::draw(slot.pattern, ThumbnailDotSize));
     if (slot.mark() == CharacterBank::Mark::Changed)
         painter.drawPixmap(picture.width() - 8 * HeldDotSize, picture.height() - 8 * HeldDotSize,
-                           PatternPicture::draw(Pattern::fromColumns(*slot.uploaded), HeldDotSize));
+                           PatternPicture::draw(*slot.uploaded, HeldDotSize));
     return picture;
 }
 
@@ -79,7 +78,7 @@ QVariant BankModel::data(const QModelIndex &index, int role) const
         }
         return {};
     case PatternRole:
-        return QVariant::fromValue(Pattern::fromColumns(slot.pattern).bits());
+        return QVariant::fromValue(slot.pattern.bits());
     case MarkRole:
         return int(mark);
     default:

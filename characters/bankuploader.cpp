@@ -48,7 +48,7 @@ void BankUploader::sendNext()
         return;
     }
     const Item &item = m_items.at(m_next++);
-    if (!m_link.send(Protocol::dotMatrix(item.pattern)) ||
+    if (!m_link.send(Protocol::dotMatrix(item.pattern.columns())) ||
         !m_link.send(Protocol::saveCustom(item.position)))
         end(false);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QList>
 #include <QObject>
@@ -22,7 +22,7 @@ public:
     struct Item
     {
         int position;
-        Protocol::ColumnPattern pattern;
+        Pattern pattern;
     };
 
     // False, and nothing sent, when the port is closed or an upload is already running.
@@ -33,7 +33,7 @@ public:
 
 signals:
     // Both messages of the slot were handed to the line.
-    void slotUploaded(int position, const Protocol::ColumnPattern &pattern);
+    void slotUploaded(int position, const Pattern &pattern);
     void progress(int done, int total);
     // `completed`: every slot went out; otherwise it was cancelled or the port went away.
     void finished(bool completed);

@@ -22,20 +22,22 @@ QString deviceKey(const QString &device)
     return QString::fromLatin1(QUrl::toPercentEncoding(device));
 }
 
-QString hex(const Protocol::ColumnPattern &pattern)
+// Kept as the module's column bytes in hex, as the module is sent them.
+QString hex(const Pattern &pattern)
 {
+    const Protocol::ColumnPattern columns = pattern.columns();
     return Protocol::hexString(
-        QByteArray(reinterpret_cast<const char *>(pattern.data()), qsizetype(pattern.size())));
+        QByteArray(reinterpret_cast<const char *>(columns.data()), qsizetype(columns.size())));
 }
 
-std::optional<Protocol::ColumnPattern> pattern(const QString &text)
+std::optional<Pattern> pattern(const QString &text)
 {
     const auto bytes = Protocol::parseHex(text);
     if (!bytes || bytes->size() != Protocol::ColumnCount)
         return std::nullopt;
-    Protocol::ColumnPattern out{};
-    std::copy(bytes->begin(), bytes->end(), out.begin());
-    return out;
+    Protocol::ColumnPattern columns{};
+    std::copy(bytes->begin(), bytes->end(), columns.begin());
+    return Pattern::fromColumns(columns);
 }
 
 } // namespace
@@ -47,12 +49,12 @@ CharacterBank::Mark CharacterBank::Slot::mark() const
     return *uploaded == pattern ? Mark::Uploaded : Mark::Changed;
 }
 
-void CharacterBank::setPattern(int position, const Protocol::ColumnPattern &pattern)
+void CharacterBank::setPattern(int position, const Pattern &pattern)
 {
     m_slots.at(size_t(position)).pattern = pattern;
 }
 
-void CharacterBank::markUploaded(int position, const Protocol::ColumnPattern &pattern)
+void CharacterBank::markUploaded(int position, const Pattern &pattern)
 {
     m_slots.at(size_t(position)).uploaded = pattern;
 }
@@ -77,7 +79,7 @@ CharacterBank CharacterBank::load(const QString &device)
         Slot &slot = bank.m_slots[size_t(position)];
         // A damaged entry counts as nothing known, never as a pattern made up.
         slot.pattern = pattern(settings.value(QStringLiteral("Pattern%1").arg(position)).toString())
-                           .value_or(Protocol::ColumnPattern{});
+                           .value_or(Pattern());
         slot.uploaded =
             pattern(settings.value(QStringLiteral("Uploaded%1").arg(position)).toString());
     }

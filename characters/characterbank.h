@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QString>
 
@@ -19,17 +19,17 @@ public:
 
     struct Slot
     {
-        Protocol::ColumnPattern pattern{};
-        std::optional<Protocol::ColumnPattern> uploaded;
+        Pattern pattern{};
+        std::optional<Pattern> uploaded;
 
         Mark mark() const;
         friend bool operator==(const Slot &, const Slot &) = default;
     };
 
     const Slot &slot(int position) const { return m_slots.at(size_t(position)); }
-    void setPattern(int position, const Protocol::ColumnPattern &pattern);
+    void setPattern(int position, const Pattern &pattern);
     // `pattern` went to the module at `position`.
-    void markUploaded(int position, const Protocol::ColumnPattern &pattern);
+    void markUploaded(int position, const Pattern &pattern);
     // Every slot whose pattern differs from what was uploaded, or that never was.
     QList<int> pendingPositions() const;
 

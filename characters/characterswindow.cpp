@@ -48,7 +48,7 @@ const QString ConsoleFonts = QStringLiteral("/usr/share/consolefonts");
 class BankStep : public QUndoCommand
 {
 public:
-    using Patterns = QMap<int, Protocol::ColumnPattern>;
+    using Patterns = QMap<int, Pattern>;
 
     BankStep(BankDocument *bank, const Patterns &before, const Patterns &after, const QString &text)
         : QUndoCommand(text)
@@ -457,23 +457,22 @@ void CharactersWindow::storeGridInSlot()
 {
     const int position = currentSlot();
     if (position >= 0)
-        changeSlots({{position, m_editor->grid()->model().columnValues()}},
+        changeSlots({{position, m_editor->grid()->model().pattern()}},
                     tr("Store Grid in Slot %1").arg(position));
 }
 
 void CharactersWindow::storePatterns(int position, const QList<Pattern> &patterns,
                                      const QString &stepName)
 {
-    QMap<int, Protocol::ColumnPattern> after;
+    QMap<int, Pattern> after;
     for (int i = 0; i < patterns.size() && position + i < CharacterBank::Slots; ++i)
-        after.insert(position + i, patterns.at(i).columns());
+        after.insert(position + i, patterns.at(i));
     changeSlots(after, stepName);
 }
 
-void CharactersWindow::changeSlots(const QMap<int, Protocol::ColumnPattern> &after,
-                                   const QString &stepName)
+void CharactersWindow::changeSlots(const QMap<int, Pattern> &after, const QString &stepName)
 {
-    QMap<int, Protocol::ColumnPattern> before;
+    QMap<int, Pattern> before;
     for (auto it = after.begin(); it != after.end(); ++it)
         before.insert(it.key(), m_bank->bank().slot(it.key()).pattern);
     if (before != after)
@@ -626,7 +625,7 @@ void CharactersWindow::applyInstalledFont()
 void CharactersWindow::updatePreview()
 {
     const int row = m_glyphs->currentIndex().row();
-    const Pattern pattern = Pattern::fromColumns(m_glyphModel->pattern(row));
+    const Pattern pattern = m_glyphModel->pattern(row);
     m_preview->setPixmap(PatternPicture::draw(pattern, PreviewDotSize));
     m_previewText->setText(
         m_glyphModel->data(m_glyphModel->index(row), Qt::ToolTipRole).toString());
@@ -648,7 +647,7 @@ bool CharactersWindow::fillSlots(const QString &characters)
                                     "from 0 on."));
         return false;
     }
-    QMap<int, Protocol::ColumnPattern> after;
+    QMap<int, Pattern> after;
     QStringList missing;
     for (int position = 0; position < codes.size(); ++position) {
         const char32_t character = codes.at(position);
@@ -672,8 +671,7 @@ bool CharactersWindow::saveBankInLibrary()
     CharacterBankSection section =
         m_library->model()->library().characterBank.value_or(CharacterBankSection());
     for (int position = 0; position < CharacterBank::Slots; ++position)
-        section.patterns[size_t(position)] =
-            Pattern::fromColumns(m_bank->bank().slot(position).pattern);
+        section.patterns[size_t(position)] = m_bank->bank().slot(position).pattern;
     m_library->model()->setCharacterBank(section);
     if (!m_library->save(this))
         return false;
@@ -708,9 +706,9 @@ bool CharactersWindow::loadBankFromFile(const QString &path)
                                .arg(path));
         return false;
     }
-    QMap<int, Protocol::ColumnPattern> after;
+    QMap<int, Pattern> after;
     for (int position = 0; position < CharacterBank::Slots; ++position)
-        after.insert(position, library->characterBank->patterns[size_t(position)].columns());
+        after.insert(position, library->characterBank->patterns[size_t(position)]);
     changeSlots(after, tr("Load Bank from %1").arg(QFileInfo(path).fileName()));
     m_status->setText(tr("Slots loaded from %1.").arg(path));
     return true;

@@ -101,7 +101,7 @@ private:
     void buildFontPart(QGroupBox *box);
     QAction *addAction(const QString &text, const QKeySequence &shortcut,
                        void (CharactersWindow::*slot)());
-    void changeSlots(const QMap<int, Protocol::ColumnPattern> &after, const QString &stepName);
+    void changeSlots(const QMap<int, Pattern> &after, const QString &stepName);
     void startUpload(const QList<int> &positions);
     void uploadFinished(bool completed);
     void updateUploadActions();

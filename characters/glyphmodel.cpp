@@ -67,7 +67,7 @@ void GlyphModel::drawSome()
     for (int row = 0; row < m_entries.size(); ++row) {
         const char32_t c = m_entries.at(row).character;
         const bool printableLatin1 = (c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD);
-        if (printableLatin1 && pattern(row) == Protocol::ColumnPattern{})
+        if (printableLatin1 && pattern(row) == Pattern())
             m_blanks.append(m_entries.at(row).text);
     }
     emit blanksFound(m_blanks);
@@ -136,14 +136,14 @@ void GlyphModel::rebuild()
                 m_entries.append({characterText(c), c, -1});
         }
     }
-    m_patterns = QList<std::optional<Protocol::ColumnPattern>>(m_entries.size());
+    m_patterns = QList<std::optional<Pattern>>(m_entries.size());
     endResetModel();
     startDrawingAll();
 }
 
 void GlyphModel::redraw()
 {
-    m_patterns = QList<std::optional<Protocol::ColumnPattern>>(m_entries.size());
+    m_patterns = QList<std::optional<Pattern>>(m_entries.size());
     if (!m_entries.isEmpty())
         emit dataChanged(index(0), index(int(m_entries.size()) - 1),
                          {Qt::DecorationRole, PatternRole});
@@ -160,11 +160,11 @@ QString GlyphModel::text(int row) const
     return m_entries.value(row).text;
 }
 
-Protocol::ColumnPattern GlyphModel::pattern(int row) const
+Pattern GlyphModel::pattern(int row) const
 {
     if (row < 0 || row >= m_entries.size())
         return {};
-    std::optional<Protocol::ColumnPattern> &kept = m_patterns[row];
+    std::optional<Pattern> &kept = m_patterns[row];
     if (!kept) {
         const Entry &entry = m_entries.at(row);
         kept = usesBitmapFont()
@@ -174,7 +174,7 @@ Protocol::ColumnPattern GlyphModel::pattern(int row) const
     return *kept;
 }
 
-std::optional<Protocol::ColumnPattern> GlyphModel::patternFor(char32_t character) const
+std::optional<Pattern> GlyphModel::patternFor(char32_t character) const
 {
     if (usesBitmapFont()) {
         const Fonts::Glyph *glyph = m_bitmapFont->glyphFor(character);
@@ -203,9 +203,9 @@ QVariant GlyphModel::data(const QModelIndex &index, int role) const
                      QString::number(uint(entry.character), 16).toUpper().rightJustified(4, u'0'));
         return tr("Glyph %1").arg(entry.text);
     case Qt::DecorationRole:
-        return PatternPicture::draw(Pattern::fromColumns(pattern(index.row())), ThumbnailDotSize);
+        return PatternPicture::draw(pattern(index.row()), ThumbnailDotSize);
     case PatternRole:
-        return QVariant::fromValue(Pattern::fromColumns(pattern(index.row())).bits());
+        return QVariant::fromValue(pattern(index.row()).bits());
     default:
         return {};
     }

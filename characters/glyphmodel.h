@@ -36,9 +36,9 @@ public:
 
     // What the row stands for, as text.
     QString text(int row) const;
-    Protocol::ColumnPattern pattern(int row) const;
+    Pattern pattern(int row) const;
     // The character in the font shown; nothing when it has no glyph for it.
-    std::optional<Protocol::ColumnPattern> patternFor(char32_t character) const;
+    std::optional<Pattern> patternFor(char32_t character) const;
 
     // The printable Latin-1 characters of the installed font that come out without a single dot
     // at the size and threshold shown, once blanksFound() has told them.
@@ -70,7 +70,7 @@ private:
     int m_dotSize = 8;
     int m_threshold = 50;
     QList<Entry> m_entries;
-    mutable QList<std::optional<Protocol::ColumnPattern>> m_patterns;
+    mutable QList<std::optional<Pattern>> m_patterns;
     QTimer m_drawing;
     int m_nextToDraw = 0;
     QString m_blanks;

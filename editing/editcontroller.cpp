@@ -115,7 +115,7 @@ bool EditController::pasteImages(const QList<Pattern> &images, const QString &ar
 {
     if (m_imagesHandler)
         return m_imagesHandler(images, arrayName);
-    return m_editor.setPattern(images.constFirst().columns(),
+    return m_editor.setPattern(images.constFirst(),
                                tr("Paste the first of %1 pictures").arg(images.size()));
 }
 
@@ -203,7 +203,7 @@ QMenu *EditController::buildMenu(QMenuBar *bar)
         m_sendAsYouDrawRead = true;
         EditorSettings::setSendAsYouDraw(on);
         if (on)
-            sendAsYouDraw(m_grid.model().columnValues());
+            sendAsYouDraw(m_grid.model().pattern());
     });
     m_grid.setContextMenu(m_menu);
     return m_menu;
@@ -220,11 +220,11 @@ void EditController::readSendAsYouDraw()
     m_sendAsYouDraw->setChecked(EditorSettings::sendAsYouDraw());
 }
 
-void EditController::sendAsYouDraw(const Protocol::ColumnPattern &columns)
+void EditController::sendAsYouDraw(const Pattern &pattern)
 {
     readSendAsYouDraw();
     if (m_sendAsYouDraw->isChecked())
-        m_connection.sendLatest(Protocol::dotMatrix(columns));
+        m_connection.sendLatest(Protocol::dotMatrix(pattern.columns()));
 }
 
 void EditController::updateUndoActions()
@@ -238,7 +238,7 @@ void EditController::updateUndoActions()
 
 Pattern EditController::gridPattern() const
 {
-    return Pattern::fromColumns(m_grid.model().columnValues());
+    return m_grid.model().pattern();
 }
 
 // Beside the text in the chosen format, the module bytes, so that the program's own pattern
@@ -254,7 +254,7 @@ void EditController::paste()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     // Patterns copied in the library window come as they are: the first of them.
     if (const auto own = PatternClipboard::ownPatterns(data)) {
-        m_editor.setPattern(own->constFirst().pattern.columns(), tr("Paste"));
+        m_editor.setPattern(own->constFirst().pattern, tr("Paste"));
         return;
     }
     const bool hasImage = data && data->hasImage();
@@ -312,7 +312,7 @@ bool EditController::pasteText(const QString &text)
         }
         EditorSettings::setLastBareFormat(reading.format);
     }
-    return m_editor.setPattern(reading.pattern.columns(), tr("Paste"));
+    return m_editor.setPattern(reading.pattern, tr("Paste"));
 }
 
 void EditController::pastePicture(const QImage &image, const QString &source)
@@ -336,14 +336,14 @@ void EditController::pastePicture(const QImage &image, const QString &source)
                              ? std::optional<Pattern>(PatternImage::threshold(levels))
                              : ImageImportDialog::run(m_prompter, m_window, image, source);
     if (pattern)
-        m_editor.setPattern(pattern->columns(), tr("Paste"));
+        m_editor.setPattern(*pattern, tr("Paste"));
 }
 
 void EditController::applyTransform(Transform transform)
 {
     for (const TransformItem &item : TransformItems) {
         if (item.transform == transform)
-            m_editor.setPattern(transformed(gridPattern(), transform).columns(), tr(item.stepName));
+            m_editor.setPattern(transformed(gridPattern(), transform), tr(item.stepName));
     }
 }
 
@@ -366,7 +366,7 @@ bool EditController::importImageFile(const QString &path)
     }
     EditorSettings::setLastFolder(QFileInfo(path).absolutePath());
     const auto pattern = ImageImportDialog::run(m_prompter, m_window, *image, path);
-    return pattern && m_editor.setPattern(pattern->columns(), tr("Import Image"));
+    return pattern && m_editor.setPattern(*pattern, tr("Import Image"));
 }
 
 void EditController::exportImage()

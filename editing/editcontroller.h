@@ -62,7 +62,7 @@ public:
 private:
     void updateUndoActions();
     void readSendAsYouDraw();
-    void sendAsYouDraw(const Protocol::ColumnPattern &columns);
+    void sendAsYouDraw(const Pattern &pattern);
     Pattern gridPattern() const;
     QAction *addAction(QMenu *menu, const char *name, const QString &text,
                        const QKeySequence &shortcut = QKeySequence());

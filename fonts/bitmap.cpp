@@ -54,24 +54,22 @@ QRect Bitmap::inkRect() const
     return ink;
 }
 
-Protocol::ColumnPattern columnPattern(const Bitmap &bitmap)
+Pattern bitmapPattern(const Bitmap &bitmap)
 {
-    Protocol::ColumnPattern pattern{};
-    for (int x = 0; x < Protocol::ColumnCount; ++x) {
-        for (int y = 0; y < Protocol::RowCount; ++y) {
-            if (bitmap.dot(x, y))
-                pattern[size_t(x)] |= Protocol::RowWeights[size_t(y)];
-        }
+    Pattern pattern;
+    for (int y = 0; y < Pattern::Rows; ++y) {
+        for (int x = 0; x < Pattern::Columns; ++x)
+            pattern.setDot(y, x, bitmap.dot(x, y));
     }
     return pattern;
 }
 
-Bitmap bitmapFromPattern(const Protocol::ColumnPattern &pattern)
+Bitmap bitmapFromPattern(const Pattern &pattern)
 {
-    Bitmap bitmap(Protocol::ColumnCount, Protocol::RowCount);
-    for (int x = 0; x < Protocol::ColumnCount; ++x) {
-        for (int y = 0; y < Protocol::RowCount; ++y)
-            bitmap.setDot(x, y, pattern[size_t(x)] & Protocol::RowWeights[size_t(y)]);
+    Bitmap bitmap(Pattern::Columns, Pattern::Rows);
+    for (int y = 0; y < Pattern::Rows; ++y) {
+        for (int x = 0; x < Pattern::Columns; ++x)
+            bitmap.setDot(x, y, pattern.dot(y, x));
     }
     return bitmap;
 }

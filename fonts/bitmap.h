@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -42,9 +42,9 @@ private:
     QByteArray m_rows;
 };
 
-// The module's column bytes for the top-left 8x8 dots.
-Protocol::ColumnPattern columnPattern(const Bitmap &bitmap);
-Bitmap bitmapFromPattern(const Protocol::ColumnPattern &pattern);
+// The top-left 8x8 dots as a picture, and a picture as an 8x8 bitmap.
+Pattern bitmapPattern(const Bitmap &bitmap);
+Bitmap bitmapFromPattern(const Pattern &pattern);
 
 // One line per row, '#' for a dot that is on and '.' for one that is off, rows joined by '\n'.
 QString dotText(const Bitmap &bitmap);

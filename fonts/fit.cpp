@@ -108,9 +108,9 @@ Bitmap fitGlyph(const Bitmap &glyph, int ascent, const QRect &body, Fit fit)
     return sampleWindow(glyph, QRectF(left, top, width, height), ScaleThresholdPercent);
 }
 
-Protocol::ColumnPattern glyphPattern(const BitmapFont &font, const Glyph &glyph, Fit fit)
+Pattern glyphPattern(const BitmapFont &font, const Glyph &glyph, Fit fit)
 {
-    return columnPattern(fitGlyph(glyph.bitmap, font.ascent, font.body, fit));
+    return bitmapPattern(fitGlyph(glyph.bitmap, font.ascent, font.body, fit));
 }
 
 } // namespace Fonts

@@ -2,7 +2,7 @@
 
 #include "bitmap.h"
 #include "bitmapfont.h"
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QRect>
 #include <QRectF>
@@ -38,6 +38,6 @@ QRectF cropWindow(const QRect &ink, qreal baseline, qreal dotSize);
 // The glyph fitted to 8x8: `ascent` is the number of its rows above the baseline, `body` the
 // part of its cell that scaling keeps (BitmapFont::body).
 Bitmap fitGlyph(const Bitmap &glyph, int ascent, const QRect &body, Fit fit);
-Protocol::ColumnPattern glyphPattern(const BitmapFont &font, const Glyph &glyph, Fit fit);
+Pattern glyphPattern(const BitmapFont &font, const Glyph &glyph, Fit fit);
 
 } // namespace Fonts

@@ -39,10 +39,10 @@ Bitmap textGlyph(const QString &family, int dotSize, int thresholdPercent, char3
                         thresholdPercent);
 }
 
-Protocol::ColumnPattern textGlyphPattern(const QString &family, int dotSize, int thresholdPercent,
-                                         char32_t character)
+Pattern textGlyphPattern(const QString &family, int dotSize, int thresholdPercent,
+                         char32_t character)
 {
-    return columnPattern(textGlyph(family, dotSize, thresholdPercent, character));
+    return bitmapPattern(textGlyph(family, dotSize, thresholdPercent, character));
 }
 
 } // namespace Fonts

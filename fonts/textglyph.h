@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bitmap.h"
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ inline constexpr int TextOversampling = 8;
 // off ink that fits, and is centred across (cropWindow()). Depends on nothing but its arguments
 // and the fonts installed; a QGuiApplication must exist.
 Bitmap textGlyph(const QString &family, int dotSize, int thresholdPercent, char32_t character);
-Protocol::ColumnPattern textGlyphPattern(const QString &family, int dotSize, int thresholdPercent,
-                                         char32_t character);
+Pattern textGlyphPattern(const QString &family, int dotSize, int thresholdPercent,
+                         char32_t character);
 
 } // namespace Fonts

@@ -238,7 +238,7 @@ bool DotGrid::toggleCell(int column, int weight)
     setCellPicture(column, rowOf(weight), !lit, *picture);
     m_model.toggle(column, weight);
     label(column)->setText(m_model.columnText(column));
-    emit patternChanged(m_model.columnValues());
+    emit patternChanged(m_model.pattern());
     return true;
 }
 
@@ -251,7 +251,7 @@ bool DotGrid::clearAll()
         emit pictureUnreadable(path);
         return false;
     }
-    const bool wasClear = m_model.columnValues() == Protocol::ColumnPattern{};
+    const bool wasClear = m_model.pattern() == Pattern();
     m_model.clear();
     for (int column = 1; column <= GridModel::Columns; ++column) {
         for (int row = 0; row < Protocol::RowCount; ++row)
@@ -260,19 +260,15 @@ bool DotGrid::clearAll()
     for (int column = 1; column <= GridModel::Columns; ++column)
         label(column)->setText(m_model.columnText(column));
     if (!wasClear)
-        emit patternChanged(m_model.columnValues());
+        emit patternChanged(m_model.pattern());
     return true;
 }
 
-DotGrid::Pictures DotGrid::readPictures(const Protocol::ColumnPattern &columns)
+DotGrid::Pictures DotGrid::readPictures(const Pattern &pattern)
 {
-    bool needLit = false;
-    bool needDark = false;
-    for (int column = 1; column <= GridModel::Columns; ++column) {
-        const quint8 changed = m_model.columnValue(column) ^ columns[size_t(column - 1)];
-        needLit = needLit || (changed & columns[size_t(column - 1)]);
-        needDark = needDark || (changed & ~columns[size_t(column - 1)]);
-    }
+    const quint64 changed = m_model.pattern().bits() ^ pattern.bits();
+    const bool needLit = changed & pattern.bits();
+    const bool needDark = changed & ~pattern.bits();
     Pictures pictures;
     const auto read = [this, &pictures](bool needed, const QString &path) {
         std::optional<QPixmap> picture;
@@ -287,14 +283,14 @@ DotGrid::Pictures DotGrid::readPictures(const Protocol::ColumnPattern &columns)
     return pictures;
 }
 
-bool DotGrid::canShow(const Protocol::ColumnPattern &columns)
+bool DotGrid::canShow(const Pattern &pattern)
 {
-    return readPictures(columns).ok;
+    return readPictures(pattern).ok;
 }
 
-bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
+bool DotGrid::setPattern(const Pattern &pattern)
 {
-    const Pictures pictures = readPictures(columns);
+    const Pictures pictures = readPictures(pattern);
     if (!pictures.ok)
         return false;
     const std::optional<QPixmap> &lit = pictures.lit;
@@ -302,30 +298,29 @@ bool DotGrid::setPattern(const Protocol::ColumnPattern &columns)
     const bool needLit = lit.has_value();
     const bool needDark = dark.has_value();
     for (int column = 1; column <= GridModel::Columns; ++column) {
-        const quint8 target = columns[size_t(column - 1)];
-        if (m_model.columnValue(column) == target)
-            continue;
+        bool changed = false;
         for (int row = 0; row < Protocol::RowCount; ++row) {
             const int weight = Protocol::RowWeights[size_t(row)];
-            const bool on = target & weight;
+            const bool on = pattern.dot(row, column - 1);
             if (m_model.isLit(column, weight) == on)
                 continue;
             setCellPicture(column, row, on, on ? *lit : *dark);
             m_model.toggle(column, weight);
+            changed = true;
         }
-        label(column)->setText(m_model.columnText(column));
+        if (changed)
+            label(column)->setText(m_model.columnText(column));
     }
     if (needLit || needDark)
-        emit patternChanged(m_model.columnValues());
+        emit patternChanged(m_model.pattern());
     return true;
 }
 
-void DotGrid::setGhost(const std::optional<Protocol::ColumnPattern> &ghost)
+void DotGrid::setGhost(const std::optional<Pattern> &ghost)
 {
     for (int column = 1; column <= GridModel::Columns; ++column) {
         for (int row = 0; row < Protocol::RowCount; ++row) {
-            const bool shown =
-                ghost && ((*ghost)[size_t(column - 1)] & Protocol::RowWeights[size_t(row)]);
+            const bool shown = ghost && ghost->dot(row, column - 1);
             m_cells[size_t(column - 1)][size_t(row)]->setGhost(shown);
         }
     }

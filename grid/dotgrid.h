@@ -46,15 +46,15 @@ public:
     // A click on the cell of `column` (1..8) whose Index is `weight`.
     bool toggleCell(int column, int weight);
     bool clearAll();
-    // Every dot as `columns` says; each picture is read once, and only if a cell takes it.
-    bool setPattern(const Protocol::ColumnPattern &columns);
-    // Whether the pictures setPattern(columns) needs can be read now; if not, the path of the
+    // Every dot as `pattern` says; each picture is read once, and only if a cell takes it.
+    bool setPattern(const Pattern &pattern);
+    // Whether the pictures setPattern(pattern) needs can be read now; if not, the path of the
     // one that cannot is reported as setPattern() does, and nothing changes either way.
-    bool canShow(const Protocol::ColumnPattern &columns);
+    bool canShow(const Pattern &pattern);
 
     // Another pattern shown faintly under the grid's own (an animation's previous frame, say):
     // its lit dots where the grid's are dark. It is only drawn: nothing else knows of it.
-    void setGhost(const std::optional<Protocol::ColumnPattern> &ghost);
+    void setGhost(const std::optional<Pattern> &ghost);
 
     // The cells a pointer crosses going from `from` to `to` in the frame, in the order it
     // meets them, as (column 1..8, row 0..7).
@@ -69,9 +69,9 @@ signals:
     void strokeEnded();
     // A picture file could not be read; nothing was changed.
     void pictureUnreadable(const QString &path);
-    // The pattern is now `columns`: after a click, a stroke's cell, Clear ALL or a whole pattern,
+    // The pattern is now `pattern`: after a click, a stroke's cell, Clear ALL or a whole pattern,
     // whenever the pattern is not the same as before.
-    void patternChanged(const Protocol::ColumnPattern &columns);
+    void patternChanged(const Pattern &pattern);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,8 +90,8 @@ private:
         std::optional<QPixmap> lit;
         std::optional<QPixmap> dark;
     };
-    // The pictures going from the grid's pattern to `columns` needs, read once each.
-    Pictures readPictures(const Protocol::ColumnPattern &columns);
+    // The pictures going from the grid's pattern to `pattern` needs, read once each.
+    Pictures readPictures(const Pattern &pattern);
 
     struct Stroke
     {

@@ -11,8 +11,8 @@ constexpr int StrokeId = 1;
 class PatternStep : public GridStep
 {
 public:
-    PatternStep(DotGrid *grid, const Protocol::ColumnPattern &before,
-                const Protocol::ColumnPattern &after, const QString &text, int stroke)
+    PatternStep(DotGrid *grid, const Pattern &before, const Pattern &after, const QString &text,
+                int stroke)
         : GridStep(text)
         , m_grid(grid)
         , m_before(before)
@@ -20,8 +20,8 @@ public:
         , m_stroke(stroke)
     {}
 
-    Protocol::ColumnPattern gridBefore() const override { return m_before; }
-    Protocol::ColumnPattern gridAfter() const override { return m_after; }
+    Pattern gridBefore() const override { return m_before; }
+    Pattern gridAfter() const override { return m_after; }
 
     // The first time, the grid already shows `after`: nothing is read or changed.
     void redo() override { m_grid->setPattern(m_after); }
@@ -42,8 +42,8 @@ public:
 
 private:
     DotGrid *m_grid;
-    Protocol::ColumnPattern m_before;
-    Protocol::ColumnPattern m_after;
+    Pattern m_before;
+    Pattern m_after;
     int m_stroke;
 };
 
@@ -75,17 +75,16 @@ void GridEditor::beginStroke()
     m_strokeOpen = true;
 }
 
-void GridEditor::record(const Protocol::ColumnPattern &before, const QString &stepName,
-                        bool inStroke)
+void GridEditor::record(const Pattern &before, const QString &stepName, bool inStroke)
 {
-    const Protocol::ColumnPattern after = m_grid->model().columnValues();
+    const Pattern after = m_grid->model().pattern();
     if (after == before)
         return;
     m_stack->push(
         new PatternStep(m_grid, before, after, stepName, inStroke && m_strokeOpen ? m_stroke : 0));
 }
 
-void GridEditor::recordChange(const Protocol::ColumnPattern &before, const QString &stepName)
+void GridEditor::recordChange(const Pattern &before, const QString &stepName)
 {
     m_strokeOpen = false;
     record(before, stepName, false);
@@ -93,7 +92,7 @@ void GridEditor::recordChange(const Protocol::ColumnPattern &before, const QStri
 
 bool GridEditor::click(int column, int weight)
 {
-    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    const Pattern before = m_grid->model().pattern();
     if (!m_grid->toggleCell(column, weight))
         return false;
     record(before, tr("Click"), true);
@@ -104,24 +103,24 @@ void GridEditor::paintDot(int column, int weight, bool lit)
 {
     if (m_grid->model().isLit(column, weight) == lit)
         return;
-    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    const Pattern before = m_grid->model().pattern();
     if (m_grid->toggleCell(column, weight))
         record(before, tr("Paint"), true);
 }
 
 bool GridEditor::clear()
 {
-    const Protocol::ColumnPattern before = m_grid->model().columnValues();
+    const Pattern before = m_grid->model().pattern();
     if (!m_grid->clearAll())
         return false;
     record(before, tr("Clear ALL"), false);
     return true;
 }
 
-bool GridEditor::setPattern(const Protocol::ColumnPattern &columns, const QString &stepName)
+bool GridEditor::setPattern(const Pattern &pattern, const QString &stepName)
 {
-    const Protocol::ColumnPattern before = m_grid->model().columnValues();
-    if (!m_grid->setPattern(columns))
+    const Pattern before = m_grid->model().pattern();
+    if (!m_grid->setPattern(pattern))
         return false;
     record(before, stepName, false);
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gridstep.h"
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QObject>
 
@@ -32,9 +32,9 @@ public:
     // The cell click, read picture first, as the column handlers do it.
     bool click(int column, int weight);
     bool clear();
-    bool setPattern(const Protocol::ColumnPattern &columns, const QString &stepName);
+    bool setPattern(const Pattern &pattern, const QString &stepName);
     // A change the grid has already made (from `before` to what it shows now) as one step.
-    void recordChange(const Protocol::ColumnPattern &before, const QString &stepName);
+    void recordChange(const Pattern &before, const QString &stepName);
 
     // A step of another kind (GridStep) onto `stack`: done at once, unless the pictures of the
     // pattern it leaves cannot be read; then it is dropped and nothing changes. The stack takes
@@ -52,7 +52,7 @@ signals:
 private:
     void beginStroke();
     void paintDot(int column, int weight, bool lit);
-    void record(const Protocol::ColumnPattern &before, const QString &stepName, bool inStroke);
+    void record(const Pattern &before, const QString &stepName, bool inStroke);
 
     DotGrid *m_grid;
     QUndoStack *m_stack;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QString>
 
@@ -23,6 +23,8 @@ public:
     bool isLit(int column, int weight) const { return dotState(column, weight) == Lit; }
     quint8 columnValue(int column) const;
     const Protocol::ColumnPattern &columnValues() const { return ColumnValue; }
+    // The picture the grid shows, as the rest of the program handles pictures.
+    Pattern pattern() const { return Pattern::fromColumns(ColumnValue); }
     // The column's byte as its label shows it: upper-case hex, no leading zero.
     QString columnText(int column) const;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QUndoCommand>
 
@@ -13,6 +13,6 @@ class GridStep : public QUndoCommand
 public:
     using QUndoCommand::QUndoCommand;
 
-    virtual Protocol::ColumnPattern gridBefore() const = 0;
-    virtual Protocol::ColumnPattern gridAfter() const = 0;
+    virtual Pattern gridBefore() const = 0;
+    virtual Pattern gridAfter() const = 0;
 };

@@ -118,7 +118,7 @@ LibraryWindow *LibraryController::libraryWindow()
         m_libraryWindow->setWindowIcon(m_window->windowIcon());
         connect(m_libraryWindow, &LibraryWindow::loadRequested, this,
                 [this](const Pattern &pattern, const QString &name) {
-                    m_editor.setPattern(pattern.columns(), tr("Load \"%1\"").arg(name));
+                    m_editor.setPattern(pattern, tr("Load \"%1\"").arg(name));
                 });
         connect(m_libraryWindow, &LibraryWindow::sendRequested, this, &LibraryController::send);
     }

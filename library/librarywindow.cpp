@@ -631,7 +631,7 @@ std::optional<QList<NamedPattern>> LibraryWindow::pastedPatterns()
 
 void LibraryWindow::addGridPattern()
 {
-    const Pattern pattern = Pattern::fromColumns(m_grid->columnValues());
+    const Pattern pattern = m_grid->pattern();
     m_filter->clear();
     const QString name = m_document->model()->library().unusedName();
     edit(tr("Add \"%1\"").arg(name),
@@ -643,10 +643,8 @@ void LibraryWindow::replaceSelected()
     const QList<int> rows = selectedRows();
     if (rows.size() != 1)
         return;
-    edit(tr("Replace %1").arg(patternsName(rows)), [this, &rows] {
-        m_document->model()->replacePattern(rows.first(),
-                                            Pattern::fromColumns(m_grid->columnValues()));
-    });
+    edit(tr("Replace %1").arg(patternsName(rows)),
+         [this, &rows] { m_document->model()->replacePattern(rows.first(), m_grid->pattern()); });
 }
 
 void LibraryWindow::renameSelected()

@@ -250,7 +250,7 @@ bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &l
             }
             // Kept within what the program plays: 0 is the GIF convention for 100 ms.
             const qint64 ms = std::clamp<qint64>(duration.toInteger(), -1, Frames::MaxDurationMs);
-            animation.frames.append(Frame{pattern->columns(), Frames::clampedDuration(int(ms))});
+            animation.frames.append(Frame{*pattern, Frames::clampedDuration(int(ms))});
         }
         library.animations.append(animation);
     }
@@ -300,9 +300,8 @@ QByteArray PatternLibrary::toJson() const
         for (const Animation &animation : animations) {
             QJsonArray frames;
             for (const Frame &frame : animation.frames) {
-                frames.append(
-                    QJsonObject{{BytesKey, bytesText(Pattern::fromColumns(frame.pattern))},
-                                {DurationKey, frame.durationMs}});
+                frames.append(QJsonObject{{BytesKey, bytesText(frame.pattern)},
+                                          {DurationKey, frame.durationMs}});
             }
             animationEntries.append(QJsonObject{{NameKey, animation.name}, {FramesKey, frames}});
         }

@@ -15,15 +15,14 @@ QString tr(const char *text)
     return QCoreApplication::translate("PatternText", text);
 }
 
-std::optional<Protocol::ColumnPattern> fromLibrary(const QString &path, const QString &name,
-                                                   QString *error)
+std::optional<Pattern> fromLibrary(const QString &path, const QString &name, QString *error)
 {
     const auto library = PatternLibrary::read(path, error);
     if (!library)
         return std::nullopt;
     for (const NamedPattern &entry : library->patterns) {
         if (entry.name == name)
-            return entry.pattern.columns();
+            return entry.pattern;
     }
     *error = tr("%1 has no pattern named '%2'").arg(path, name);
     return std::nullopt;
@@ -41,8 +40,7 @@ QString quoted(const QString &text)
 
 } // namespace
 
-std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const QString &format,
-                                             QString *error)
+std::optional<Pattern> parse(const QStringList &arguments, const QString &format, QString *error)
 {
     if (arguments.size() == 2 &&
         arguments.first().endsWith(u'.' + QLatin1String(PatternLibrary::FileSuffix)))
@@ -86,7 +84,7 @@ std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const
                      .arg(quoted(text), TextFormats::id(*chosen), parsed.error);
         return std::nullopt;
     }
-    return parsed.pattern->columns();
+    return parsed.pattern;
 }
 
 } // namespace PatternText

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol.h"
+#include "pattern.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +15,6 @@
 // (TextFormats::id: "row-bytes", "c-array", ...).
 namespace PatternText {
 
-std::optional<Protocol::ColumnPattern> parse(const QStringList &arguments, const QString &format,
-                                             QString *error);
+std::optional<Pattern> parse(const QStringList &arguments, const QString &format, QString *error);
 
 } // namespace PatternText

@@ -107,7 +107,7 @@ const std::map<QString, CommandEntry> &commands()
           1, -1,
           [](const QStringList &a, QString *e) -> R {
               const auto pattern = PatternText::parse(a, patternFormat(), e);
-              return pattern ? R(plain(Protocol::dotMatrix(*pattern))) : std::nullopt;
+              return pattern ? R(plain(Protocol::dotMatrix(pattern->columns()))) : std::nullopt;
           }}},
         {QStringLiteral("play"),
          {QStringLiteral("FILE.glyphs NAME"),

@@ -48,7 +48,7 @@ QList<Columns> patternsOf(const QList<Frame> &frames)
 {
     QList<Columns> patterns;
     for (const Frame &frame : frames)
-        patterns.append(frame.pattern);
+        patterns.append(frame.pattern.columns());
     return patterns;
 }
 
@@ -150,10 +150,10 @@ void TestAnimation::commandDuringPlayStopsThePlayer()
 {
     QFETCH(QString, button);
     QFETCH(QByteArray, command);
-    QVERIFY(editor()->newAnimation(
-        QStringLiteral("Blink"),
-        {Frame{{0xFF, 0, 0, 0, 0, 0, 0, 0}, 20}, Frame{{0, 0, 0, 0, 0, 0, 0, 0xFF}, 20}},
-        QStringLiteral("test")));
+    QVERIFY(editor()->newAnimation(QStringLiteral("Blink"),
+                                   {Frame{Pattern::fromColumns({0xFF, 0, 0, 0, 0, 0, 0, 0}), 20},
+                                    Frame{Pattern::fromColumns({0, 0, 0, 0, 0, 0, 0, 0xFF}), 20}},
+                                   QStringLiteral("test")));
     m_window->cmdCLR_Click();
     m_window->findChild<QLineEdit *>(QStringLiteral("txtScroll"))->setText(QStringLiteral("HI"));
     m_frames->loopBox()->setChecked(true);
@@ -209,7 +209,7 @@ void TestAnimation::framesHaveTheirOwnHistory()
     QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Click"));
     QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Click"));
     mainUndo()->trigger(); // the click on frame 2
-    QCOMPARE(editor()->frames().at(1).pattern, Columns{});
+    QCOMPARE(editor()->frames().at(1).pattern.columns(), Columns{});
     QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Add Frame"));
     QTest::keyClick(m_frames, Qt::Key_Z, Qt::ControlModifier); // adding frame 2
     QCOMPARE(editor()->frames().size(), 1);
@@ -251,8 +251,8 @@ void TestAnimation::closingLeavesTheFrameAsAGridStep()
 {
     click(2, 1);
     const Columns drawing = grid();
-    QList<Frame> frames = {Frame{{0x81, 0, 0, 0, 0, 0, 0, 0}, 100},
-                           Frame{{0, 0x42, 0, 0, 0, 0, 0, 0}, 100}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({0x81, 0, 0, 0, 0, 0, 0, 0}), 100},
+                           Frame{Pattern::fromColumns({0, 0x42, 0, 0, 0, 0, 0, 0}), 100}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Wave"), frames, QStringLiteral("test")));
     QVERIFY(editor()->selectFrame(1));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
@@ -261,7 +261,7 @@ void TestAnimation::closingLeavesTheFrameAsAGridStep()
     // own, and its Undo goes back to the drawing without touching the animation.
     m_frames->close();
     QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith"));
-    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(grid(), frames.at(1).pattern.columns());
     QCOMPARE(mainUndo()->text(), QStringLiteral("&Undo Show Frame 2 of Wave"));
     mainUndo()->trigger();
     QCOMPARE(grid(), drawing);
@@ -275,22 +275,22 @@ void TestAnimation::closingLeavesTheFrameAsAGridStep()
     // Opened again, the grid shows the frame it showed, and the window's steps are there.
     m_program->frames().showFrames();
     QVERIFY(QTest::qWaitForWindowExposed(m_frames));
-    QCOMPARE(grid(), frames.at(1).pattern);
+    QCOMPARE(grid(), frames.at(1).pattern.columns());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("8x8 Glyphsmith - Frame 2 of Wave"));
     QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo Show Frame 2"));
     framesUndo()->trigger();
-    QCOMPARE(grid(), frames.at(0).pattern);
+    QCOMPARE(grid(), frames.at(0).pattern.columns());
     QCOMPARE(editor()->selectedFrame(), 0);
 }
 
 void TestAnimation::undoNeverLeavesAStalePreview()
 {
-    QList<Frame> frames = {Frame{{0xFF, 0xFF, 0, 0, 0, 0, 0, 0}, 100}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({0xFF, 0xFF, 0, 0, 0, 0, 0, 0}), 100}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Bar"), frames, QStringLiteral("New Bar")));
     const QImage shown = m_frames->previewLabel()->pixmap().toImage();
-    QCOMPARE(shown, PatternPicture::draw(Pattern::fromColumns(frames.at(0).pattern),
-                                         m_frames->previewLabel()->width() / 8)
-                        .toImage());
+    QCOMPARE(shown,
+             PatternPicture::draw(frames.at(0).pattern, m_frames->previewLabel()->width() / 8)
+                 .toImage());
     QCOMPARE(framesUndo()->text(), QStringLiteral("&Undo New Bar"));
     framesUndo()->trigger();
     QVERIFY(editor()->animations().isEmpty());
@@ -307,8 +307,8 @@ void TestAnimation::undoNeverLeavesAStalePreview()
 
 void TestAnimation::stopOnlyStops()
 {
-    QList<Frame> frames = {Frame{{1, 0, 0, 0, 0, 0, 0, 0}, 50},
-                           Frame{{2, 0, 0, 0, 0, 0, 0, 0}, 50}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({1, 0, 0, 0, 0, 0, 0, 0}), 50},
+                           Frame{Pattern::fromColumns({2, 0, 0, 0, 0, 0, 0, 0}), 50}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Two"), frames, QStringLiteral("test")));
     // Nothing playing: Stop (Escape) leaves the window where it is.
     QTest::keyClick(m_frames, Qt::Key_Escape);
@@ -346,7 +346,7 @@ void TestAnimation::frameOperations()
     QFETCH(int, selected);
     QList<Frame> frames;
     for (quint8 first : {1, 2, 3})
-        frames.append(Frame{{first, 0, 0, 0, 0, 0, 0, 0}, 40});
+        frames.append(Frame{Pattern::fromColumns({first, 0, 0, 0, 0, 0, 0, 0}), 40});
     QVERIFY(editor()->newAnimation(QStringLiteral("Three"), frames, QStringLiteral("test")));
     QVERIFY(editor()->selectFrame(1));
     if (operation == QLatin1String("duplicate"))
@@ -361,10 +361,10 @@ void TestAnimation::frameOperations()
         emit m_frames->strip()->rowsDropped({1}, 3);
     QList<int> firsts;
     for (const Frame &frame : editor()->frames())
-        firsts.append(frame.pattern[0]);
+        firsts.append(frame.pattern.columns()[0]);
     QCOMPARE(firsts, order);
     QCOMPARE(editor()->selectedFrame(), selected);
-    QCOMPARE(grid(), editor()->frames().at(selected).pattern);
+    QCOMPARE(grid(), editor()->frames().at(selected).pattern.columns());
 
     // The time of a frame, through its box, is one more step.
     m_frames->durationBox()->setValue(250);
@@ -405,7 +405,7 @@ void TestAnimation::playOnModuleThroughTheSimulator()
 
     QList<Frame> frames;
     for (quint8 i = 1; i <= 5; ++i)
-        frames.append(Frame{{i, 0xFF, 0, 0, 0, 0, 0, i}, 50});
+        frames.append(Frame{Pattern::fromColumns({i, 0xFF, 0, 0, 0, 0, 0, i}), 50});
     QVERIFY(editor()->newAnimation(QStringLiteral("Count"), frames, QStringLiteral("test")));
     m_frames->loopBox()->setChecked(false);
     m_frames->playOnModule();
@@ -426,7 +426,7 @@ void TestAnimation::playOnModuleThroughTheSimulator()
     for (int i = 0; i < 5; ++i) {
         const qsizetype space = lines[i].indexOf(u' ');
         QCOMPARE(lines[i].mid(space + 1),
-                 Protocol::hexString(Protocol::dotMatrix(frames[i].pattern).bytes()));
+                 Protocol::hexString(Protocol::dotMatrix(frames[i].pattern.columns()).bytes()));
         const double ms = lines[i].left(space).toDouble();
         if (i == 0)
             first = ms;
@@ -439,8 +439,8 @@ void TestAnimation::playOnModuleThroughTheSimulator()
 void TestAnimation::editDuringPlayReachesTheModule()
 {
     // Two frames, the first selected and so on the grid, played again and again.
-    QList<Frame> frames = {Frame{{0x01, 0, 0, 0, 0, 0, 0, 0}, 150},
-                           Frame{{0x02, 0, 0, 0, 0, 0, 0, 0}, 150}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({0x01, 0, 0, 0, 0, 0, 0, 0}), 150},
+                           Frame{Pattern::fromColumns({0x02, 0, 0, 0, 0, 0, 0, 0}), 150}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Edited"), frames, QStringLiteral("test")));
     QCOMPARE(editor()->selectedFrame(), 0);
     m_frames->loopBox()->setChecked(true);
@@ -467,7 +467,7 @@ void TestAnimation::unplugStopsThePlayer()
 {
     QList<Frame> frames;
     for (quint8 i = 1; i <= 4; ++i)
-        frames.append(Frame{{i, 0, 0, 0, 0, 0, 0, 0}, 20});
+        frames.append(Frame{Pattern::fromColumns({i, 0, 0, 0, 0, 0, 0, 0}), 20});
     QVERIFY(editor()->newAnimation(QStringLiteral("Loop"), frames, QStringLiteral("test")));
     m_frames->loopBox()->setChecked(true);
     m_frames->playOnModule();
@@ -481,8 +481,8 @@ void TestAnimation::unplugStopsThePlayer()
 
 void TestAnimation::savedWithTheLibrary()
 {
-    QList<Frame> frames = {Frame{{0x81, 0, 0, 0, 0, 0, 0, 0x18}, 120},
-                           Frame{{0, 0xFF, 0, 0, 0, 0, 0, 0}, 35}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({0x81, 0, 0, 0, 0, 0, 0, 0x18}), 120},
+                           Frame{Pattern::fromColumns({0, 0xFF, 0, 0, 0, 0, 0, 0}), 35}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Wink"), frames, QStringLiteral("test")));
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("anim.glyphs"));
@@ -499,8 +499,8 @@ void TestAnimation::importsAndExports()
 {
     QTemporaryDir folder;
     // A GIF written by the program comes back as the same frames, under the file's name.
-    QList<Frame> frames = {Frame{{0x10, 0, 0, 0, 0, 0, 0, 0}, 100},
-                           Frame{{0, 0, 0, 0, 0, 0, 0, 0x08}, 200}};
+    QList<Frame> frames = {Frame{Pattern::fromColumns({0x10, 0, 0, 0, 0, 0, 0, 0}), 100},
+                           Frame{Pattern::fromColumns({0, 0, 0, 0, 0, 0, 0, 0x08}), 200}};
     QVERIFY(editor()->newAnimation(QStringLiteral("Corners"), frames, QStringLiteral("test")));
     m_nextFile = folder.filePath(QStringLiteral("corners.gif"));
     m_frames->exportGif();

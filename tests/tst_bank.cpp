@@ -14,9 +14,15 @@ using namespace TestSupport;
 
 namespace {
 
-Protocol::ColumnPattern patternFor(int position)
+// The module's bytes for a slot's test pattern.
+Protocol::ColumnPattern columnsFor(int position)
 {
     return {quint8(0x10 + position), 0xFF, 0, 0, 0, 0, quint8(position), 0x81};
+}
+
+Pattern patternFor(int position)
+{
+    return Pattern::fromColumns(columnsFor(position));
 }
 
 } // namespace
@@ -67,11 +73,11 @@ void TestBank::changesGoToTheirDevice()
     document.setDevice(second);
     QCOMPARE(document.bank(), CharacterBank());
     changed.clear();
-    document.setPatterns(first, {{7, Protocol::ColumnPattern{}}});
+    document.setPatterns(first, {{7, Pattern()}});
     QCOMPARE(changed.count(), 0);
     QCOMPARE(document.bank(), CharacterBank());
     document.setDevice(first);
-    QCOMPARE(document.bank().slot(7).pattern, Protocol::ColumnPattern{});
+    QCOMPARE(document.bank().slot(7).pattern, Pattern());
     QCOMPARE(document.bank().slot(2).mark(), CharacterBank::Mark::Uploaded);
 }
 
@@ -96,7 +102,7 @@ void TestBank::uploadAllThroughTheSimulator()
     QStringList expected;
     for (int position = 0; position < CharacterBank::Slots; ++position) {
         items.append({position, patternFor(position)});
-        expected << Protocol::hexString(Protocol::dotMatrix(patternFor(position)).bytes())
+        expected << Protocol::hexString(Protocol::dotMatrix(columnsFor(position)).bytes())
                  << Protocol::hexString(Protocol::saveCustom(position).bytes());
     }
     QVERIFY(uploader.start(items));
@@ -139,7 +145,7 @@ void TestBank::cancelStopsBetweenSlots()
     QCOMPARE(finished.first().first().toBool(), false);
     // The slot under way is finished: its pattern and its store, nothing after.
     QCOMPARE(pty.readAll(100),
-             Protocol::dotMatrix(patternFor(0)).bytes() + Protocol::saveCustom(0).bytes());
+             Protocol::dotMatrix(columnsFor(0)).bytes() + Protocol::saveCustom(0).bytes());
 }
 
 QTEST_GUILESS_MAIN(TestBank)

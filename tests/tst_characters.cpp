@@ -188,7 +188,7 @@ void TestCharacters::storeAndLoadAreUndoSteps()
     const Columns drawn = grid();
     m_characters->selectSlot(3);
     m_characters->storeGridInSlot();
-    QCOMPARE(bank().slot(3).pattern, drawn);
+    QCOMPARE(bank().slot(3).pattern.columns(), drawn);
     QCOMPARE(bank().slot(3).mark(), Mark::NeverUploaded);
     QCOMPARE(bankSteps->undoText(), QStringLiteral("Store Grid in Slot 3"));
     QCOMPARE(m_characters->undoActions()->undoAction()->text(),
@@ -202,7 +202,7 @@ void TestCharacters::storeAndLoadAreUndoSteps()
              QStringLiteral("&Undo Load Slot 3"));
     // Ctrl+Z in the Characters window takes back the store, and leaves the grid alone.
     QTest::keyClick(m_characters, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(bank().slot(3).pattern, Columns{});
+    QCOMPARE(bank().slot(3).pattern.columns(), Columns{});
     QCOMPARE(grid(), drawn);
     QVERIFY(!bankSteps->canUndo());
     QTest::keyClick(m_characters, Qt::Key_Z, Qt::ControlModifier); // nothing more of its own
@@ -212,7 +212,7 @@ void TestCharacters::storeAndLoadAreUndoSteps()
     m_window->gridEditor()->undo(); // Clear ALL
     QCOMPARE(grid(), drawn);
     QTest::keyClick(m_characters, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(bank().slot(3).pattern, drawn);
+    QCOMPARE(bank().slot(3).pattern.columns(), drawn);
     QCOMPARE(m_characters->bankModel()->index(3).data(BankModel::MarkRole).toInt(),
              int(Mark::NeverUploaded));
 }
@@ -244,13 +244,13 @@ void TestCharacters::dropFromLibrary()
     QVERIFY(model->dropMimeData(data.get(), Qt::MoveAction, row, 0, parent));
     for (int position = 0; position < CharacterBank::Slots; ++position) {
         const int at = int(filled.indexOf(position));
-        QCOMPARE(bank().slot(position).pattern,
+        QCOMPARE(bank().slot(position).pattern.columns(),
                  at >= 0 ? library->at(at + 1).pattern.columns() : Columns{});
     }
     QCOMPARE(library->rowCount() > dragged, true); // the library keeps them
     m_characters->undoActions()->undoAction()->trigger();
     for (int position = 0; position < CharacterBank::Slots; ++position)
-        QCOMPARE(bank().slot(position).pattern, Columns{});
+        QCOMPARE(bank().slot(position).pattern.columns(), Columns{});
     QMimeData text;
     text.setText(QStringLiteral("not a pattern"));
     QVERIFY(!model->dropMimeData(&text, Qt::CopyAction, -1, 0, model->index(0)));
@@ -358,10 +358,10 @@ void TestCharacters::bankPerDeviceSurvivesRestart()
     delete m_program;
     m_program = nullptr;
     startProgram();
-    QCOMPARE(bank().slot(5).pattern, patternFor(5));
+    QCOMPARE(bank().slot(5).pattern.columns(), patternFor(5));
     QCOMPARE(bank().slot(5).mark(), Mark::Uploaded);
     QCOMPARE(bank().slot(6).mark(), Mark::NeverUploaded);
-    QCOMPARE(bank().slot(6).pattern, patternFor(6));
+    QCOMPARE(bank().slot(6).pattern.columns(), patternFor(6));
 
     // Another device behind COM2 has a bank of its own; back on COM1 the first one returns.
     Pty other;
@@ -390,13 +390,13 @@ void TestCharacters::glyphsFromConsoleFont()
     QVERIFY(m_characters->fillSlots(QStringLiteral("0Ag\u00e9\u00df#?@~9")));
     const QList<uint> filled = QStringLiteral("0Ag\u00e9\u00df#?@~9").toUcs4();
     for (int n = 0; n < 10; ++n)
-        QCOMPARE(bank().slot(n).pattern, consoleGlyph(Lat15, filled.at(n)));
+        QCOMPARE(bank().slot(n).pattern.columns(), consoleGlyph(Lat15, filled.at(n)));
     m_characters->undoActions()->undoAction()->trigger();
-    QCOMPARE(bank().slot(1).pattern, Columns{});
+    QCOMPARE(bank().slot(1).pattern.columns(), Columns{});
 
     QVERIFY(!m_characters->fillSlots(QStringLiteral("AB\u4e2d")));
     QCOMPARE(m_messages, QStringList{"Nothing was filled: the font has no glyph for \"\u4e2d\"."});
-    QCOMPARE(bank().slot(0).pattern, Columns{});
+    QCOMPARE(bank().slot(0).pattern.columns(), Columns{});
 }
 
 void TestCharacters::installedFontThreshold()
@@ -413,7 +413,7 @@ void TestCharacters::installedFontThreshold()
     for (int threshold : {5, 50, 95}) {
         m_characters->thresholdSlider()->setValue(threshold);
         m_characters->putGlyphOnGrid(w);
-        QCOMPARE(grid(), Fonts::textGlyphPattern(family, 10, threshold, U'W'));
+        QCOMPARE(grid(), Fonts::textGlyphPattern(family, 10, threshold, U'W').columns());
         QVERIFY(!seen.contains(grid())); // the threshold makes strokes bolder or thinner
         seen.append(grid());
     }
@@ -437,7 +437,8 @@ void TestCharacters::slotsKeepTheirPlace()
     QCOMPARE(bank().slot(4).mark(), Mark::NeverUploaded);
     QCOMPARE(places(), before);
     for (int n = 0; n < CharacterBank::Slots; ++n)
-        m_program->characters().characterBank()->markUploaded(n, patternFor(n));
+        m_program->characters().characterBank()->markUploaded(n,
+                                                              Pattern::fromColumns(patternFor(n)));
     QCOMPARE(bank().slot(4).mark(), Mark::Uploaded);
     QCOMPARE(places(), before);
     // Another device: other marks, the same places.
@@ -494,7 +495,7 @@ void TestCharacters::defaultFontShowsLatin1()
         if (!((c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD)))
             continue;
         ++latin1;
-        if (glyphs->pattern(row) == Columns{})
+        if (glyphs->pattern(row) == Pattern())
             blank += glyphs->text(row);
         QCOMPARE(glyphs->pattern(row), Fonts::textGlyphPattern(family, 8, 25, c));
     }
@@ -523,7 +524,7 @@ void TestCharacters::blankCharactersAreNamed()
         if (!((c > 0x20 && c < 0x7F) || (c > 0xA0 && c <= 0xFF && c != 0xAD)))
             continue;
         QCOMPARE(blanks.contains(glyphs->text(row)),
-                 Fonts::textGlyphPattern(family, 8, 50, c) == Columns{});
+                 Fonts::textGlyphPattern(family, 8, 50, c) == Pattern());
     }
     QVERIFY(m_characters->blankNote()->isVisible());
     QVERIFY2(m_characters->blankNote()->text().contains(QStringLiteral(": ! ' , . : ;")),
@@ -617,10 +618,10 @@ void TestCharacters::bankInLibraryFile()
 
     setSlots({1});
     QVERIFY(m_characters->loadBankFromFile(m_nextFile));
-    QCOMPARE(bank().slot(1).pattern, Columns{});
-    QCOMPARE(bank().slot(9).pattern, patternFor(9));
+    QCOMPARE(bank().slot(1).pattern.columns(), Columns{});
+    QCOMPARE(bank().slot(9).pattern.columns(), patternFor(9));
     m_characters->undoActions()->undoAction()->trigger();
-    QCOMPARE(bank().slot(1).pattern, patternFor(1));
+    QCOMPARE(bank().slot(1).pattern.columns(), patternFor(1));
 
     // A damaged bank changes nothing and says what is wrong.
     QFile file(m_nextFile);
@@ -633,7 +634,7 @@ void TestCharacters::bankInLibraryFile()
     QVERIFY(!m_characters->loadBankFromFile(m_nextFile));
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains("11 slots instead of 10"), qPrintable(m_messages.first()));
-    QCOMPARE(bank().slot(1).pattern, patternFor(1));
+    QCOMPARE(bank().slot(1).pattern.columns(), patternFor(1));
 }
 
 void TestCharacters::shortcutsListed()

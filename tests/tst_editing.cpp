@@ -321,7 +321,7 @@ void TestEditing::dragStroke()
     QFETCH(QList<QPoint>, path);
     QFETCH(QString, after);
     GridEditor *editor = m_window->gridEditor();
-    QVERIFY(editor->setPattern(TextFormats::parse(before, Format::TextArt).pattern->columns(),
+    QVERIFY(editor->setPattern(*TextFormats::parse(before, Format::TextArt).pattern,
                                QStringLiteral("Set")));
     const int steps = editor->undoStack()->count();
 
@@ -636,7 +636,8 @@ void TestEditing::webEditorImages()
         const QList<Frame> frames =
             workbench->frames().framesEditor()->animations().constFirst().frames;
         QCOMPARE(frames.size(), 3);
-        QCOMPARE(frames.at(1).pattern, (Protocol::ColumnPattern{0x10, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(frames.at(1).pattern.columns(),
+                 (Protocol::ColumnPattern{0x10, 0, 0, 0, 0, 0, 0, 0}));
         QCOMPARE(frames.at(2).durationMs, Frames::DefaultDurationMs);
         // The Frames window shows the new animation, its first frame on the grid.
         QVERIFY(workbench->frames().framesWindow()->isVisible());
@@ -671,7 +672,7 @@ void TestEditing::copyThenPaste()
         return std::optional<Format>();
     });
     const Pattern drawn = Pattern::fromBits(0x1824'4281'8142'2418);
-    QVERIFY(m_window->gridEditor()->setPattern(drawn.columns(), QStringLiteral("Draw")));
+    QVERIFY(m_window->gridEditor()->setPattern(drawn, QStringLiteral("Draw")));
     m_window->findChild<QAction *>(QStringLiteral("mnuCopyAs-") + TextFormats::id(format))
         ->trigger();
     const QMimeData *copied = QApplication::clipboard()->mimeData();

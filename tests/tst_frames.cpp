@@ -26,14 +26,19 @@ Time at(int ms)
     return Time(std::chrono::milliseconds(ms));
 }
 
+Frame framed(const Protocol::ColumnPattern &columns, int durationMs)
+{
+    return {Pattern::fromColumns(columns), durationMs};
+}
+
 Frame frame(quint8 firstColumn, int durationMs)
 {
-    return {{firstColumn, 0, 0, 0, 0, 0, 0, 0}, durationMs};
+    return framed({firstColumn, 0, 0, 0, 0, 0, 0, 0}, durationMs);
 }
 
 bool litAt(const Frame &frame, int row, int column)
 {
-    return frame.pattern[size_t(column)] & WeightFromTop[size_t(row)];
+    return frame.pattern.columns()[size_t(column)] & WeightFromTop[size_t(row)];
 }
 
 // Eight rows of '#' (lit) and '.' (dark), top first.
@@ -136,8 +141,8 @@ QString dataFile(const char *name)
 // Four frames as the program's Export GIF writes them, 32 pixels to a dot.
 QByteArray programGif()
 {
-    const QList<Frame> frames = {
-        {art(Diagonal), 500}, {art(Bar), 250}, {art(Corner), 10}, {art(Lit), 100}};
+    const QList<Frame> frames = {framed(art(Diagonal), 500), framed(art(Bar), 250),
+                                 framed(art(Corner), 10), framed(art(Lit), 100)};
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("four.gif"));
     QString error;
@@ -153,9 +158,9 @@ public:
     std::function<bool(const Protocol::ColumnPattern &, bool *)> line;
 
 protected:
-    bool handOver(const Protocol::ColumnPattern &pattern, bool *replaced) override
+    bool handOver(const Pattern &pattern, bool *replaced) override
     {
-        return line(pattern, replaced);
+        return line(pattern.columns(), replaced);
     }
     bool sendsToModule() const override { return true; }
 };
@@ -349,13 +354,14 @@ void TestFrames::gifRoundTrip_data()
 {
     QTest::addColumn<QList<Frame>>("frames");
     QTest::newRow("assorted times")
-        << QList<Frame>{{{0x10, 0xFF, 0, 0x08, 0, 0xF0, 0x0F, 0x81}, 100},
-                        {{0, 0, 0, 0, 0, 0, 0, 0}, 50},
-                        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 230}};
-    QTest::newRow("500 and 250 ms") << QList<Frame>{{art(Diagonal), 500}, {art(Bar), 250}};
+        << QList<Frame>{framed({0x10, 0xFF, 0, 0x08, 0, 0xF0, 0x0F, 0x81}, 100),
+                        framed({0, 0, 0, 0, 0, 0, 0, 0}, 50),
+                        framed({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 230)};
+    QTest::newRow("500 and 250 ms")
+        << QList<Frame>{framed(art(Diagonal), 500), framed(art(Bar), 250)};
     QTest::newRow("10 ms frames, the shortest")
-        << QList<Frame>{{art(Diagonal), 10}, {art(Bar), 10}, {art(Corner), 10}};
-    QTest::newRow("a minute") << QList<Frame>{{art(Corner), 60000}, {art(Bar), 20}};
+        << QList<Frame>{framed(art(Diagonal), 10), framed(art(Bar), 10), framed(art(Corner), 10)};
+    QTest::newRow("a minute") << QList<Frame>{framed(art(Corner), 60000), framed(art(Bar), 20)};
 }
 
 void TestFrames::gifRoundTrip()
@@ -478,7 +484,7 @@ void TestFrames::gifFramesAsShown()
     QList<Columns> gotPatterns;
     QList<int> gotDurations;
     for (const Frame &frame : frames) {
-        gotPatterns.append(frame.pattern);
+        gotPatterns.append(frame.pattern.columns());
         gotDurations.append(frame.durationMs);
     }
     QCOMPARE(gotPatterns, patterns);
@@ -559,8 +565,8 @@ void TestFrames::textScrollsOneDotAFrame()
     const QImage strip = TextFrames::strip(QStringLiteral("HI"), options);
     const bool vertical = direction >= int(TextFrames::Direction::Up);
     QCOMPARE(frames.size(), (vertical ? strip.height() : strip.width()) + 9);
-    QCOMPARE(frames.first().pattern, Protocol::ColumnPattern{});
-    QCOMPARE(frames.last().pattern, Protocol::ColumnPattern{});
+    QCOMPARE(frames.first().pattern.columns(), Columns{});
+    QCOMPARE(frames.last().pattern.columns(), Columns{});
     int lit = 0;
     for (qsizetype k = 0; k + 1 < frames.size(); ++k) {
         QCOMPARE(frames[k].durationMs, 40);
@@ -616,7 +622,7 @@ void TestFrames::textTooLongIsRefused()
     // What fits is made whole, as many frames as were counted, ending dark.
     const QList<Frame> frames = TextFrames::scroll(text.left(fits), options);
     QCOMPARE(frames.size(), TextFrames::frameCount(text.left(fits), options));
-    QCOMPARE(frames.last().pattern, Columns{});
+    QCOMPARE(frames.last().pattern.columns(), Columns{});
     QVERIFY(TextFrames::scroll(QString(), options).isEmpty());
 }
 

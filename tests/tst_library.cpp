@@ -1,15 +1,15 @@
 #include "bankdocument.h"
+#include "characterscontroller.h"
 #include "characterswindow.h"
+#include "editcontroller.h"
+#include "editorsettings.h"
+#include "framescontroller.h"
 #include "frameseditor.h"
 #include "frameswindow.h"
 #include "frmmain.h"
-#include "workspace.h"
-#include "characterscontroller.h"
-#include "editcontroller.h"
-#include "framescontroller.h"
-#include "librarycontroller.h"
 #include "grideditor.h"
 #include "gridmodel.h"
+#include "librarycontroller.h"
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "messagebox.h"
@@ -18,7 +18,7 @@
 #include "testsupport.h"
 #include "undoactions.h"
 #include "undohistory.h"
-#include "editorsettings.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -131,10 +131,9 @@ void TestLibrary::init()
         m_asked.append(document);
         return m_answer;
     };
-    prompter().onFile = 
-        [this](FileChooser::Purpose, const QString &, const QStringList &filters) {
-            return FileChooser::Choice{m_nextFile, filters.value(0)};
-        };
+    prompter().onFile = [this](FileChooser::Purpose, const QString &, const QStringList &filters) {
+        return FileChooser::Choice{m_nextFile, filters.value(0)};
+    };
     m_program = new Workspace(prompter());
     m_window = &m_program->window();
     m_window->Form_Load();
@@ -535,7 +534,8 @@ void TestLibrary::undoKeysInEveryWindow()
         workbench->characters().charactersWindow()->selectSlot(2);
         workbench->characters().charactersWindow()->storeGridInSlot();
         changed = [workbench] {
-            return workbench->characters().characterBank()->bank().slot(2).pattern[0] == 1;
+            return workbench->characters().characterBank()->bank().slot(2).pattern.columns()[0] ==
+                   1;
         };
         step = QStringLiteral("&Undo Store Grid in Slot 2");
     }

@@ -204,7 +204,8 @@ void TestSeams::everySenderEveryTransport()
         frames.showFrames();
         QVERIFY(frames.framesEditor()->newAnimation(
             QStringLiteral("Two"),
-            {Frame{{1, 0, 0, 0, 0, 0, 0, 0}, 100}, Frame{{2, 0, 0, 0, 0, 0, 0, 0}, 100}},
+            {Frame{Pattern::fromColumns({1, 0, 0, 0, 0, 0, 0, 0}), 100},
+             Frame{Pattern::fromColumns({2, 0, 0, 0, 0, 0, 0, 0}), 100}},
             QStringLiteral("test")));
         frames.framesWindow()->loopBox()->setChecked(false);
         frames.framesWindow()->playOnModule();
@@ -307,7 +308,8 @@ void TestSeams::playerStopsAtPortSwitch()
     frames.showFrames();
     QVERIFY(frames.framesEditor()->newAnimation(
         QStringLiteral("Blink"),
-        {Frame{{0xFF, 0, 0, 0, 0, 0, 0, 0}, 30}, Frame{{0, 0, 0, 0, 0, 0, 0, 0xFF}, 30}},
+        {Frame{Pattern::fromColumns({0xFF, 0, 0, 0, 0, 0, 0, 0}), 30},
+         Frame{Pattern::fromColumns({0, 0, 0, 0, 0, 0, 0, 0xFF}), 30}},
         QStringLiteral("test")));
     frames.framesWindow()->loopBox()->setChecked(true);
     frames.framesWindow()->playOnModule();
