@@ -10,15 +10,16 @@ namespace TextFormats {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("TextFormats", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TextFormats)
+};
 
 // "there is 1 number", "there are 2 numbers": the English plural, as no translation is loaded.
 QString thereAre(qsizetype count, const char *one, const char *many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(count);
+    return count == 1 ? Texts::tr(one) : Texts::tr(many).arg(count);
 }
 
 struct Numbers
@@ -68,7 +69,7 @@ std::optional<QString> bracketed(const QString &code, QChar open, QChar close, Q
     const qsizetype first = code.indexOf(open);
     const qsizetype last = code.lastIndexOf(close);
     if (first < 0 || last < first) {
-        error = tr("there is no %1 %2 around the numbers").arg(open).arg(close);
+        error = Texts::tr("there is no %1 %2 around the numbers").arg(open).arg(close);
         return std::nullopt;
     }
     const QString before = code.left(first).trimmed();
@@ -76,7 +77,7 @@ std::optional<QString> bracketed(const QString &code, QChar open, QChar close, Q
     if ((!before.isEmpty() && !before.endsWith(QLatin1Char('='))) ||
         (!after.isEmpty() &&
          (!after.startsWith(QLatin1Char(';')) || after.contains(open) || after.contains(close)))) {
-        error = tr("there is more than one list of numbers, or text around it");
+        error = Texts::tr("there is more than one list of numbers, or text around it");
         return std::nullopt;
     }
     return code.mid(first + 1, last - first - 1);
@@ -88,7 +89,7 @@ Numbers numbersIn(const QString &list, const QRegularExpression *allowed = nullp
     for (const QString &token : tokens(list)) {
         const auto value = number(token);
         if (!value || (allowed && !allowed->match(token).hasMatch())) {
-            numbers.error = tr("\"%1\" is not a number of this format").arg(token);
+            numbers.error = Texts::tr("\"%1\" is not a number of this format").arg(token);
             return numbers;
         }
         numbers.values.append(*value);
@@ -103,13 +104,14 @@ Parsed rowsFrom(const Numbers &numbers, const QString &where)
     if (numbers.values.size() != Pattern::Rows)
         return {std::nullopt,
                 thereAre(numbers.values.size(), "there is 1 number", "there are %1 numbers") +
-                    tr(" %1; a pattern is 8 rows").arg(where)};
+                    Texts::tr(" %1; a pattern is 8 rows").arg(where)};
     Pattern::RowBytes rows{};
     for (int row = 0; row < Pattern::Rows; ++row) {
         const quint64 value = numbers.values.at(row);
         if (value > 0xFF)
-            return {std::nullopt,
-                    tr("row %1 is %2, more than the 8 bits of a row").arg(row + 1).arg(value)};
+            return {
+                std::nullopt,
+                Texts::tr("row %1 is %2, more than the 8 bits of a row").arg(row + 1).arg(value)};
         rows[size_t(row)] = quint8(value);
     }
     return {Pattern::fromRows(rows), QString()};
@@ -122,7 +124,7 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
     static const QRegularExpression byte(QStringLiteral("^(?:0[xX])?([0-9a-fA-F]{1,2})$"));
     static const QRegularExpression run(QStringLiteral("^[0-9a-fA-F]{16}$"));
     if (text.contains(code)) {
-        error = tr("eight bare hex bytes were expected, not code");
+        error = Texts::tr("eight bare hex bytes were expected, not code");
         return std::nullopt;
     }
     QStringList parts = tokens(text);
@@ -134,14 +136,14 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
     }
     if (parts.size() != 8) {
         error = thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
-                tr("; eight hex bytes were expected");
+                Texts::tr("; eight hex bytes were expected");
         return std::nullopt;
     }
     std::array<quint8, 8> bytes{};
     for (int i = 0; i < 8; ++i) {
         const auto m = byte.match(parts.at(i));
         if (!m.hasMatch()) {
-            error = tr("\"%1\" is not a hex byte").arg(parts.at(i));
+            error = Texts::tr("\"%1\" is not a hex byte").arg(parts.at(i));
             return std::nullopt;
         }
         bytes[size_t(i)] = quint8(m.captured(1).toUInt(nullptr, 16));
@@ -173,7 +175,7 @@ Parsed parseCArray(const QString &text)
     const auto list = bracketed(withoutComments(text), u'{', u'}', error);
     if (!list)
         return {std::nullopt, error};
-    return rowsFrom(numbersIn(*list), tr("between { and }"));
+    return rowsFrom(numbersIn(*list), Texts::tr("between { and }"));
 }
 
 Parsed parseArduino(const QString &text)
@@ -188,7 +190,7 @@ Parsed parseArduino(const QString &text)
             return {std::nullopt, error};
         list = *inner;
     }
-    return rowsFrom(numbersIn(list, &binary), tr("of the form B10000000"));
+    return rowsFrom(numbersIn(list, &binary), Texts::tr("of the form B10000000"));
 }
 
 Parsed parsePythonList(const QString &text)
@@ -198,8 +200,8 @@ Parsed parsePythonList(const QString &text)
         QRegularExpression::DotMatchesEverythingOption);
     const auto m = list.match(text);
     if (!m.hasMatch())
-        return {std::nullopt, tr("there is no [ ] around the numbers")};
-    return rowsFrom(numbersIn(m.captured(1)), tr("between [ and ]"));
+        return {std::nullopt, Texts::tr("there is no [ ] around the numbers")};
+    return rowsFrom(numbersIn(m.captured(1)), Texts::tr("between [ and ]"));
 }
 
 Parsed parseInteger64(const QString &text)
@@ -217,13 +219,13 @@ Parsed parseInteger64(const QString &text)
     const QStringList parts = tokens(single);
     if (parts.size() != 1)
         return {std::nullopt, thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
-                                  tr("; a pattern is one 64-bit number")};
+                                  Texts::tr("; a pattern is one 64-bit number")};
     if (run.match(parts.first()).hasMatch())
         return {Pattern::fromBits(parts.first().toULongLong(nullptr, 16)), QString()};
     const auto value = number(parts.first());
     if (!value || parts.first().startsWith(QLatin1Char('B')) ||
         parts.first().startsWith(QLatin1String("0b"), Qt::CaseInsensitive))
-        return {std::nullopt, tr("\"%1\" is not a 64-bit number").arg(parts.first())};
+        return {std::nullopt, Texts::tr("\"%1\" is not a 64-bit number").arg(parts.first())};
     return {Pattern::fromBits(*value), QString()};
 }
 
@@ -278,7 +280,7 @@ Parsed parseTextArt(const QString &text)
         while (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         return {std::nullopt, thereAre(lines.size(), "there is 1 line", "there are %1 lines") +
-                                  tr("; text art is 8 lines of 8 dots")};
+                                  Texts::tr("; text art is 8 lines of 8 dots")};
     }
     // Where spaces are the dark dots, a short line lost those at its end. Where a character
     // draws them, or 0 and 1 draw the dots (eight lines of numbers are no art), a line is whole.
@@ -289,16 +291,18 @@ Parsed parseTextArt(const QString &text)
     for (int row = 0; row < Pattern::Rows; ++row) {
         const QString &line = lines.at(row);
         if (line.size() > Pattern::Columns || (line.size() < Pattern::Columns && !padShortLines))
-            return {std::nullopt, tr("line %1 has ").arg(row + 1) +
-                                      (line.size() == 1 ? tr("1 character")
-                                                        : tr("%1 characters").arg(line.size())) +
-                                      tr("; each line is 8 dots")};
+            return {std::nullopt,
+                    Texts::tr("line %1 has ").arg(row + 1) +
+                        (line.size() == 1 ? Texts::tr("1 character")
+                                          : Texts::tr("%1 characters").arg(line.size())) +
+                        Texts::tr("; each line is 8 dots")};
         for (int column = 0; column < line.size(); ++column) {
             const QChar c = line.at(column);
             if (!litCharacters().contains(c) && !darkCharacters().contains(c))
-                return {
-                    std::nullopt,
-                    tr("line %1 has \"%2\"; # is a lit dot and . a dark one").arg(row + 1).arg(c)};
+                return {std::nullopt,
+                        Texts::tr("line %1 has \"%2\"; # is a lit dot and . a dark one")
+                            .arg(row + 1)
+                            .arg(c)};
             pattern.setDot(row, column, litCharacters().contains(c));
         }
     }
@@ -397,19 +401,19 @@ QString displayName(Format format)
 {
     switch (format) {
     case Format::ModuleBytes:
-        return tr("Module bytes (columns)");
+        return Texts::tr("Module bytes (columns)");
     case Format::RowBytes:
-        return tr("Row bytes");
+        return Texts::tr("Row bytes");
     case Format::CArray:
-        return tr("C array (rows)");
+        return Texts::tr("C array (rows)");
     case Format::Arduino:
-        return tr("Arduino binary (rows)");
+        return Texts::tr("Arduino binary (rows)");
     case Format::PythonList:
-        return tr("Python list (rows)");
+        return Texts::tr("Python list (rows)");
     case Format::Integer64:
-        return tr("64-bit integer");
+        return Texts::tr("64-bit integer");
     case Format::TextArt:
-        return tr("Text art");
+        return Texts::tr("Text art");
     }
     return QString();
 }
@@ -456,7 +460,7 @@ QString write(const Pattern &pattern, Format format, const QString &name)
 Parsed parse(const QString &text, Format format)
 {
     if (text.trimmed().isEmpty())
-        return {std::nullopt, tr("there is no text")};
+        return {std::nullopt, Texts::tr("there is no text")};
     switch (format) {
     case Format::ModuleBytes:
         return parseModuleBytes(text);
@@ -488,7 +492,7 @@ Detection detect(const QString &text)
     }
     if (detection.formats.isEmpty()) {
         detection.nothingFound = !text.trimmed().isEmpty() && holdsNoPattern(text);
-        detection.error = detection.nothingFound ? tr("no pattern was found in it")
+        detection.error = detection.nothingFound ? Texts::tr("no pattern was found in it")
                                                  : parse(text, likeliest(text)).error;
     }
     return detection;
