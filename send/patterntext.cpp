@@ -36,7 +36,7 @@ QString quoted(const QString &text)
     constexpr qsizetype Shown = 40;
     const QString line = text.left(4 * Shown).simplified();
     return line.size() > Shown || text.size() > 4 * Shown
-               ? QStringLiteral("'%1…' (%2 characters)").arg(line.left(Shown)).arg(text.size())
+               ? Texts::tr("'%1…' (%2 characters)").arg(line.left(Shown)).arg(text.size())
                : QStringLiteral("'%1'").arg(line);
 }
 

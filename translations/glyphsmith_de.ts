@@ -85,6 +85,17 @@
     </message>
 </context>
 <context>
+    <name>AppSettings</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BankModel</name>
     <message>
         <source>never uploaded</source>
@@ -104,6 +115,37 @@
     </message>
     <message>
         <source>Slot %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Bridge</name>
+    <message>
+        <source>%1: refused %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connecting to the broker %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to the broker %1:%2 again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to the broker %1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the broker connection ended (%1); trying again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what was announced cannot be remembered in %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -709,6 +751,13 @@
     </message>
 </context>
 <context>
+    <name>Discovery</name>
+    <message>
+        <source>%1 cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DotCell</name>
     <message>
         <source>Row %1, column %2</source>
@@ -1013,6 +1062,229 @@
     </message>
     <message>
         <source>unknown kind of address &apos;%1://&apos;: use tcp://, rfc2217:// or mqtt://</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FontFile</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2 numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has &quot;%2&quot; where a number belongs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a BDF font: it does not begin with STARTFONT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FONTBOUNDINGBOX gives %1 by %2 dots; a font&apos;s glyphs have 1 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FONTBOUNDINGBOX lies more than %1 dots away from the origin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHARS gives %1 glyphs; at most %2 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends before ENDFONT: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends inside its properties: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 glyphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has a negative size in its BBX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 is %2 by %3 dots; a font&apos;s glyphs have 1 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 lies more than %2 dots away from the origin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has its BITMAP before its BBX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has no BBX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has no BITMAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has no ENDCHAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends inside glyph %1: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has %2 bitmap rows where its BBX gives %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has a bitmap row that is not hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 has a bitmap row of %2 hex digits where its BBX needs %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no FONTBOUNDINGBOX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no CHARS line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHARS gives %1 glyphs, but the file holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no glyphs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its glyphs reach over %1 rows; at most %2 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glyph %1 reaches over %2 columns; at most %3 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither a PSF nor a BDF font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not gzip-compressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot start unpacking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unpacks to more than %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has data after the end of its compressed stream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compressed data ends early: the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory to unpack it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged compressed data (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names U+%1, which is no character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a byte that starts no UTF-8 character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a malformed UTF-8 character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too short for a PSF header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown PSF1 mode 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its glyphs are 0 dots high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too short for a PSF2 header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSF2 version %1; only version 0 is known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header claims to be %1 bytes long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its glyphs are %1 by %2 dots; a font&apos;s glyphs have 1 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its glyphs take %1 bytes each, but %2 by %3 dots take %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a PSF font: it does not begin with a PSF magic number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header gives %1 glyphs; at most %2 are read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header promises %1 glyphs, but the file holds only %2: it is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the character table %1 in the entry of glyph %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1597,14 +1869,6 @@ The configuration file (INI) names the broker and the modules; the options overr
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>not stored</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sends one message to the Kaldor8x8 8x8 LED module and, for the settings commands, waits for its answer.
 Without --port it uses the port the program has stored, COM1 to COM6 standing for devices as in the program.</source>
         <translation type="unfinished"></translation>
@@ -1907,6 +2171,187 @@ Without --port it uses the port the program has stored, COM1 to COM6 standing fo
     </message>
     <message>
         <source>; %1 of %2 frames missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMAND [ARGS]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GlyphsmithSim</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state file %1 is unusable (%2); nothing is stored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>state file %1 cannot be written (%2); changes to the stored settings will not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kaldor8x8 modules 1 to %1 (simulated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;glyphsmith-sim --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulates the Kaldor8x8 8x8 LED dot-matrix module on a pseudo-terminal.
+
+At start the path to open as the serial port (the --link path, else the
+pseudo-terminal itself) is printed on a line of its own. Every message the
+program sends is framed, acted on and, for the configuration commands,
+answered: F0 reads the stored settings (mode, speed code, message length,
+message; FF for what is not stored), F5/F6/F7 store the message, speed code
+and start-up mode and answer AA. FE shows a character or a custom character
+0..9, F9 stores the shown pattern as a custom character, FC shows a dot
+pattern, FD scrolls a text, FB shows its characters one by one, FA sets
+their speed, F8 plays an arrow animation (0 up, 1 down, 2 right, 3 left).
+
+Log lines: the bytes of each message in hex (&quot;FC 10 00 00 00 00 00 00 00&quot;),
+&quot;&lt; &quot; and the bytes of each reply or part of one as it is sent (&quot;&lt; AA&quot;), and
+notes about junk, incomplete or refused messages starting with &quot;# &quot;. With
+--log-times each line begins with a time in milliseconds on the system&apos;s
+monotonic clock (CLOCK_MONOTONIC, &quot;5234.567 FC ...&quot;): for a message, when its
+last byte arrived.
+
+With --count N it simulates N modules at once, each on a pseudo-terminal of its
+own, and prints the N paths to open, one a line, module 1 first. The --link,
+--log and --state paths are then numbered: --link /tmp/module gives
+/tmp/module-1 to /tmp/module-N, --log /tmp/module.log gives /tmp/module-1.log
+and so on. The LED boards are shown side by side in one window, module 1 on
+the left.
+
+A bad argument ends the simulator with exit status 2: an unknown option or
+value, a --link path that cannot be made or that another simulator still
+serves, a --log file that cannot be written. A --state file that cannot be
+written is reported at start; the simulator runs on and logs each change it
+could not store. Any other failure ends it with exit status 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make &lt;path&gt; a symbolic link to the port (replacing an old link; removed on exit).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the --link path over even while another simulator serves it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take at most &lt;rate&gt; / 10 bytes a second from the port, as a module on a line of that speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begin each log line with the time in milliseconds (monotonic clock).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write every message and reply to &lt;file&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the stored settings and custom characters in &lt;file&gt; across runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault: never answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault: answer &lt;ms&gt; milliseconds late.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault: answer 55 instead of AA and store nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fault: send each reply of two bytes or more in two parts, &lt;ms&gt; milliseconds apart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulate &lt;n&gt; modules (1 to 16) side by side, their paths numbered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--baud wants a rate from 50 to 4000000, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--count wants a number of modules from 1 to 16, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a path must not be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reply-delay wants milliseconds from 0 to 60000, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--split wants milliseconds from 1 to 60000, not &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open a pseudo-terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot unlock the pseudo-terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pseudo-terminal has no slave name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the terminal settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot set the terminal raw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the pseudo-terminal non-blocking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists and is no symbolic link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot remove the old link %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the link %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is served by another simulator (process %2); stop it, or pass --replace to take the link over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the link %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2581,6 +3026,10 @@ Without --port it uses the port the program has stored, COM1 to COM6 standing fo
         <source>%1 is no pattern in the format %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&apos;%1…&apos; (%2 characters)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PortHolder</name>
@@ -2590,6 +3039,13 @@ Without --port it uses the port the program has stored, COM1 to COM6 standing fo
     </message>
     <message>
         <source>%1 (process %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>[options]</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4119,6 +4575,14 @@ The module&apos;s port is chosen in the menu &quot;Communication&quot;; COM1 to 
     <message>
         <source>glyphsmith: no display found; the program needs a graphical display (set DISPLAY, or run it under xvfb-run)
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;glyphsmith --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
