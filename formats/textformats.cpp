@@ -16,7 +16,8 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(TextFormats)
 };
 
-// "there is 1 number", "there are 2 numbers": the English plural, as no translation is loaded.
+// "there is 1 number", "there are 2 numbers": the English plural,
+// as no translation is loaded.
 QString thereAre(qsizetype count, const char *one, const char *many)
 {
     return count == 1 ? Texts::tr(one) : Texts::tr(many).arg(count);
@@ -102,9 +103,10 @@ Parsed rowsFrom(const Numbers &numbers, const QString &where)
     if (!numbers.error.isEmpty())
         return {std::nullopt, numbers.error};
     if (numbers.values.size() != Pattern::Rows)
-        return {std::nullopt,
-                thereAre(numbers.values.size(), "there is 1 number", "there are %1 numbers") +
-                    Texts::tr(" %1; a pattern is 8 rows").arg(where)};
+        return {std::nullopt, thereAre(numbers.values.size(),
+                                       QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                                       QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
+                                  Texts::tr(" %1; a pattern is 8 rows").arg(where)};
     Pattern::RowBytes rows{};
     for (int row = 0; row < Pattern::Rows; ++row) {
         const quint64 value = numbers.values.at(row);
@@ -135,7 +137,8 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
             parts.append(digits.mid(i, 2));
     }
     if (parts.size() != 8) {
-        error = thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
+        error = thereAre(parts.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
                 Texts::tr("; eight hex bytes were expected");
         return std::nullopt;
     }
@@ -218,8 +221,10 @@ Parsed parseInteger64(const QString &text)
     }
     const QStringList parts = tokens(single);
     if (parts.size() != 1)
-        return {std::nullopt, thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
-                                  Texts::tr("; a pattern is one 64-bit number")};
+        return {std::nullopt,
+                thereAre(parts.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
+                    Texts::tr("; a pattern is one 64-bit number")};
     if (run.match(parts.first()).hasMatch())
         return {Pattern::fromBits(parts.first().toULongLong(nullptr, 16)), QString()};
     const auto value = number(parts.first());
@@ -279,8 +284,10 @@ Parsed parseTextArt(const QString &text)
             lines.removeFirst();
         while (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
-        return {std::nullopt, thereAre(lines.size(), "there is 1 line", "there are %1 lines") +
-                                  Texts::tr("; text art is 8 lines of 8 dots")};
+        return {std::nullopt,
+                thereAre(lines.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 line"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 lines")) +
+                    Texts::tr("; text art is 8 lines of 8 dots")};
     }
     // Where spaces are the dark dots, a short line lost those at its end. Where a character
     // draws them, or 0 and 1 draw the dots (eight lines of numbers are no art), a line is whole.
@@ -292,10 +299,11 @@ Parsed parseTextArt(const QString &text)
         const QString &line = lines.at(row);
         if (line.size() > Pattern::Columns || (line.size() < Pattern::Columns && !padShortLines))
             return {std::nullopt,
-                    Texts::tr("line %1 has ").arg(row + 1) +
-                        (line.size() == 1 ? Texts::tr("1 character")
-                                          : Texts::tr("%1 characters").arg(line.size())) +
-                        Texts::tr("; each line is 8 dots")};
+                    (line.size() == 1
+                         ? Texts::tr("line %1 has 1 character; each line is 8 dots").arg(row + 1)
+                         : Texts::tr("line %1 has %2 characters; each line is 8 dots")
+                               .arg(row + 1)
+                               .arg(line.size()))};
         for (int column = 0; column < line.size(); ++column) {
             const QChar c = line.at(column);
             if (!litCharacters().contains(c) && !darkCharacters().contains(c))

@@ -167,7 +167,10 @@ void Rfc2217Session::subnegotiation(const QByteArray &body)
                               : code == SET_PARITY   ? QByteArray(1, char(PARITY_NONE))
                                                      : QByteArray(1, char(STOPSIZE_1));
     if (value != wanted) {
-        static const char *const names[] = {"speed", "data bits", "parity", "stop bits"};
+        static const char *const names[] = {QT_TRANSLATE_NOOP("Rfc2217Session", "speed"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "data bits"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "parity"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "stop bits")};
         refuse(
             Texts::tr("the far side's serial port did not take the %1 asked for (it answered %2)")
                 .arg(Texts::tr(names[code - 1]), QString::fromLatin1(value.toHex(' ').toUpper())));
