@@ -367,7 +367,7 @@
     </message>
     <message>
         <source>&amp;Load into Grid</source>
-        <translation>Ins &amp;Raster laden</translation>
+        <translation>I&amp;ns Raster laden</translation>
     </message>
     <message>
         <source>Enter, double-click</source>
@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>&amp;Store Grid in Slot</source>
-        <translation>Raster auf Platz &amp;speichern</translation>
+        <translation>Raster auf &amp;Platz speichern</translation>
     </message>
     <message>
         <source>&amp;Upload</source>
-        <translation>&amp;Hochladen</translation>
+        <translation>H&amp;ochladen</translation>
     </message>
     <message>
         <source>Upload &amp;All</source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>Sa&amp;ve in Library File</source>
-        <translation>In Bibliotheks&amp;datei speichern</translation>
+        <translation>In &amp;Bibliotheksdatei speichern</translation>
     </message>
     <message>
         <source>L&amp;oad from File...</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Font fil&amp;e:</source>
-        <translation>Schrift&amp;datei:</translation>
+        <translation>Schrif&amp;tdatei:</translation>
     </message>
     <message>
         <source>Open Font File...</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>S&amp;cale to 8 x 8</source>
-        <translation>Auf 8 x 8 &amp;skalieren</translation>
+        <translation>Auf 8 &amp;x 8 skalieren</translation>
     </message>
     <message>
         <source>C&amp;rop to 8 x 8</source>
@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Wie&amp;derherstellen</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -1303,7 +1303,7 @@
     <name>FramesController</name>
     <message>
         <source>&amp;Frames</source>
-        <translation>&amp;Einzelbilder...</translation>
+        <translation>&amp;Einzelbilder</translation>
     </message>
     <message>
         <source>Add as &amp;Animation</source>
@@ -1404,7 +1404,7 @@
     </message>
     <message>
         <source>&amp;Animation:</source>
-        <translation>&amp;Animation:</translation>
+        <translation>Animati&amp;on:</translation>
     </message>
     <message>
         <source>&amp;New Animation...</source>
@@ -1416,7 +1416,7 @@
     </message>
     <message>
         <source>Delete Animat&amp;ion</source>
-        <translation>Animation lö&amp;schen</translation>
+        <translation>An&amp;imation löschen</translation>
     </message>
     <message>
         <source>A&amp;dd Frame</source>
@@ -1424,11 +1424,11 @@
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation>&amp;Duplizieren</translation>
+        <translation>Duplizie&amp;ren</translation>
     </message>
     <message>
         <source>De&amp;lete Frame</source>
-        <translation>Einzelbild &amp;löschen</translation>
+        <translation>Einzelbild l&amp;öschen</translation>
     </message>
     <message>
         <source>Move &amp;Earlier</source>
@@ -1444,11 +1444,11 @@
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>&amp;Dauer:</translation>
+        <translation>D&amp;auer:</translation>
     </message>
     <message>
         <source>&amp;Onion skin</source>
-        <translation>&amp;Zwiebelschicht</translation>
+        <translation>Z&amp;wiebelschicht</translation>
     </message>
     <message>
         <source>Show the previous frame faintly in the grid</source>
@@ -1456,7 +1456,7 @@
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Abspielen</translation>
+        <translation>Abspie&amp;len</translation>
     </message>
     <message>
         <source>Play on &amp;Module</source>
@@ -1472,7 +1472,7 @@
     </message>
     <message>
         <source>Loo&amp;p</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>Wiederho&amp;len</translation>
     </message>
     <message>
         <source>Play</source>
@@ -2532,7 +2532,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Load into Grid</source>
-        <translation>Ins &amp;Raster laden</translation>
+        <translation>I&amp;ns Raster laden</translation>
     </message>
     <message>
         <source>&amp;Send</source>
@@ -3643,7 +3643,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Rotate 180°</source>
-        <translation>Um 180° d&amp;rehen</translation>
+        <translation>&amp;Um 180° drehen</translation>
     </message>
     <message>
         <source>Rotate 180°</source>
@@ -3683,7 +3683,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Delete Span</source>
-        <translation>Verbund &amp;löschen</translation>
+        <translation>Verbund lö&amp;schen</translation>
     </message>
     <message>
         <source>Send to Mo&amp;dules</source>
@@ -3691,7 +3691,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Identify Modules</source>
-        <translation>Module &amp;identifizieren</translation>
+        <translation>M&amp;odule identifizieren</translation>
     </message>
     <message>
         <source>Import I&amp;mage...</source>
@@ -3719,7 +3719,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Wie&amp;derherstellen</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -3739,7 +3739,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Frames</source>
-        <translation>&amp;Einzelbilder...</translation>
+        <translation>&amp;Einzelbilder</translation>
     </message>
     <message>
         <source>&amp;New Animation...</source>
@@ -3751,7 +3751,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>Delete Animat&amp;ion</source>
-        <translation>Animation lö&amp;schen</translation>
+        <translation>An&amp;imation löschen</translation>
     </message>
     <message>
         <source>A&amp;dd Frame</source>
@@ -3759,11 +3759,11 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>D&amp;uplicate</source>
-        <translation>&amp;Duplizieren</translation>
+        <translation>Duplizie&amp;ren</translation>
     </message>
     <message>
         <source>De&amp;lete Frame</source>
-        <translation>Einzelbild &amp;löschen</translation>
+        <translation>Einzelbild l&amp;öschen</translation>
     </message>
     <message>
         <source>Move &amp;Earlier</source>
@@ -3775,7 +3775,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Abspielen</translation>
+        <translation>Abspie&amp;len</translation>
     </message>
     <message>
         <source>Play on &amp;Modules</source>
@@ -3799,7 +3799,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>S&amp;pan:</source>
-        <translation>&amp;Verbund:</translation>
+        <translation>Verbun&amp;d:</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
@@ -3815,11 +3815,11 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>&amp;Dauer:</translation>
+        <translation>D&amp;auer:</translation>
     </message>
     <message>
         <source>&amp;Onion skin</source>
-        <translation>&amp;Zwiebelschicht</translation>
+        <translation>Z&amp;wiebelschicht</translation>
     </message>
     <message>
         <source>Show the previous frame faintly on the canvas</source>
@@ -3827,7 +3827,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>Loo&amp;p</source>
-        <translation>&amp;Wiederholen</translation>
+        <translation>Wiederho&amp;len</translation>
     </message>
     <message>
         <source>Frame %1 of %2; skipped on the modules: %3</source>
@@ -4432,7 +4432,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
+        <translation>Wie&amp;derherstellen</translation>
     </message>
 </context>
 <context>

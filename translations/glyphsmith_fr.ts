@@ -383,11 +383,11 @@
     </message>
     <message>
         <source>Upload &amp;All</source>
-        <translation>Téléverser &amp;tout</translation>
+        <translation>T&amp;éléverser tout</translation>
     </message>
     <message>
         <source>Ca&amp;ncel</source>
-        <translation>A&amp;nnuler</translation>
+        <translation>I&amp;nterrompre</translation>
     </message>
     <message>
         <source>Sa&amp;ve in Library File</source>
@@ -399,11 +399,11 @@
     </message>
     <message>
         <source>&amp;Installed font:</source>
-        <translation>Police &amp;installée :</translation>
+        <translation>P&amp;olice installée :</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>Ta&amp;ille :</translation>
     </message>
     <message>
         <source> dots</source>
@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>&amp;Fill Slots</source>
-        <translation>&amp;Remplir les emplacements</translation>
+        <translation>Remplir &amp;les emplacements</translation>
     </message>
     <message>
         <source>Load Slot %1</source>
@@ -1303,7 +1303,7 @@
     <name>FramesController</name>
     <message>
         <source>&amp;Frames</source>
-        <translation>I&amp;mages...</translation>
+        <translation>I&amp;mages</translation>
     </message>
     <message>
         <source>Add as &amp;Animation</source>
@@ -1404,7 +1404,7 @@
     </message>
     <message>
         <source>&amp;Animation:</source>
-        <translation>&amp;Animation :</translation>
+        <translation>Ani&amp;mation :</translation>
     </message>
     <message>
         <source>&amp;New Animation...</source>
@@ -1416,7 +1416,7 @@
     </message>
     <message>
         <source>Delete Animat&amp;ion</source>
-        <translation>Supprimer l&apos;&amp;animation</translation>
+        <translation>Suppr&amp;imer l&apos;animation</translation>
     </message>
     <message>
         <source>A&amp;dd Frame</source>
@@ -1428,7 +1428,7 @@
     </message>
     <message>
         <source>De&amp;lete Frame</source>
-        <translation>Suppri&amp;mer l&apos;image</translation>
+        <translation>&amp;Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Move &amp;Earlier</source>
@@ -1444,7 +1444,7 @@
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>Du&amp;rée :</translation>
+        <translation>Duré&amp;e :</translation>
     </message>
     <message>
         <source>&amp;Onion skin</source>
@@ -1460,11 +1460,11 @@
     </message>
     <message>
         <source>Play on &amp;Module</source>
-        <translation>Lire sur le m&amp;odule</translation>
+        <translation>Lir&amp;e sur le module</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Stop</translation>
+        <translation>St&amp;op</translation>
     </message>
     <message>
         <source>Close Window</source>
@@ -1472,7 +1472,7 @@
     </message>
     <message>
         <source>Loo&amp;p</source>
-        <translation>En &amp;boucle</translation>
+        <translation>En bou&amp;cle</translation>
     </message>
     <message>
         <source>Play</source>
@@ -1492,11 +1492,11 @@
     </message>
     <message>
         <source>Export Sprite S&amp;heet...</source>
-        <translation>Exporter une &amp;planche de sprites...</translation>
+        <translation>Exporter une planc&amp;he de sprites...</translation>
     </message>
     <message>
         <source>Export &amp;C Array...</source>
-        <translation>Exporter un tableau &amp;C...</translation>
+        <translation>Exporter un ta&amp;bleau C...</translation>
     </message>
     <message>
         <source>Files</source>
@@ -3200,7 +3200,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>Ta&amp;ille :</translation>
     </message>
     <message>
         <source>Modules are numbered row by row from the top left. For each, the port it is on and how it is mounted, as seen from the front: turned clockwise by the rotation, and mirrored left to right first where it shows pictures mirrored. Identify shows each module its number under an arrow that points to its own top edge, with a dot in its own top left corner: set the rotation to where the arrow points, and tick Mirrored where the dot is on the right once the arrow points up.</source>
@@ -3517,7 +3517,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>Ta&amp;ille :</translation>
     </message>
     <message>
         <source>T&amp;hreshold:</source>
@@ -3671,7 +3671,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Span</source>
-        <translation>&amp;Assemblage</translation>
+        <translation>Assem&amp;blage</translation>
     </message>
     <message>
         <source>&amp;New Span...</source>
@@ -3679,11 +3679,11 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Modules and Name...</source>
-        <translation>&amp;Modules et nom...</translation>
+        <translation>Modules &amp;et nom...</translation>
     </message>
     <message>
         <source>&amp;Delete Span</source>
-        <translation>&amp;Supprimer l&apos;assemblage</translation>
+        <translation>Supprimer l&apos;&amp;assemblage</translation>
     </message>
     <message>
         <source>Send to Mo&amp;dules</source>
@@ -3691,7 +3691,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Identify Modules</source>
-        <translation>&amp;Identifier les modules</translation>
+        <translation>Identi&amp;fier les modules</translation>
     </message>
     <message>
         <source>Import I&amp;mage...</source>
@@ -3703,7 +3703,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
+        <translation>Fe&amp;rmer</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -3739,7 +3739,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Frames</source>
-        <translation>I&amp;mages...</translation>
+        <translation>I&amp;mages</translation>
     </message>
     <message>
         <source>&amp;New Animation...</source>
@@ -3751,7 +3751,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>Delete Animat&amp;ion</source>
-        <translation>Supprimer l&apos;&amp;animation</translation>
+        <translation>Suppr&amp;imer l&apos;animation</translation>
     </message>
     <message>
         <source>A&amp;dd Frame</source>
@@ -3763,7 +3763,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>De&amp;lete Frame</source>
-        <translation>Suppri&amp;mer l&apos;image</translation>
+        <translation>&amp;Supprimer l&apos;image</translation>
     </message>
     <message>
         <source>Move &amp;Earlier</source>
@@ -3779,11 +3779,11 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>Play on &amp;Modules</source>
-        <translation>Lire sur les m&amp;odules</translation>
+        <translation>Lir&amp;e sur les modules</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation>&amp;Stop</translation>
+        <translation>St&amp;op</translation>
     </message>
     <message>
         <source>&amp;Import Animation...</source>
@@ -3799,7 +3799,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>S&amp;pan:</source>
-        <translation>Ass&amp;emblage :</translation>
+        <translation>Assemb&amp;lage :</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
@@ -3815,7 +3815,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>Ti&amp;me:</source>
-        <translation>Du&amp;rée :</translation>
+        <translation>Duré&amp;e :</translation>
     </message>
     <message>
         <source>&amp;Onion skin</source>
@@ -3827,7 +3827,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>Loo&amp;p</source>
-        <translation>En &amp;boucle</translation>
+        <translation>En bou&amp;cle</translation>
     </message>
     <message>
         <source>Frame %1 of %2; skipped on the modules: %3</source>
@@ -4306,7 +4306,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>Ta&amp;ille :</translation>
     </message>
     <message>
         <source>T&amp;hreshold:</source>
