@@ -18,15 +18,16 @@ namespace {
 const QRgb Lit = qRgb(0, 0, 0);
 const QRgb Dark = qRgb(255, 255, 255);
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("AnimatedPicture", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AnimatedPicture)
+};
 
 bool fail(QString *error, const QString &path, const QString &reason)
 {
     if (error)
-        *error = tr("%1: %2").arg(QFileInfo(path).fileName(), reason);
+        *error = Texts::tr("%1: %2").arg(QFileInfo(path).fileName(), reason);
     return false;
 }
 
@@ -60,12 +61,12 @@ struct GifCloser
 // Where in the file something went wrong, for the end of a message.
 QString inFrame(int frame)
 {
-    return frame > 0 ? tr(" (in frame %1)").arg(frame) : QString();
+    return frame > 0 ? Texts::tr(" (in frame %1)").arg(frame) : QString();
 }
 
 QString afterFrame(int frame)
 {
-    return frame > 0 ? tr(" (after frame %1)").arg(frame) : QString();
+    return frame > 0 ? Texts::tr(" (after frame %1)").arg(frame) : QString();
 }
 
 // giflib's error as the end of a sentence the user can act on; `where` says in which frame.
@@ -73,25 +74,25 @@ QString gifReason(int code, const QString &where)
 {
     switch (code) {
     case D_GIF_ERR_READ_FAILED:
-        return tr("the file ends too soon: it is cut short or damaged%1").arg(where);
+        return Texts::tr("the file ends too soon: it is cut short or damaged%1").arg(where);
     case D_GIF_ERR_NOT_GIF_FILE:
-        return tr("it is not a GIF picture");
+        return Texts::tr("it is not a GIF picture");
     case D_GIF_ERR_NO_SCRN_DSCR:
-        return tr("its header is cut short or damaged");
+        return Texts::tr("its header is cut short or damaged");
     case D_GIF_ERR_NO_IMAG_DSCR:
-        return tr("the file is damaged: a frame's description is unreadable%1").arg(where);
+        return Texts::tr("the file is damaged: a frame's description is unreadable%1").arg(where);
     case D_GIF_ERR_NO_COLOR_MAP:
-        return tr("the file is damaged: a frame has no colours%1").arg(where);
+        return Texts::tr("the file is damaged: a frame has no colours%1").arg(where);
     case D_GIF_ERR_WRONG_RECORD:
-        return tr("the file is damaged: a block of an unknown kind comes%1").arg(where);
+        return Texts::tr("the file is damaged: a block of an unknown kind comes%1").arg(where);
     case D_GIF_ERR_DATA_TOO_BIG:
-        return tr("the file is damaged: a frame holds more dots than its size%1").arg(where);
+        return Texts::tr("the file is damaged: a frame holds more dots than its size%1").arg(where);
     case D_GIF_ERR_NOT_ENOUGH_MEM:
-        return tr("there is not enough memory to read it");
+        return Texts::tr("there is not enough memory to read it");
     case D_GIF_ERR_IMAGE_DEFECT:
-        return tr("the file is damaged: a frame's picture data is garbled%1").arg(where);
+        return Texts::tr("the file is damaged: a frame's picture data is garbled%1").arg(where);
     case D_GIF_ERR_EOF_TOO_SOON:
-        return tr("the file is damaged: a frame's picture data ends too soon%1").arg(where);
+        return Texts::tr("the file is damaged: a frame's picture data ends too soon%1").arg(where);
     default:
         return QString::fromUtf8(GifErrorString(code)) + where;
     }
@@ -99,7 +100,7 @@ QString gifReason(int code, const QString &where)
 
 QString tooLarge(qint64 width, qint64 height)
 {
-    return tr("the picture is %1 x %2 pixels; at most %3 million pixels can be read")
+    return Texts::tr("the picture is %1 x %2 pixels; at most %3 million pixels can be read")
         .arg(width)
         .arg(height)
         .arg(PatternImage::MaxPixels / 1000000);
@@ -121,7 +122,7 @@ std::optional<Picture> readGif(const QString &path, QIODevice &file, QString *er
     if (!gif)
         return refuse(gifReason(status, QString()));
     if (gif->SWidth <= 0 || gif->SHeight <= 0)
-        return refuse(tr("its header is damaged: the picture has no size"));
+        return refuse(Texts::tr("its header is damaged: the picture has no size"));
     if (qint64(gif->SWidth) * gif->SHeight > PatternImage::MaxPixels)
         return refuse(tooLarge(gif->SWidth, gif->SHeight));
 
@@ -150,8 +151,8 @@ std::optional<Picture> readGif(const QString &path, QIODevice &file, QString *er
                 return refuse(gifReason(gif->Error, afterFrame(frame - 1)));
             if (code == GRAPHICS_EXT_FUNC_CODE && block &&
                 DGifExtensionToGCB(block[0], block + 1, &control) == GIF_ERROR)
-                return refuse(
-                    tr("the file is damaged: the timing of frame %1 is unreadable").arg(frame));
+                return refuse(Texts::tr("the file is damaged: the timing of frame %1 is unreadable")
+                                  .arg(frame));
             while (block) {
                 if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
                     return refuse(gifReason(gif->Error, afterFrame(frame - 1)));
@@ -161,12 +162,12 @@ std::optional<Picture> readGif(const QString &path, QIODevice &file, QString *er
         if (type != IMAGE_DESC_RECORD_TYPE)
             return refuse(gifReason(D_GIF_ERR_WRONG_RECORD, afterFrame(frame - 1)));
         if (frame > Frames::MaxFrames)
-            return refuse(tr("it has more than %1 frames").arg(Frames::MaxFrames));
+            return refuse(Texts::tr("it has more than %1 frames").arg(Frames::MaxFrames));
         if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
             return refuse(gifReason(gif->Error, inFrame(frame)));
         const GifImageDesc &desc = gif->Image;
         if (desc.Width <= 0 || desc.Height <= 0)
-            return refuse(tr("the file is damaged: frame %1 has no size").arg(frame));
+            return refuse(Texts::tr("the file is damaged: frame %1 has no size").arg(frame));
         if (qint64(desc.Width) * desc.Height > PatternImage::MaxPixels)
             return refuse(tooLarge(desc.Width, desc.Height));
         const ColorMapObject *colours = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
@@ -221,7 +222,7 @@ std::optional<Picture> readGif(const QString &path, QIODevice &file, QString *er
         control = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     }
     if (picture.frames.isEmpty())
-        return refuse(tr("it holds no frame"));
+        return refuse(Texts::tr("it holds no frame"));
     return picture;
 }
 
@@ -252,7 +253,7 @@ std::optional<Picture> read(const QString &path, QString *error)
     Picture picture;
     for (;;) {
         if (picture.frames.size() == Frames::MaxFrames) {
-            fail(error, path, tr("it has more than %1 frames").arg(Frames::MaxFrames));
+            fail(error, path, Texts::tr("it has more than %1 frames").arg(Frames::MaxFrames));
             return std::nullopt;
         }
         QImage frame = reader.read();
@@ -285,7 +286,7 @@ QList<Frame> toFrames(const Picture &picture, int threshold, bool lightIsLit)
 bool writeGif(const QString &path, const QList<Frame> &frames, int dotSize, QString *error)
 {
     if (frames.isEmpty())
-        return fail(error, path, tr("there are no frames to write"));
+        return fail(error, path, Texts::tr("there are no frames to write"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, path, file.errorString());
@@ -351,7 +352,7 @@ bool writeGif(const QString &path, const QList<Frame> &frames, int dotSize, QStr
 bool writeSpriteSheet(const QString &path, const QList<Frame> &frames, int dotSize, QString *error)
 {
     if (frames.isEmpty())
-        return fail(error, path, tr("there are no frames to write"));
+        return fail(error, path, Texts::tr("there are no frames to write"));
     const int frameWidth = Protocol::ColumnCount * dotSize;
     QImage sheet(frameWidth * int(frames.size()), Protocol::RowCount * dotSize,
                  QImage::Format_RGB32);

@@ -4,6 +4,7 @@
 #include "appstyle.h"
 #include "commandbutton.h"
 #include "connectionstatelabel.h"
+#include "designtext.h"
 #include "devicesdialog.h"
 #include "dotgrid.h"
 #include "frmconfig.h"
@@ -28,6 +29,12 @@
 #include <QUndoGroup>
 
 namespace {
+
+// The design's own texts, the same in every language (designtext.h).
+QString design(const char *text)
+{
+    return DesignText::text(text);
+}
 
 const QColor WindowGrey(192, 192, 192); // &H00C0C0C0
 // Disabled text, "Configure" above all: the style's own light grey all but vanishes on the
@@ -78,7 +85,7 @@ FrmMain::FrmMain(ModuleConnection &port, Prompter &prompter, UndoHistory &histor
     , m_history(history)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("8x8 Glyphsmith"));
+    setWindowTitle(design(DesignText::MainWindow));
     setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, WindowGrey);
@@ -140,7 +147,7 @@ void FrmMain::fitPortState()
 
 void FrmMain::showGridSubject(const QString &subject)
 {
-    const QString title = tr("8x8 Glyphsmith");
+    const QString title = design(DesignText::MainWindow);
     setWindowTitle(subject.isEmpty() ? title : tr("%1 - %2").arg(title, subject));
 }
 
@@ -156,11 +163,11 @@ const GridModel &FrmMain::grid() const
 
 void FrmMain::buildMenus()
 {
-    QMenu *mnuComm = menuBar()->addMenu(tr("Communication"));
+    QMenu *mnuComm = menuBar()->addMenu(design(DesignText::CommunicationMenu));
     mnuComm->setObjectName(QStringLiteral("mnuComm"));
     mnuComm->setToolTipsVisible(true);
     for (int index = AppSettings::FirstPort; index <= AppSettings::LastPort; ++index) {
-        QAction *item = mnuComm->addAction(QStringLiteral("COM%1").arg(index));
+        QAction *item = mnuComm->addAction(design(DesignText::ComItem).arg(index));
         item->setObjectName(QStringLiteral("mnuCOM"));
         item->setProperty("Index", index);
         item->setCheckable(true);
@@ -173,7 +180,7 @@ void FrmMain::buildMenus()
     mnuDevices->setObjectName(QStringLiteral("mnuDevices"));
     connect(mnuDevices, &QAction::triggered, this, &FrmMain::mnuDevices_Click);
 
-    mnuConfig = menuBar()->addAction(tr("Configure"));
+    mnuConfig = menuBar()->addAction(design(DesignText::ConfigureMenu));
     mnuConfig->setObjectName(QStringLiteral("mnuConfig"));
     mnuConfig->setEnabled(false);
     connect(mnuConfig, &QAction::triggered, this, &FrmMain::mnuConfig_Click);
@@ -198,7 +205,7 @@ void FrmMain::buildControls()
     };
     using Twips::rect;
 
-    Frame1 = makeFrame("Frame1", tr("DOT MATRIX"), rect(360, 240, 3495, 3495), client);
+    Frame1 = makeFrame("Frame1", design(DesignText::DotMatrix), rect(360, 240, 3495, 3495), client);
     m_grid = new DotGrid(Frame1, client, this);
     m_editor = new GridEditor(m_grid, m_history.grid(), this);
     connect(m_editor, &GridEditor::undoStackChanged, m_history.group(),
@@ -213,45 +220,47 @@ void FrmMain::buildControls()
         m_prompter.message(this, tr("Cannot read picture file %1").arg(path));
     });
 
-    auto *Frame2 =
-        makeFrame("Frame2", tr("Single ASCII Character"), rect(4560, 240, 4095, 1575), client);
+    auto *Frame2 = makeFrame("Frame2", design(DesignText::SingleCharacter),
+                             rect(4560, 240, 4095, 1575), client);
     txtSASC =
         makeTextBox("txtSASC", 1, WindowFonts::singleCharacter(), rect(360, 480, 735, 735), Frame2);
-    button("cmdSSA", tr("Show Single ASCII"), rect(1440, 600, 1815, 495), Frame2,
+    button("cmdSSA", design(DesignText::ShowSingle), rect(1440, 600, 1815, 495), Frame2,
            &FrmMain::cmdSSA_Click);
-    button("cmdCLR", tr("Clear ALL"), rect(480, 4560, 855, 375), client, &FrmMain::cmdCLR_Click);
+    button("cmdCLR", design(DesignText::ClearAll), rect(480, 4560, 855, 375), client,
+           &FrmMain::cmdCLR_Click);
 
-    auto *Frame3 =
-        makeFrame("Frame3", tr("Scrolling Message"), rect(4560, 2040, 4095, 2175), client);
+    auto *Frame3 = makeFrame("Frame3", design(DesignText::ScrollingMessage),
+                             rect(4560, 2040, 4095, 2175), client);
     txtScroll = makeTextBox("txtScroll", Protocol::MaxTextLength, WindowFonts::scrollingMessage(),
                             rect(360, 360, 3375, 405), Frame3);
-    button("cmdScroll", tr("SCROLL"), rect(240, 960, 1455, 375), Frame3, &FrmMain::cmdScroll_Click);
-    button("cmdDotM", tr("Send Dot Matrix"), rect(1560, 4560, 2295, 375), client,
+    button("cmdScroll", design(DesignText::Scroll), rect(240, 960, 1455, 375), Frame3,
+           &FrmMain::cmdScroll_Click);
+    button("cmdDotM", design(DesignText::SendDotMatrix), rect(1560, 4560, 2295, 375), client,
            &FrmMain::cmdDotM_Click);
-    button("cmdAnimate", tr("ANIMATE"), rect(2400, 960, 1455, 375), Frame3,
+    button("cmdAnimate", design(DesignText::Animate), rect(2400, 960, 1455, 375), Frame3,
            &FrmMain::cmdAnimate_Click);
-    auto *Label1 = new QLabel(tr("SPEED"), Frame3);
+    auto *Label1 = new QLabel(design(DesignText::SpeedLabel), Frame3);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(rect(240, 1440, 855, 255));
     cboSpeed = makeList("cboSpeed", rect(240, 1680, 1215, 315), Frame3);
-    button("cmdSpeed", tr("Set Speed"), rect(1920, 1560, 1455, 375), Frame3,
+    button("cmdSpeed", design(DesignText::SetSpeed), rect(1920, 1560, 1455, 375), Frame3,
            &FrmMain::cmdSpeed_Click);
 
     cboCustom = makeList("cboCustom", rect(1560, 5160, 735, 315), client);
-    button("cmdSave", tr("Save in Position"), rect(480, 5160, 855, 615), client,
+    button("cmdSave", design(DesignText::SaveInPosition), rect(480, 5160, 855, 615), client,
            &FrmMain::cmdSave_Click);
-    button("cmdLoadCustom", tr("Show Custom Character"), rect(2520, 5160, 1335, 615), client,
+    button("cmdLoadCustom", design(DesignText::ShowCustom), rect(2520, 5160, 1335, 615), client,
            &FrmMain::cmdLoadCustom_Click);
 
-    auto *Frame4 =
-        makeFrame("Frame4", tr("Show Built-In Animation"), rect(4560, 4440, 4095, 1455), client);
-    button("cmdUpArrow", tr("UP ARROW"), rect(240, 360, 1455, 375), Frame4,
+    auto *Frame4 = makeFrame("Frame4", design(DesignText::BuiltInAnimation),
+                             rect(4560, 4440, 4095, 1455), client);
+    button("cmdUpArrow", design(DesignText::UpArrow), rect(240, 360, 1455, 375), Frame4,
            &FrmMain::cmdUpArrow_Click);
-    button("cmdDownArrow", tr("DOWN ARROW"), rect(2280, 360, 1455, 375), Frame4,
+    button("cmdDownArrow", design(DesignText::DownArrow), rect(2280, 360, 1455, 375), Frame4,
            &FrmMain::cmdDownArrow_Click);
-    button("cmdRightArrow", tr("RIGHT ARROW"), rect(240, 840, 1455, 375), Frame4,
+    button("cmdRightArrow", design(DesignText::RightArrow), rect(240, 840, 1455, 375), Frame4,
            &FrmMain::cmdRightArrow_Click);
-    button("cmdLeftArrow", tr("LEFT ARROW"), rect(2280, 840, 1455, 375), Frame4,
+    button("cmdLeftArrow", design(DesignText::LeftArrow), rect(2280, 840, 1455, 375), Frame4,
            &FrmMain::cmdLeftArrow_Click);
 
     txtSASC->setFocus();

@@ -1,6 +1,7 @@
 #include "frmmain.h"
 #include "prompter.h"
 #include "startup.h"
+#include "translations.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -8,13 +9,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("main", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(main)
+};
 
 // Qt's X and Wayland plugins abort the process when they find no display; say so in a line
 // instead. A platform chosen on purpose (offscreen, say) is left to Qt.
@@ -89,7 +92,7 @@ QList<QCommandLineOption> qtOptions(bool listed)
 {
     QList<QCommandLineOption> options;
     for (const QtOption &qt : QtOptions) {
-        QCommandLineOption option(QLatin1String(qt.name), tr(qt.description),
+        QCommandLineOption option(QLatin1String(qt.name), Texts::tr(qt.description),
                                   qt.valueName ? QLatin1String(qt.valueName) : QString());
         if (!listed)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -100,80 +103,131 @@ QList<QCommandLineOption> qtOptions(bool listed)
 
 QString helpText(const QCommandLineParser &parser)
 {
+    // Qt names the program as it was called, or "<executable_name>" with no application yet.
+    const QString called = QCoreApplication::instance() ? QCoreApplication::arguments().constFirst()
+                                                        : QStringLiteral("<executable_name>");
     QString text = parser.helpText();
-    return text.replace(QLatin1String("<executable_name>"), QLatin1String("glyphsmith"));
+    const qsizetype at = text.indexOf(called);
+    if (at >= 0)
+        text.replace(at, called.size(), QLatin1String("glyphsmith"));
+    return text;
 }
 
-int usageError(const QString &error)
+struct Options
 {
-    std::fprintf(stderr, "glyphsmith: %s\nTry 'glyphsmith --help'.\n", qPrintable(error));
-    return 2;
+    QString description;
+    QCommandLineOption help;
+    QCommandLineOption helpAll;
+    QCommandLineOption version;
+};
+
+// Made when they are needed, in the language of the catalogues installed by then.
+Options options()
+{
+    return {Texts::tr("Pattern editor and remote control for an 8x8 LED dot-matrix module on a "
+                      "serial port.\nThe module's port is chosen in the menu \"Communication\"; "
+                      "COM1 to COM6 stand for devices as the README describes."),
+            QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                               Texts::tr("Displays help on commandline options.")),
+            QCommandLineOption(QStringLiteral("help-all"),
+                               Texts::tr("Displays help including Qt specific options.")),
+            QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                               Texts::tr("Displays version information."))};
+}
+
+// What the terminal is told, and the exit status.
+struct TerminalAnswer
+{
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+TerminalAnswer usageError(const QString &error)
+{
+    return {2,
+            {},
+            QStringLiteral("glyphsmith: ") + error + u'\n' + Texts::tr("Try 'glyphsmith --help'.") +
+                u'\n'};
+}
+
+QString unexpectedArgument(const QCommandLineParser &parser)
+{
+    return Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst());
+}
+
+// The command line read before any display is needed, so that --help and --version work in a
+// plain terminal and a mistake is named there, not lost behind a missing display. Nothing when
+// the program is to start.
+std::optional<TerminalAnswer> terminalAnswer(const QStringList &arguments)
+{
+    const Options o = options();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(o.description);
+    parser.addOptions({o.help, o.helpAll, o.version});
+    parser.addOptions(qtOptions(false));
+    // Qt's options are words behind one dash (-platform offscreen), as Qt reads them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(o.helpAll)) {
+        QCommandLineParser all;
+        all.setApplicationDescription(o.description);
+        all.addOptions({o.help, o.helpAll, o.version});
+        all.addOptions(qtOptions(true));
+        return TerminalAnswer{0, helpText(all), {}};
+    }
+    if (parser.isSet(o.help))
+        return TerminalAnswer{0, helpText(parser), {}};
+    if (parser.isSet(o.version))
+        return TerminalAnswer{0, QStringLiteral("glyphsmith " GLYPHSMITH_VERSION "\n"), {}};
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(unexpectedArgument(parser));
+    if (displayMissing(arguments))
+        return TerminalAnswer{1,
+                              {},
+                              Texts::tr("glyphsmith: no display found; the program needs a "
+                                        "graphical display (set DISPLAY, or run it under "
+                                        "xvfb-run)\n")};
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // The command line is read before any display is needed, so that --help and --version work
-    // in a plain terminal and a mistake is named there, not lost behind a missing display.
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHSMITH_VERSION));
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString description =
-        tr("Pattern editor and remote control for an 8x8 LED dot-matrix module on a serial "
-           "port.\nThe module's port is chosen in the menu \"Communication\"; COM1 to COM6 stand "
-           "for devices as the README describes.");
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Displays help on commandline options."));
-    const QCommandLineOption helpAll(QStringLiteral("help-all"),
-                                     tr("Displays help including Qt specific options."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Displays version information."));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(description);
-    parser.addOptions({help, helpAll, version});
-    parser.addOptions(qtOptions(false));
-    // Qt's options are words behind one dash (-platform offscreen), as Qt reads them.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(helpAll)) {
-        QCommandLineParser all;
-        all.setApplicationDescription(description);
-        all.addOptions({help, helpAll, version});
-        all.addOptions(qtOptions(true));
-        std::fputs(qPrintable(helpText(all)), stdout);
-        return 0;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(helpText(parser)), stdout);
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        std::printf("glyphsmith %s\n", GLYPHSMITH_VERSION);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'")
-                              .arg(parser.positionalArguments().constFirst()));
-    if (displayMissing(arguments)) {
-        std::fputs(qPrintable(tr("glyphsmith: no display found; the program needs a graphical "
-                                 "display (set DISPLAY, or run it under xvfb-run)\n")),
-                   stderr);
-        return 1;
+    if (std::optional<TerminalAnswer> answer = terminalAnswer(arguments)) {
+        // Only an application can hold translators: one that needs no display says it again in
+        // the user's language.
+        QCoreApplication terminal(argc, argv);
+        Translations::installForUser(terminal);
+        answer = terminalAnswer(arguments);
+        std::fputs(qPrintable(answer->out), stdout);
+        std::fputs(qPrintable(answer->err), stderr);
+        return answer->status;
     }
 
     QApplication app(argc, argv);
+    // Before the first window is built: its texts are read from the catalogues as it is made.
+    Translations::installForUser(app);
     // What Qt did not take is no option of Qt's after all (--platform=offscreen, which Qt does
     // not read), and is refused as before.
+    const Options o = options();
     QCommandLineParser rest;
-    rest.addOptions({help, helpAll, version});
+    rest.addOptions({o.help, o.helpAll, o.version});
+    std::optional<TerminalAnswer> refused;
     if (!rest.parse(QCoreApplication::arguments()))
-        return usageError(rest.errorText());
-    if (!rest.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'")
-                              .arg(rest.positionalArguments().constFirst()));
+        refused = usageError(rest.errorText());
+    else if (!rest.positionalArguments().isEmpty())
+        refused = usageError(unexpectedArgument(rest));
+    if (refused) {
+        std::fputs(qPrintable(refused->err), stderr);
+        return refused->status;
+    }
     Prompter prompter;
     const auto program = startProgram(prompter);
     return app.exec();

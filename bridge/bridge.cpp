@@ -42,7 +42,7 @@ Bridge::Bridge(const BridgeConfig &config, TargetFactory factory, QObject *paren
             },
             this);
         connect(runner, &ModuleRunner::refused, this, [this, runner](const QString &reason) {
-            emit logged(QStringLiteral("%1: refused %2").arg(runner->name(), reason));
+            emit logged(tr("%1: refused %2").arg(runner->name(), reason));
         });
         connect(runner, &ModuleRunner::stateChanged, this, [this, runner](const QString &state) {
             emit logged(QStringLiteral("%1: %2").arg(runner->name(), state));
@@ -80,9 +80,8 @@ QString Bridge::bridgeStateTopic() const
 
 void Bridge::start()
 {
-    emit logged(QStringLiteral("connecting to the broker %1:%2")
-                    .arg(m_config.broker.host)
-                    .arg(m_config.broker.port));
+    emit logged(
+        tr("connecting to the broker %1:%2").arg(m_config.broker.host).arg(m_config.broker.port));
     for (ModuleRunner *runner : std::as_const(m_runners))
         runner->start();
     m_client.connectToBroker();
@@ -98,10 +97,10 @@ MqttClient *Bridge::stateClient(const ModuleRunner *runner) const
 
 void Bridge::connected()
 {
-    emit logged(QStringLiteral("connected to the broker %1:%2%3")
+    emit logged((m_everConnected ? tr("connected to the broker %1:%2 again")
+                                 : tr("connected to the broker %1:%2"))
                     .arg(m_config.broker.host)
-                    .arg(m_config.broker.port)
-                    .arg(m_everConnected ? QStringLiteral(" again") : QString()));
+                    .arg(m_config.broker.port));
     m_everConnected = true;
     // Subscriptions before the retained states, so that nothing published in answer to those is
     // missed.
@@ -117,8 +116,8 @@ void Bridge::disconnected(const QString &reason)
 {
     if (m_stopping)
         return;
-    emit logged(QStringLiteral("the broker connection ended (%1); trying again")
-                    .arg(reason.isEmpty() ? QStringLiteral("closed") : reason));
+    emit logged(tr("the broker connection ended (%1); trying again")
+                    .arg(reason.isEmpty() ? tr("closed") : reason));
 }
 
 void Bridge::received(const QString &topic, const QByteArray &payload)
@@ -153,8 +152,8 @@ void Bridge::announce()
     topics.sort();
     QString error;
     if (!Discovery::remember(m_config.stateDir, topics, &error))
-        emit logged(QStringLiteral("what was announced cannot be remembered in %1: %2")
-                        .arg(m_config.stateDir, error));
+        emit logged(
+            tr("what was announced cannot be remembered in %1: %2").arg(m_config.stateDir, error));
 }
 
 void Bridge::publish(const QString &topic, const QByteArray &payload, bool retain)

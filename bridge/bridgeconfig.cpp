@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("BridgeConfig", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(BridgeConfig)
+};
 
 std::optional<bool> parseBool(const QString &text)
 {
@@ -80,7 +81,7 @@ std::optional<BridgeConfig> BridgeConfig::read(const QString &path, QString *err
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("%1 cannot be read: %2").arg(path, file.errorString());
+        *error = Texts::tr("%1 cannot be read: %2").arg(path, file.errorString());
         return std::nullopt;
     }
     return parse(file.readAll(), path, error);
@@ -98,30 +99,31 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
     for (qsizetype index = 0; index < lines.size(); ++index) {
         const QString line = lines.at(index).trimmed();
         const auto fail = [&](const QString &why) {
-            *error = tr("%1, line %2: %3").arg(fileName).arg(index + 1).arg(why);
+            *error = Texts::tr("%1, line %2: %3").arg(fileName).arg(index + 1).arg(why);
             return std::nullopt;
         };
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';'))
             continue;
         if (line.startsWith(u'[')) {
             if (!line.endsWith(u']'))
-                return fail(tr("a section heading must end with ']'"));
+                return fail(Texts::tr("a section heading must end with ']'"));
             section = line.mid(1, line.size() - 2).simplified();
             module = nullptr;
             if (section == QLatin1String("broker") || section == QLatin1String("bridge"))
                 continue;
             if (!section.startsWith(QLatin1String("module ")))
-                return fail(tr("unknown section [%1]: the sections are [broker], [bridge] and "
-                               "[module NAME]")
-                                .arg(section));
+                return fail(
+                    Texts::tr("unknown section [%1]: the sections are [broker], [bridge] and "
+                              "[module NAME]")
+                        .arg(section));
             const QString name = section.mid(7);
             if (!isValidModuleName(name))
-                return fail(tr("'%1' cannot name a module: use letters, digits, '-' and '_' "
-                               "(and not \"bridge\")")
+                return fail(Texts::tr("'%1' cannot name a module: use letters, digits, '-' and '_' "
+                                      "(and not \"bridge\")")
                                 .arg(name));
             for (const BridgeModule &existing : std::as_const(config.modules)) {
                 if (existing.name == name)
-                    return fail(tr("the module %1 is configured twice").arg(name));
+                    return fail(Texts::tr("the module %1 is configured twice").arg(name));
             }
             config.modules.append({name, QString(), QString(), QString()});
             module = &config.modules.last();
@@ -129,13 +131,13 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
         }
         const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0)
-            return fail(tr("write key = value"));
+            return fail(Texts::tr("write key = value"));
         const QString key = line.left(equals).trimmed().toLower();
         const QString value = unquoted(line.mid(equals + 1).trimmed());
         if (section.isEmpty())
-            return fail(tr("'%1' stands before any section").arg(key));
+            return fail(Texts::tr("'%1' stands before any section").arg(key));
         const auto badValue = [&](const QString &expected) {
-            return fail(tr("%1 = %2: %3").arg(key, value, expected));
+            return fail(Texts::tr("%1 = %2: %3").arg(key, value, expected));
         };
         if (section == QLatin1String("broker")) {
             if (key == QLatin1String("host")) {
@@ -143,12 +145,12 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
             } else if (key == QLatin1String("port")) {
                 const auto port = parseInt(value, 1, 65535);
                 if (!port)
-                    return badValue(tr("a port from 1 to 65535"));
+                    return badValue(Texts::tr("a port from 1 to 65535"));
                 config.broker.port = quint16(*port);
             } else if (key == QLatin1String("tls")) {
                 const auto on = parseBool(value);
                 if (!on)
-                    return badValue(tr("yes or no"));
+                    return badValue(Texts::tr("yes or no"));
                 config.broker.tls = *on;
             } else if (key == QLatin1String("ca-file")) {
                 config.broker.caFile = expanded(value);
@@ -163,12 +165,13 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
             } else if (key == QLatin1String("keep-alive")) {
                 const auto seconds = parseInt(value, 5, 65535);
                 if (!seconds)
-                    return badValue(tr("seconds, from 5 to 65535"));
+                    return badValue(Texts::tr("seconds, from 5 to 65535"));
                 config.broker.keepAlive = *seconds;
             } else {
-                return fail(tr("unknown key '%1' in [broker]: host, port, tls, ca-file, user, "
-                               "password, password-file, client-id, keep-alive")
-                                .arg(key));
+                return fail(
+                    Texts::tr("unknown key '%1' in [broker]: host, port, tls, ca-file, user, "
+                              "password, password-file, client-id, keep-alive")
+                        .arg(key));
             }
         } else if (section == QLatin1String("bridge")) {
             if (key == QLatin1String("base-topic")) {
@@ -176,7 +179,7 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
             } else if (key == QLatin1String("discovery")) {
                 const auto on = parseBool(value);
                 if (!on)
-                    return badValue(tr("yes or no"));
+                    return badValue(Texts::tr("yes or no"));
                 config.discovery = *on;
             } else if (key == QLatin1String("discovery-prefix")) {
                 config.discoveryPrefix = value;
@@ -185,11 +188,11 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
             } else if (key == QLatin1String("idle-gap")) {
                 const auto gap = parseInt(value, 0, 1000);
                 if (!gap)
-                    return badValue(tr("milliseconds, from 0 to 1000"));
+                    return badValue(Texts::tr("milliseconds, from 0 to 1000"));
                 config.idleGapMs = *gap;
             } else {
-                return fail(tr("unknown key '%1' in [bridge]: base-topic, discovery, "
-                               "discovery-prefix, state-dir, idle-gap")
+                return fail(Texts::tr("unknown key '%1' in [bridge]: base-topic, discovery, "
+                                      "discovery-prefix, state-dir, idle-gap")
                                 .arg(key));
             }
         } else if (module) {
@@ -200,7 +203,8 @@ std::optional<BridgeConfig> BridgeConfig::parse(const QByteArray &text, const QS
             else if (key == QLatin1String("library"))
                 module->library = expanded(value);
             else
-                return fail(tr("unknown key '%1' in [%2]: port, name, library").arg(key, section));
+                return fail(
+                    Texts::tr("unknown key '%1' in [%2]: port, name, library").arg(key, section));
         }
     }
     return config;
@@ -211,7 +215,8 @@ bool BridgeConfig::setModule(const QString &assignment, QString *error)
     const qsizetype equals = assignment.indexOf(u'=');
     const QString name = assignment.left(equals);
     if (equals <= 0 || !isValidModuleName(name)) {
-        *error = tr("--module takes NAME=PORT, the name of letters, digits, '-' and '_', not '%1'")
+        *error = Texts::tr(
+                     "--module takes NAME=PORT, the name of letters, digits, '-' and '_', not '%1'")
                      .arg(assignment);
         return false;
     }
@@ -231,8 +236,8 @@ bool BridgeConfig::loadPassword(QString *error)
     if (!passwordFile.isEmpty()) {
         QFile file(passwordFile);
         if (!file.open(QIODevice::ReadOnly)) {
-            *error =
-                tr("the password file %1 cannot be read: %2").arg(passwordFile, file.errorString());
+            *error = Texts::tr("the password file %1 cannot be read: %2")
+                         .arg(passwordFile, file.errorString());
             return false;
         }
         broker.password = QString::fromUtf8(file.readLine()).trimmed();
@@ -246,40 +251,42 @@ bool BridgeConfig::loadPassword(QString *error)
 QString BridgeConfig::check() const
 {
     if (broker.host.isEmpty())
-        return tr("no broker: set host in [broker] or give --broker");
+        return Texts::tr("no broker: set host in [broker] or give --broker");
     static const QRegularExpression topicLevel(QStringLiteral("^[^+#/]+$"));
     for (const QString &topic : {baseTopic, discoveryPrefix}) {
         const QStringList levels = topic.split(u'/');
         for (const QString &level : levels) {
             if (!topicLevel.match(level).hasMatch())
-                return tr("'%1' cannot be a base topic: no '+', '#', empty levels, or '/' at "
-                          "either end")
+                return Texts::tr(
+                           "'%1' cannot be a base topic: no '+', '#', empty levels, or '/' at "
+                           "either end")
                     .arg(topic);
         }
     }
     if (modules.isEmpty())
-        return tr("no module: add a section [module NAME] with its port, or give --module "
-                  "NAME=PORT");
+        return Texts::tr("no module: add a section [module NAME] with its port, or give --module "
+                         "NAME=PORT");
     for (const BridgeModule &module : modules) {
         if (module.port.isEmpty())
-            return tr("the module %1 has no port").arg(module.name);
+            return Texts::tr("the module %1 has no port").arg(module.name);
         static const QRegularExpression comNumber(QStringLiteral("^COM[0-9]+$"),
                                                   QRegularExpression::CaseInsensitiveOption);
         if (comNumber.match(module.port).hasMatch()) {
             static const QRegularExpression valid(QStringLiteral("^COM[1-6]$"),
                                                   QRegularExpression::CaseInsensitiveOption);
             if (!valid.match(module.port).hasMatch())
-                return tr("the module %1: there are COM1 to COM6, no %2")
+                return Texts::tr("the module %1: there are COM1 to COM6, no %2")
                     .arg(module.name, module.port);
             continue;
         }
         QString why;
         const auto endpoint = Endpoint::parse(module.port, &why);
         if (!endpoint)
-            return tr("the module %1: %2: %3").arg(module.name, module.port, why);
+            return Texts::tr("the module %1: %2: %3").arg(module.name, module.port, why);
         if (endpoint->kind == Endpoint::Kind::Mqtt)
-            return tr("the module %1: a bridge serves modules on ports, not another bridge's "
-                      "module (%2)")
+            return Texts::tr(
+                       "the module %1: a bridge serves modules on ports, not another bridge's "
+                       "module (%2)")
                 .arg(module.name, endpoint->displayString());
     }
     return {};

@@ -1,5 +1,6 @@
 #include "discovery.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -150,7 +151,7 @@ QStringList remembered(const QString &stateDir)
 bool remember(const QString &stateDir, const QStringList &topics, QString *error)
 {
     if (!QDir().mkpath(stateDir)) {
-        *error = QStringLiteral("%1 cannot be made").arg(stateDir);
+        *error = QCoreApplication::translate("Discovery", "%1 cannot be made").arg(stateDir);
         return false;
     }
     QSaveFile file(QDir(stateDir).filePath(QLatin1String(AnnouncedFile)));

@@ -4,6 +4,7 @@
 // glyphsmith-bridge(1).
 
 #include "bridge.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,10 +18,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("glyphsmith-bridge", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithBridge)
+};
 
 int fail(int status, const QString &reason)
 {
@@ -48,64 +50,68 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("glyphsmith-bridge"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHSMITH_VERSION));
+    Translations::installForUser(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Puts Kaldor8x8 8x8 LED modules on an MQTT broker: each module's topics under "
-           "BASE/MODULE become its messages, paced at the module's own line.\nThe configuration "
-           "file (INI) names the broker and the modules; the options override it."));
+    parser.setApplicationDescription(Texts::tr(
+        "Puts Kaldor8x8 8x8 LED modules on an MQTT broker: each module's topics under "
+        "BASE/MODULE become its messages, paced at the module's own line.\nThe configuration "
+        "file (INI) names the broker and the modules; the options override it."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Show this help."));
+                                  Texts::tr("Show this help."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version."));
+                                     Texts::tr("Show the version."));
     const QCommandLineOption config(
         QStringList{QStringLiteral("c"), QStringLiteral("config")},
-        tr("The configuration file (default: %1).").arg(BridgeConfig::defaultPath()),
+        Texts::tr("The configuration file (default: %1).").arg(BridgeConfig::defaultPath()),
         QStringLiteral("file"));
-    const QCommandLineOption broker(QStringLiteral("broker"), tr("The broker's host name."),
+    const QCommandLineOption broker(QStringLiteral("broker"), Texts::tr("The broker's host name."),
                                     QStringLiteral("host"));
     const QCommandLineOption brokerPort(QStringLiteral("broker-port"),
-                                        tr("The broker's port (1883; 8883 with TLS)."),
+                                        Texts::tr("The broker's port (1883; 8883 with TLS)."),
                                         QStringLiteral("port"));
-    const QCommandLineOption tls(QStringLiteral("tls"), tr("Connect to the broker with TLS."));
+    const QCommandLineOption tls(QStringLiteral("tls"),
+                                 Texts::tr("Connect to the broker with TLS."));
     const QCommandLineOption caFile(QStringLiteral("ca-file"),
-                                    tr("The broker's CA certificate (TLS)."),
+                                    Texts::tr("The broker's CA certificate (TLS)."),
                                     QStringLiteral("file"));
-    const QCommandLineOption user(QStringLiteral("user"), tr("The user name at the broker."),
+    const QCommandLineOption user(QStringLiteral("user"), Texts::tr("The user name at the broker."),
                                   QStringLiteral("name"));
     const QCommandLineOption passwordFile(
         QStringLiteral("password-file"),
-        tr("A file whose first line is the password (or set GLYPHSMITH_MQTT_PASSWORD)."),
+        Texts::tr("A file whose first line is the password (or set GLYPHSMITH_MQTT_PASSWORD)."),
         QStringLiteral("file"));
-    const QCommandLineOption clientId(QStringLiteral("client-id"), tr("The MQTT client id."),
+    const QCommandLineOption clientId(QStringLiteral("client-id"), Texts::tr("The MQTT client id."),
                                       QStringLiteral("id"));
     const QCommandLineOption keepAlive(QStringLiteral("keep-alive"),
-                                       tr("The keep-alive time in seconds (60)."),
+                                       Texts::tr("The keep-alive time in seconds (60)."),
                                        QStringLiteral("seconds"));
-    const QCommandLineOption baseTopic(QStringLiteral("base-topic"),
-                                       tr("The topic the modules' topics begin with (glyphsmith)."),
-                                       QStringLiteral("topic"));
-    const QCommandLineOption module(QStringLiteral("module"),
-                                    tr("A module and its port: COM1..COM6, a device path, "
-                                       "tcp://host:port or rfc2217://host:port; may be repeated."),
-                                    QStringLiteral("name=port"));
+    const QCommandLineOption baseTopic(
+        QStringLiteral("base-topic"),
+        Texts::tr("The topic the modules' topics begin with (glyphsmith)."),
+        QStringLiteral("topic"));
+    const QCommandLineOption module(
+        QStringLiteral("module"),
+        Texts::tr("A module and its port: COM1..COM6, a device path, "
+                  "tcp://host:port or rfc2217://host:port; may be repeated."),
+        QStringLiteral("name=port"));
     const QCommandLineOption discovery(QStringLiteral("discovery"),
-                                       tr("Announce the modules to Home Assistant."));
+                                       Texts::tr("Announce the modules to Home Assistant."));
     const QCommandLineOption noDiscovery(QStringLiteral("no-discovery"),
-                                         tr("Do not announce them (and remove what was)."));
+                                         Texts::tr("Do not announce them (and remove what was)."));
     const QCommandLineOption stateDir(
         QStringLiteral("state-dir"),
-        tr("Where the bridge remembers what it announced (default: %1).")
+        Texts::tr("Where the bridge remembers what it announced (default: %1).")
             .arg(BridgeConfig::defaultStateDir()),
         QStringLiteral("dir"));
     const QCommandLineOption check(QStringLiteral("check"),
-                                   tr("Check the configuration, print it and exit."));
+                                   Texts::tr("Check the configuration, print it and exit."));
     parser.addOptions({help, version, config, broker, brokerPort, tls, caFile, user, passwordFile,
                        clientId, keepAlive, baseTopic, module, discovery, noDiscovery, stateDir,
                        check});
 
     if (!parser.parse(QCoreApplication::arguments()))
-        return fail(BadUsage, parser.errorText() + tr("; try 'glyphsmith-bridge --help'"));
+        return fail(BadUsage, parser.errorText() + Texts::tr("; try 'glyphsmith-bridge --help'"));
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
@@ -115,7 +121,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(BadUsage, tr("unexpected argument '%1'; try 'glyphsmith-bridge --help'")
+        return fail(BadUsage, Texts::tr("unexpected argument '%1'; try 'glyphsmith-bridge --help'")
                                   .arg(parser.positionalArguments().constFirst()));
 
     QString error;
@@ -134,7 +140,7 @@ int main(int argc, char *argv[])
         bool ok = false;
         const int n = parser.value(option).toInt(&ok);
         if (!ok || n < low || n > high) {
-            error = tr("--%1 takes a number from %2 to %3")
+            error = Texts::tr("--%1 takes a number from %2 to %3")
                         .arg(option.names().constFirst())
                         .arg(low)
                         .arg(high);

@@ -13,10 +13,11 @@ namespace TopicCommand {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("TopicCommand", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TopicCommand)
+};
 
 const std::map<Topic, QString> &names()
 {
@@ -45,7 +46,7 @@ std::optional<QString> textOf(const QByteArray &payload, QString *error)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     if (decoder.hasError()) {
-        *error = tr("the payload is not UTF-8 text");
+        *error = Texts::tr("the payload is not UTF-8 text");
         return std::nullopt;
     }
     return text;
@@ -60,13 +61,13 @@ std::optional<QString> moduleText(const QByteArray &payload, int limit, QString 
     for (qsizetype i = 0; i < text->size(); ++i) {
         const QChar c = text->at(i);
         if (c.unicode() > 0xFF) {
-            *error = tr("'%1' cannot be sent: the module shows Latin-1 characters only")
+            *error = Texts::tr("'%1' cannot be sent: the module shows Latin-1 characters only")
                          .arg(c.isHighSurrogate() ? text->mid(i, 2) : QString(c));
             return std::nullopt;
         }
     }
     if (text->size() > limit) {
-        *error = tr("the text has %1 characters; the module takes at most %2")
+        *error = Texts::tr("the text has %1 characters; the module takes at most %2")
                      .arg(text->size())
                      .arg(limit);
         return std::nullopt;
@@ -83,7 +84,7 @@ std::optional<int> number(const QByteArray &payload, int low, int high, const QS
     bool ok = false;
     const int value = text->trimmed().toInt(&ok);
     if (!ok || value < low || value > high) {
-        *error = tr("%1 must be a number from %2 to %3, not '%4'")
+        *error = Texts::tr("%1 must be a number from %2 to %3, not '%4'")
                      .arg(what)
                      .arg(low)
                      .arg(high)
@@ -101,7 +102,8 @@ std::optional<Pattern> pattern(const QByteArray &payload, QString *error)
         return std::nullopt;
     const TextFormats::Detection detection = TextFormats::detect(*text);
     if (detection.formats.isEmpty()) {
-        *error = tr("'%1' is no pattern: %2").arg(text->simplified().left(60), detection.error);
+        *error =
+            Texts::tr("'%1' is no pattern: %2").arg(text->simplified().left(60), detection.error);
         return std::nullopt;
     }
     const TextFormats::Format format = detection.formats.contains(TextFormats::Format::ModuleBytes)
@@ -109,7 +111,7 @@ std::optional<Pattern> pattern(const QByteArray &payload, QString *error)
                                            : detection.formats.first();
     const TextFormats::Parsed parsed = TextFormats::parse(*text, format);
     if (!parsed.pattern) {
-        *error = tr("'%1' is no pattern in the format %2: %3")
+        *error = Texts::tr("'%1' is no pattern in the format %2: %3")
                      .arg(text->simplified().left(60), TextFormats::id(format), parsed.error);
         return std::nullopt;
     }
@@ -121,14 +123,14 @@ std::optional<SettingsChange> settingsChange(const QByteArray &payload, QString 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(payload, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        *error = tr("the payload is not JSON: %1 at byte %2")
+        *error = Texts::tr("the payload is not JSON: %1 at byte %2")
                      .arg(parseError.errorString())
                      .arg(parseError.offset);
         return std::nullopt;
     }
     if (!document.isObject()) {
-        *error = tr("the payload must be a JSON object such as {\"mode\":3,\"speed\":2,"
-                    "\"message\":\"HELLO\"}");
+        *error = Texts::tr("the payload must be a JSON object such as {\"mode\":3,\"speed\":2,"
+                           "\"message\":\"HELLO\"}");
         return std::nullopt;
     }
     const QJsonObject object = document.object();
@@ -142,14 +144,16 @@ std::optional<SettingsChange> settingsChange(const QByteArray &payload, QString 
             const int high = isMode ? Protocol::StartupModeCount - 1 : 4;
             const double number = value.toDouble(-1);
             if (!value.isDouble() || number != int(number) || number < low || number > high) {
-                *error =
-                    tr("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high);
+                *error = Texts::tr("\"%1\" must be a whole number from %2 to %3")
+                             .arg(key)
+                             .arg(low)
+                             .arg(high);
                 return std::nullopt;
             }
             (isMode ? change.mode : change.speed) = int(number);
         } else if (key == QLatin1String("message")) {
             if (!value.isString()) {
-                *error = tr("\"message\" must be a text");
+                *error = Texts::tr("\"message\" must be a text");
                 return std::nullopt;
             }
             const auto text = moduleText(value.toString().toUtf8(), Protocol::MaxTextLength, error);
@@ -157,13 +161,13 @@ std::optional<SettingsChange> settingsChange(const QByteArray &payload, QString 
                 return std::nullopt;
             change.message = *text;
         } else {
-            *error =
-                tr("unknown setting \"%1\": the settings are mode, speed and message").arg(key);
+            *error = Texts::tr("unknown setting \"%1\": the settings are mode, speed and message")
+                         .arg(key);
             return std::nullopt;
         }
     }
     if (change.isEmpty()) {
-        *error = tr("no setting given: the settings are mode, speed and message");
+        *error = Texts::tr("no setting given: the settings are mode, speed and message");
         return std::nullopt;
     }
     return change;
@@ -216,8 +220,8 @@ std::optional<Command> parse(Topic topic, const QByteArray &payload, QString *er
         return text ? R(sending(Protocol::showChar(*text))) : std::nullopt;
     }
     case Topic::Custom: {
-        const auto n =
-            number(payload, 0, Protocol::CustomCharacterCount - 1, tr("the position"), error);
+        const auto n = number(payload, 0, Protocol::CustomCharacterCount - 1,
+                              Texts::tr("the position"), error);
         return n ? R(sending(Protocol::showCustom(*n))) : std::nullopt;
     }
     case Topic::Pattern: {
@@ -239,14 +243,14 @@ std::optional<Command> parse(Topic topic, const QByteArray &payload, QString *er
             return std::nullopt;
         const auto it = directions.find(text->trimmed().toLower());
         if (it == directions.end()) {
-            *error =
-                tr("the direction must be up, down, left or right, not '%1'").arg(text->left(40));
+            *error = Texts::tr("the direction must be up, down, left or right, not '%1'")
+                         .arg(text->left(40));
             return std::nullopt;
         }
         return sending(Protocol::builtinAnimation(it->second));
     }
     case Topic::Speed: {
-        const auto n = number(payload, 1, 4, tr("the speed"), error);
+        const auto n = number(payload, 1, 4, Texts::tr("the speed"), error);
         return n ? R(sending(Protocol::setSpeed(Protocol::SpeedCode[size_t(*n - 1)])))
                  : std::nullopt;
     }
@@ -277,10 +281,10 @@ std::optional<Command> parse(Topic topic, const QByteArray &payload, QString *er
         // The longest message the module knows is a command byte and a text of 20.
         const quint8 first = payload.isEmpty() ? 0 : quint8(payload.at(0));
         if (first < Protocol::CMD_READ_SETTINGS || payload.size() > 1 + Protocol::MaxTextLength) {
-            *error =
-                tr("%1 bytes beginning with %2 are no message of the module")
-                    .arg(payload.size())
-                    .arg(payload.isEmpty() ? tr("nothing") : Protocol::hexString(payload.left(1)));
+            *error = Texts::tr("%1 bytes beginning with %2 are no message of the module")
+                         .arg(payload.size())
+                         .arg(payload.isEmpty() ? Texts::tr("nothing")
+                                                : Protocol::hexString(payload.left(1)));
             return std::nullopt;
         }
         Command command = sending({first, payload.mid(1)});
@@ -289,7 +293,7 @@ std::optional<Command> parse(Topic topic, const QByteArray &payload, QString *er
         return command;
     }
     }
-    *error = tr("unknown topic");
+    *error = Texts::tr("unknown topic");
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "frmconfig.h"
 
+#include "designtext.h"
 #include "inputcontrols.h"
 #include "messagebox.h"
 #include "moduleconnection.h"
@@ -18,6 +19,12 @@
 #include <QPushButton>
 
 namespace {
+
+// The design's own texts, the same in every language (designtext.h).
+QString design(const char *text)
+{
+    return DesignText::text(text);
+}
 
 constexpr int ClientWidth = 6270;
 constexpr int ClientHeight = 3090;
@@ -39,7 +46,7 @@ FrmConfig::FrmConfig(ModuleConnection &port, Prompter &prompter, QWidget *parent
 {
     setObjectName(QStringLiteral("frmConfig"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Configure Kaldor88"));
+    setWindowTitle(design(DesignText::ConfigWindow));
     setFont(dialogFont());
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
@@ -69,21 +76,23 @@ void FrmConfig::buildControls()
         return l;
     };
 
-    Frame1 =
-        place(new QGroupBox(tr("Current Setting"), this), "Frame1", rect(360, 360, 5415, 2415));
-    Label1 = place(new QLabel(tr("Start Up Mode"), Frame1), "Label1", rect(240, 360, 1095, 255));
+    Frame1 = place(new QGroupBox(design(DesignText::CurrentSetting), this), "Frame1",
+                   rect(360, 360, 5415, 2415));
+    Label1 = place(new QLabel(design(DesignText::StartUpMode), Frame1), "Label1",
+                   rect(240, 360, 1095, 255));
     cboMode = list("cboMode", rect(1560, 360, 1095, 315));
-    cmdChangeSU = button("cmdChangeSU", tr("Change Startup Mode"), rect(3000, 360, 1815, 255),
-                         &FrmConfig::cmdChangeSU_Click);
-    Label2 = place(new QLabel(tr("Speed"), Frame1), "Label2", rect(240, 840, 855, 255));
+    cmdChangeSU = button("cmdChangeSU", design(DesignText::ChangeStartupMode),
+                         rect(3000, 360, 1815, 255), &FrmConfig::cmdChangeSU_Click);
+    Label2 =
+        place(new QLabel(design(DesignText::Speed), Frame1), "Label2", rect(240, 840, 855, 255));
     cboSpeed = list("cboSpeed", rect(1560, 840, 1095, 315));
-    cmdChangeSpeed = button("cmdChangeSpeed", tr("Change Speed"), rect(3000, 840, 1815, 255),
-                            &FrmConfig::cmdChangeSpeed_Click);
-    Label3 = place(new QLabel(tr("Animation/Scrolling Message"), Frame1), "Label3",
+    cmdChangeSpeed = button("cmdChangeSpeed", design(DesignText::ChangeSpeed),
+                            rect(3000, 840, 1815, 255), &FrmConfig::cmdChangeSpeed_Click);
+    Label3 = place(new QLabel(design(DesignText::StoredMessage), Frame1), "Label3",
                    rect(240, 1440, 2175, 255));
     txtAniS = place(new ModuleTextBox(Frame1), "txtAniS", rect(240, 1920, 2415, 285));
     txtAniS->setMaxLength(Protocol::MaxTextLength);
-    cmdMessage = button("cmdMessage", tr("Save Message"), rect(3000, 1800, 1815, 375),
+    cmdMessage = button("cmdMessage", design(DesignText::SaveMessage), rect(3000, 1800, 1815, 375),
                         &FrmConfig::cmdMessage_Click);
 
     for (QLabel *label : {Label1, Label2, Label3})
@@ -95,7 +104,7 @@ void FrmConfig::Form_Load()
 {
     cboMode->clear();
     for (int mode = 0; mode < Protocol::StartupModeCount; ++mode)
-        cboMode->addItem(tr("Mode %1").arg(mode));
+        cboMode->addItem(design(DesignText::ModeItem).arg(mode));
     cboMode->setCurrentIndex(-1);
     fillSpeedList(cboSpeed);
     txtAniS->clear();
@@ -153,7 +162,7 @@ void FrmConfig::cmdChangeSU_Click()
         m_prompter.message(this, tr("No Mode Selected"));
         return;
     }
-    exchange(Protocol::changeStartupMode(mode), 1, tr("Startup Mode Changed"));
+    exchange(Protocol::changeStartupMode(mode), 1, design(DesignText::StartupModeChanged));
 }
 
 void FrmConfig::cmdChangeSpeed_Click()
@@ -163,13 +172,13 @@ void FrmConfig::cmdChangeSpeed_Click()
         m_prompter.message(this, tr("No Speed Selected"));
         return;
     }
-    exchange(Protocol::changeSpeed(*code), 1, tr("Speed Changed"));
+    exchange(Protocol::changeSpeed(*code), 1, design(DesignText::SpeedChanged));
 }
 
 void FrmConfig::cmdMessage_Click()
 {
     // Storing the text takes the module longer than the other settings.
-    exchange(Protocol::saveMessage(txtAniS->text()), 2, tr("Message Saved"));
+    exchange(Protocol::saveMessage(txtAniS->text()), 2, design(DesignText::MessageSaved));
 }
 
 // Writes `message`, waits `waits` times and reports the module's answer. Nothing is stored in a
@@ -216,7 +225,7 @@ void FrmConfig::exchangeDone(const QString &confirmation)
 bool FrmConfig::takeReply()
 {
     if (m_lastReply.isEmpty()) {
-        m_prompter.message(this, tr("No Module Found"));
+        m_prompter.message(this, design(DesignText::NoModuleFound));
         return false;
     }
     ReplyData = m_lastReply;

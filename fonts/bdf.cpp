@@ -5,11 +5,23 @@
 // advance and ink reach.
 
 #include "bitmapfont.h"
+
 #include "readersupport.h"
+#include <QCoreApplication>
 
 #include <algorithm>
 
 namespace Fonts {
+
+namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FontFile)
+};
+
+} // namespace
 
 namespace {
 
@@ -95,20 +107,19 @@ bool BdfParser::nextLine(QList<QByteArray> *words)
 
 bool BdfParser::fail(const QString &reason)
 {
-    m_problem = QStringLiteral("line %1: %2").arg(m_lineNumber).arg(reason);
+    m_problem = Texts::tr("line %1: %2").arg(m_lineNumber).arg(reason);
     return false;
 }
 
 bool BdfParser::numbers(const QList<QByteArray> &words, int count, int *values)
 {
     if (words.size() < count + 1)
-        return fail(
-            QStringLiteral("%1 needs %2 numbers").arg(QString::fromLatin1(words[0])).arg(count));
+        return fail(Texts::tr("%1 needs %2 numbers").arg(QString::fromLatin1(words[0])).arg(count));
     for (int i = 0; i < count; ++i) {
         bool ok = false;
         values[i] = words[i + 1].toInt(&ok);
         if (!ok)
-            return fail(QStringLiteral("%1 has \"%2\" where a number belongs")
+            return fail(Texts::tr("%1 has \"%2\" where a number belongs")
                             .arg(QString::fromLatin1(words[0]), QString::fromLatin1(words[i + 1])));
     }
     return true;
@@ -118,7 +129,7 @@ bool BdfParser::parse()
 {
     QList<QByteArray> words;
     if (!nextLine(&words) || words[0] != "STARTFONT") {
-        m_problem = QStringLiteral("not a BDF font: it does not begin with STARTFONT");
+        m_problem = Texts::tr("not a BDF font: it does not begin with STARTFONT");
         return false;
     }
     while (nextLine(&words)) {
@@ -129,15 +140,15 @@ bool BdfParser::parse()
                 return false;
             if (values[0] <= 0 || values[1] <= 0 || values[0] > MaxGlyphSide ||
                 values[1] > MaxGlyphSide) {
-                return fail(QStringLiteral("FONTBOUNDINGBOX gives %1 by %2 dots; a font's glyphs "
-                                           "have 1 to %3")
+                return fail(Texts::tr("FONTBOUNDINGBOX gives %1 by %2 dots; a font's glyphs "
+                                      "have 1 to %3")
                                 .arg(values[0])
                                 .arg(values[1])
                                 .arg(MaxGlyphSide));
             }
             if (farOff(values[2]) || farOff(values[3]))
-                return fail(QStringLiteral("FONTBOUNDINGBOX lies more than %1 dots away from the "
-                                           "origin")
+                return fail(Texts::tr("FONTBOUNDINGBOX lies more than %1 dots away from the "
+                                      "origin")
                                 .arg(MaxOffset));
             m_fontBox = Box{values[0], values[1], values[2], values[3]};
         } else if (keyword == "STARTPROPERTIES") {
@@ -151,7 +162,7 @@ bool BdfParser::parse()
             if (!numbers(words, 1, values))
                 return false;
             if (values[0] < 0 || values[0] > MaxGlyphCount)
-                return fail(QStringLiteral("CHARS gives %1 glyphs; at most %2 are read")
+                return fail(Texts::tr("CHARS gives %1 glyphs; at most %2 are read")
                                 .arg(values[0])
                                 .arg(MaxGlyphCount));
             m_declaredCount = values[0];
@@ -163,7 +174,7 @@ bool BdfParser::parse()
             return buildFont();
         }
     }
-    m_problem = QStringLiteral("it ends before ENDFONT: the file is cut short");
+    m_problem = Texts::tr("it ends before ENDFONT: the file is cut short");
     return false;
 }
 
@@ -181,14 +192,14 @@ bool BdfParser::readProperties()
         else if (words[0] == "CHARSET_ENCODING")
             m_encoding = value.toUpper();
     }
-    m_problem = QStringLiteral("it ends inside its properties: the file is cut short");
+    m_problem = Texts::tr("it ends inside its properties: the file is cut short");
     return false;
 }
 
 bool BdfParser::readGlyph(const QByteArray &name)
 {
     if (m_glyphs.size() >= MaxGlyphCount)
-        return fail(QStringLiteral("more than %1 glyphs").arg(MaxGlyphCount));
+        return fail(Texts::tr("more than %1 glyphs").arg(MaxGlyphCount));
     BdfGlyph glyph;
     glyph.name = name;
     const QString shown = QString::fromLatin1(name);
@@ -208,16 +219,16 @@ bool BdfParser::readGlyph(const QByteArray &name)
             if (!numbers(words, 4, values))
                 return false;
             if (values[0] < 0 || values[1] < 0)
-                return fail(QStringLiteral("glyph %1 has a negative size in its BBX").arg(shown));
+                return fail(Texts::tr("glyph %1 has a negative size in its BBX").arg(shown));
             if (values[0] > MaxGlyphSide || values[1] > MaxGlyphSide)
-                return fail(QStringLiteral("glyph %1 is %2 by %3 dots; a font's glyphs have 1 "
-                                           "to %4")
+                return fail(Texts::tr("glyph %1 is %2 by %3 dots; a font's glyphs have 1 "
+                                      "to %4")
                                 .arg(shown)
                                 .arg(values[0])
                                 .arg(values[1])
                                 .arg(MaxGlyphSide));
             if (farOff(values[2]) || farOff(values[3]))
-                return fail(QStringLiteral("glyph %1 lies more than %2 dots away from the origin")
+                return fail(Texts::tr("glyph %1 lies more than %2 dots away from the origin")
                                 .arg(shown)
                                 .arg(MaxOffset));
             glyph.hasBox = true;
@@ -227,21 +238,21 @@ bool BdfParser::readGlyph(const QByteArray &name)
             glyph.y = values[3];
         } else if (keyword == "BITMAP") {
             if (!glyph.hasBox)
-                return fail(QStringLiteral("glyph %1 has its BITMAP before its BBX").arg(shown));
+                return fail(Texts::tr("glyph %1 has its BITMAP before its BBX").arg(shown));
             if (!readBitmap(&glyph))
                 return false;
         } else if (keyword == "ENDCHAR") {
             if (!glyph.hasBox)
-                return fail(QStringLiteral("glyph %1 has no BBX").arg(shown));
+                return fail(Texts::tr("glyph %1 has no BBX").arg(shown));
             if (glyph.rows.isNull() && glyph.width > 0 && glyph.height > 0)
-                return fail(QStringLiteral("glyph %1 has no BITMAP").arg(shown));
+                return fail(Texts::tr("glyph %1 has no BITMAP").arg(shown));
             m_glyphs.append(glyph);
             return true;
         } else if (keyword == "STARTCHAR" || keyword == "ENDFONT") {
-            return fail(QStringLiteral("glyph %1 has no ENDCHAR").arg(shown));
+            return fail(Texts::tr("glyph %1 has no ENDCHAR").arg(shown));
         }
     }
-    m_problem = QStringLiteral("it ends inside glyph %1: the file is cut short").arg(shown);
+    m_problem = Texts::tr("it ends inside glyph %1: the file is cut short").arg(shown);
     return false;
 }
 
@@ -258,16 +269,16 @@ bool BdfParser::readBitmap(BdfGlyph *glyph)
             return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
         });
         if (line.startsWith("ENDCHAR")) {
-            return fail(QStringLiteral("glyph %1 has %2 bitmap rows where its BBX gives %3")
+            return fail(Texts::tr("glyph %1 has %2 bitmap rows where its BBX gives %3")
                             .arg(shown)
                             .arg(row)
                             .arg(glyph->height));
         }
         if (!hex)
-            return fail(QStringLiteral("glyph %1 has a bitmap row that is not hex").arg(shown));
+            return fail(Texts::tr("glyph %1 has a bitmap row that is not hex").arg(shown));
         if (line.size() < 2 * stride) {
-            return fail(QStringLiteral("glyph %1 has a bitmap row of %2 hex digits where its BBX "
-                                       "needs %3")
+            return fail(Texts::tr("glyph %1 has a bitmap row of %2 hex digits where its BBX "
+                                  "needs %3")
                             .arg(shown)
                             .arg(line.size())
                             .arg(2 * stride));
@@ -292,21 +303,21 @@ CharacterCodes BdfParser::characterCodes() const
 bool BdfParser::buildFont()
 {
     if (!m_fontBox) {
-        m_problem = QStringLiteral("it has no FONTBOUNDINGBOX");
+        m_problem = Texts::tr("it has no FONTBOUNDINGBOX");
         return false;
     }
     if (!m_declaredCount) {
-        m_problem = QStringLiteral("it has no CHARS line");
+        m_problem = Texts::tr("it has no CHARS line");
         return false;
     }
     if (*m_declaredCount != m_glyphs.size()) {
-        m_problem = QStringLiteral("CHARS gives %1 glyphs, but the file holds %2")
+        m_problem = Texts::tr("CHARS gives %1 glyphs, but the file holds %2")
                         .arg(*m_declaredCount)
                         .arg(m_glyphs.size());
         return false;
     }
     if (m_glyphs.isEmpty()) {
-        m_problem = QStringLiteral("it holds no glyphs");
+        m_problem = Texts::tr("it holds no glyphs");
         return false;
     }
 
@@ -319,7 +330,7 @@ bool BdfParser::buildFont()
         }
     }
     if (top - bottom > MaxGlyphSide) {
-        m_problem = QStringLiteral("its glyphs reach over %1 rows; at most %2 are read")
+        m_problem = Texts::tr("its glyphs reach over %1 rows; at most %2 are read")
                         .arg(top - bottom)
                         .arg(MaxGlyphSide);
         return false;
@@ -336,7 +347,7 @@ bool BdfParser::buildFont()
             std::max(0, glyph.advance.value_or(m_fontAdvance.value_or(m_fontBox->width)));
         const qint64 right = inked ? std::max(advance, qint64(glyph.x) + glyph.width) : advance;
         if (right - left > MaxGlyphSide) {
-            m_problem = QStringLiteral("glyph %1 reaches over %2 columns; at most %3 are read")
+            m_problem = Texts::tr("glyph %1 reaches over %2 columns; at most %3 are read")
                             .arg(QString::fromLatin1(glyph.name))
                             .arg(right - left)
                             .arg(MaxGlyphSide);

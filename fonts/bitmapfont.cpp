@@ -3,6 +3,7 @@
 #include "gzip.h"
 #include "readersupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,6 +11,16 @@
 #include <string_view>
 
 namespace Fonts {
+
+namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FontFile)
+};
+
+} // namespace
 
 const Glyph *BitmapFont::glyphFor(char32_t character) const
 {
@@ -33,13 +44,13 @@ namespace ReaderSupport {
 
 FontReading failure(const QString &fileName, const QString &reason)
 {
-    return {std::nullopt, QStringLiteral("%1: %2").arg(fileName, reason)};
+    return {std::nullopt, Texts::tr("%1: %2").arg(fileName, reason)};
 }
 
 std::optional<QByteArray> unpack(const QByteArray &bytes, QString *reason)
 {
     if (bytes.size() > MaxFileBytes) {
-        *reason = QStringLiteral("the file is larger than %1").arg(byteCountText(MaxFileBytes));
+        *reason = Texts::tr("the file is larger than %1").arg(byteCountText(MaxFileBytes));
         return std::nullopt;
     }
     if (!isGzip(bytes))
@@ -92,7 +103,7 @@ FontReading readFont(const QByteArray &bytes, const QString &fileName)
     const QByteArray start = data->left(64).trimmed();
     if (start.startsWith("STARTFONT") || start.startsWith("COMMENT"))
         return readBdf(*data, fileName);
-    return ReaderSupport::failure(fileName, QStringLiteral("neither a PSF nor a BDF font"));
+    return ReaderSupport::failure(fileName, Texts::tr("neither a PSF nor a BDF font"));
 }
 
 FontReading readFontFile(const QString &path)
@@ -100,7 +111,7 @@ FontReading readFontFile(const QString &path)
     QFile file(path);
     if (QFileInfo(path).size() > MaxFileBytes)
         return ReaderSupport::failure(
-            path, QStringLiteral("the file is larger than %1").arg(byteCountText(MaxFileBytes)));
+            path, Texts::tr("the file is larger than %1").arg(byteCountText(MaxFileBytes)));
     if (!file.open(QIODevice::ReadOnly))
         return ReaderSupport::failure(path, file.errorString());
     // One byte more than allowed tells a file that grew meanwhile.

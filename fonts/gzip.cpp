@@ -1,11 +1,23 @@
 #include "gzip.h"
 
+#include <QCoreApplication>
+
 #include <zlib.h>
 
 #include <algorithm>
 #include <limits>
 
 namespace Fonts {
+
+namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FontFile)
+};
+
+} // namespace
 
 namespace {
 
@@ -25,8 +37,8 @@ QString byteCountText(qint64 bytes)
 {
     constexpr qint64 MiB = 1024 * 1024;
     if (bytes >= MiB && bytes % MiB == 0)
-        return QStringLiteral("%1 MiB").arg(bytes / MiB);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return Texts::tr("%1 MiB").arg(bytes / MiB);
+    return Texts::tr("%1 bytes").arg(bytes);
 }
 
 bool isGzip(const QByteArray &bytes)
@@ -37,12 +49,12 @@ bool isGzip(const QByteArray &bytes)
 std::optional<QByteArray> gunzip(const QByteArray &compressed, qsizetype limit, QString *reason)
 {
     if (!isGzip(compressed))
-        return failWith(reason, QStringLiteral("not gzip-compressed"));
+        return failWith(reason, Texts::tr("not gzip-compressed"));
 
     z_stream stream{};
     // 16 + MAX_WBITS: a gzip header and trailer around the deflate data, checked by zlib.
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return failWith(reason, QStringLiteral("cannot start unpacking"));
+        return failWith(reason, Texts::tr("cannot start unpacking"));
 
     const auto *in = reinterpret_cast<const Bytef *>(compressed.constData());
     qsizetype inLeft = compressed.size();
@@ -60,7 +72,7 @@ std::optional<QByteArray> gunzip(const QByteArray &compressed, qsizetype limit, 
         if (produced == out.size()) {
             // One byte past the limit tells a stream that is too long from one that just fits.
             if (produced > limit) {
-                error = QStringLiteral("unpacks to more than %1").arg(byteCountText(limit));
+                error = Texts::tr("unpacks to more than %1").arg(byteCountText(limit));
                 break;
             }
             const qsizetype grown = std::max<qsizetype>(out.size() * 2, 64 * 1024);
@@ -81,7 +93,7 @@ std::optional<QByteArray> gunzip(const QByteArray &compressed, qsizetype limit, 
                                         ? stream.next_in[0] == 0x1F && stream.next_in[1] == 0x8B
                                         : true;
             if (!nextMember) {
-                error = QStringLiteral("has data after the end of its compressed stream");
+                error = Texts::tr("has data after the end of its compressed stream");
                 break;
             }
             inflateReset(&stream);
@@ -92,20 +104,20 @@ std::optional<QByteArray> gunzip(const QByteArray &compressed, qsizetype limit, 
         if (result == Z_BUF_ERROR) {
             if (stream.avail_in > 0 || inLeft > 0)
                 continue;
-            error = QStringLiteral("compressed data ends early: the file is cut short");
+            error = Texts::tr("compressed data ends early: the file is cut short");
             break;
         }
         if (result == Z_MEM_ERROR) {
-            error = QStringLiteral("not enough memory to unpack it");
+            error = Texts::tr("not enough memory to unpack it");
             break;
         }
-        error = QStringLiteral("damaged compressed data (%1)")
+        error = Texts::tr("damaged compressed data (%1)")
                     .arg(QString::fromLatin1(stream.msg ? stream.msg : "bad data"));
         break;
     }
     inflateEnd(&stream);
     if (error.isEmpty() && produced > limit)
-        error = QStringLiteral("unpacks to more than %1").arg(byteCountText(limit));
+        error = Texts::tr("unpacks to more than %1").arg(byteCountText(limit));
     if (!error.isEmpty())
         return failWith(reason, error);
     out.truncate(produced);

@@ -3,9 +3,21 @@
 // 512 glyphs eight dots wide and a table in UCS-2; version 2 any number and size, in UTF-8.
 
 #include "bitmapfont.h"
+
 #include "readersupport.h"
+#include <QCoreApplication>
 
 namespace Fonts {
+
+namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FontFile)
+};
+
+} // namespace
 
 namespace {
 
@@ -97,7 +109,7 @@ private:
     {
         if (!m_utf8) {
             if (m_data.size() - m_at < 2) {
-                *problem = QStringLiteral("ends early");
+                *problem = Texts::tr("ends early");
                 return false;
             }
             const auto unit = char16_t(quint8(m_data[m_at]) | quint8(m_data[m_at + 1]) << 8);
@@ -106,14 +118,14 @@ private:
             item->startSequence = unit == Psf1StartSequence;
             item->character = unit;
             if (!item->separator && !item->startSequence && !isCharacter(unit)) {
-                *problem = QStringLiteral("names U+%1, which is no character")
+                *problem = Texts::tr("names U+%1, which is no character")
                                .arg(unsigned(unit), 4, 16, QChar(u'0'));
                 return false;
             }
             return true;
         }
         if (m_at >= m_data.size()) {
-            *problem = QStringLiteral("ends early");
+            *problem = Texts::tr("ends early");
             return false;
         }
         const quint8 lead = quint8(m_data[m_at]);
@@ -148,23 +160,23 @@ private:
             code = lead & 0x07;
             smallest = 0x10000;
         } else {
-            *problem = QStringLiteral("holds a byte that starts no UTF-8 character");
+            *problem = Texts::tr("holds a byte that starts no UTF-8 character");
             return false;
         }
         if (m_data.size() - m_at < length) {
-            *problem = QStringLiteral("ends early");
+            *problem = Texts::tr("ends early");
             return false;
         }
         for (int i = 1; i < length; ++i) {
             const quint8 follow = quint8(m_data[m_at + i]);
             if ((follow & 0xC0) != 0x80) {
-                *problem = QStringLiteral("holds a malformed UTF-8 character");
+                *problem = Texts::tr("holds a malformed UTF-8 character");
                 return false;
             }
             code = code << 6 | (follow & 0x3F);
         }
         if (code < smallest || !isCharacter(code)) {
-            *problem = QStringLiteral("holds a malformed UTF-8 character");
+            *problem = Texts::tr("holds a malformed UTF-8 character");
             return false;
         }
         m_at += length;
@@ -180,12 +192,12 @@ private:
 std::optional<Layout> psf1Layout(const QByteArray &data, QString *problem)
 {
     if (data.size() < Psf1HeaderSize) {
-        *problem = QStringLiteral("too short for a PSF header");
+        *problem = Texts::tr("too short for a PSF header");
         return std::nullopt;
     }
     const quint8 mode = quint8(data[2]);
     if (mode & ~(Psf1Mode512 | Psf1ModeHasTable | Psf1ModeHasSequences)) {
-        *problem = QStringLiteral("unknown PSF1 mode 0x%1").arg(unsigned(mode), 2, 16, QChar(u'0'));
+        *problem = Texts::tr("unknown PSF1 mode 0x%1").arg(unsigned(mode), 2, 16, QChar(u'0'));
         return std::nullopt;
     }
     Layout layout;
@@ -196,7 +208,7 @@ std::optional<Layout> psf1Layout(const QByteArray &data, QString *problem)
     layout.glyphsStart = Psf1HeaderSize;
     layout.hasTable = mode & (Psf1ModeHasTable | Psf1ModeHasSequences);
     if (layout.height == 0) {
-        *problem = QStringLiteral("its glyphs are 0 dots high");
+        *problem = Texts::tr("its glyphs are 0 dots high");
         return std::nullopt;
     }
     return layout;
@@ -205,7 +217,7 @@ std::optional<Layout> psf1Layout(const QByteArray &data, QString *problem)
 std::optional<Layout> psf2Layout(const QByteArray &data, QString *problem)
 {
     if (data.size() < Psf2HeaderSize) {
-        *problem = QStringLiteral("too short for a PSF2 header");
+        *problem = Texts::tr("too short for a PSF2 header");
         return std::nullopt;
     }
     const quint32 version = littleEndian32(data, 4);
@@ -216,16 +228,16 @@ std::optional<Layout> psf2Layout(const QByteArray &data, QString *problem)
     const quint32 height = littleEndian32(data, 24);
     const quint32 width = littleEndian32(data, 28);
     if (version != 0) {
-        *problem = QStringLiteral("PSF2 version %1; only version 0 is known").arg(version);
+        *problem = Texts::tr("PSF2 version %1; only version 0 is known").arg(version);
         return std::nullopt;
     }
     if (headerSize < quint32(Psf2HeaderSize) || headerSize > quint64(data.size())) {
-        *problem = QStringLiteral("its header claims to be %1 bytes long").arg(headerSize);
+        *problem = Texts::tr("its header claims to be %1 bytes long").arg(headerSize);
         return std::nullopt;
     }
     if (width == 0 || height == 0 || width > quint32(MaxGlyphSide) ||
         height > quint32(MaxGlyphSide)) {
-        *problem = QStringLiteral("its glyphs are %1 by %2 dots; a font's glyphs have 1 to %3")
+        *problem = Texts::tr("its glyphs are %1 by %2 dots; a font's glyphs have 1 to %3")
                        .arg(width)
                        .arg(height)
                        .arg(MaxGlyphSide);
@@ -233,7 +245,7 @@ std::optional<Layout> psf2Layout(const QByteArray &data, QString *problem)
     }
     // Both factors are at most MaxGlyphSide here, so the product cannot overflow.
     if (glyphBytes != height * ((width + 7) / 8)) {
-        *problem = QStringLiteral("its glyphs take %1 bytes each, but %2 by %3 dots take %4")
+        *problem = Texts::tr("its glyphs take %1 bytes each, but %2 by %3 dots take %4")
                        .arg(glyphBytes)
                        .arg(width)
                        .arg(height)
@@ -268,21 +280,21 @@ FontReading readPsf(const QByteArray &bytes, const QString &fileName)
     else if (data.startsWith("\x72\xB5\x4A\x86"))
         layout = psf2Layout(data, &problem);
     else
-        problem = QStringLiteral("not a PSF font: it does not begin with a PSF magic number");
+        problem = Texts::tr("not a PSF font: it does not begin with a PSF magic number");
     if (!layout)
         return failure(fileName, problem);
 
     if (layout->glyphCount == 0)
-        return failure(fileName, QStringLiteral("it holds no glyphs"));
+        return failure(fileName, Texts::tr("it holds no glyphs"));
     if (layout->glyphCount > MaxGlyphCount) {
-        return failure(fileName, QStringLiteral("its header gives %1 glyphs; at most %2 are read")
+        return failure(fileName, Texts::tr("its header gives %1 glyphs; at most %2 are read")
                                      .arg(layout->glyphCount)
                                      .arg(MaxGlyphCount));
     }
     const qint64 available = (data.size() - layout->glyphsStart) / layout->glyphBytes;
     if (available < layout->glyphCount) {
-        return failure(fileName, QStringLiteral("its header promises %1 glyphs, but the file "
-                                                "holds only %2: it is cut short")
+        return failure(fileName, Texts::tr("its header promises %1 glyphs, but the file "
+                                           "holds only %2: it is cut short")
                                      .arg(layout->glyphCount)
                                      .arg(available));
     }
@@ -306,8 +318,8 @@ FontReading readPsf(const QByteArray &bytes, const QString &fileName)
                           layout->utf8Table);
         for (qsizetype index = 0; index < font.glyphs.size(); ++index) {
             if (!table.readEntry(&font.glyphs[index].characters, &problem)) {
-                return failure(fileName, QStringLiteral("the character table %1 in the entry of "
-                                                        "glyph %2")
+                return failure(fileName, Texts::tr("the character table %1 in the entry of "
+                                                   "glyph %2")
                                              .arg(problem)
                                              .arg(index));
             }

@@ -11,10 +11,11 @@ namespace PatternImage {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("PatternImage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PatternImage)
+};
 
 const QRgb Ink = qRgb(0, 0, 0);
 const QRgb Paper = qRgb(255, 255, 255);
@@ -93,14 +94,14 @@ std::optional<DotLevels> readLevels(const QString &path, QString *error)
 
 std::optional<QImage> readImage(const QString &path, QString *error)
 {
-    const QString cannot = tr("Cannot import the picture %1: %2.");
+    const QString cannot = Texts::tr("Cannot import the picture %1: %2.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = cannot.arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > MaxFileSize) {
-        *error = cannot.arg(path, tr("it is %1 MB, and a picture is at most %2 MB")
+        *error = cannot.arg(path, Texts::tr("it is %1 MB, and a picture is at most %2 MB")
                                       .arg(file.size() / (1024 * 1024))
                                       .arg(MaxFileSize / (1024 * 1024)));
         return std::nullopt;
@@ -109,11 +110,12 @@ std::optional<QImage> readImage(const QString &path, QString *error)
     // The header tells the size: a huge picture is refused before any pixel is decoded.
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels) {
-        *error = cannot.arg(path, tr("it is %1 x %2 pixels, and a picture can have at most %3 "
-                                     "million pixels")
-                                      .arg(size.width())
-                                      .arg(size.height())
-                                      .arg(MaxPixels / 1000000));
+        *error =
+            cannot.arg(path, Texts::tr("it is %1 x %2 pixels, and a picture can have at most %3 "
+                                       "million pixels")
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(MaxPixels / 1000000));
         return std::nullopt;
     }
     reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
@@ -138,7 +140,7 @@ QImage render(const Pattern &pattern, int dotSize)
 
 bool writePng(const Pattern &pattern, int dotSize, const QString &path, QString *error)
 {
-    const QString cannot = tr("Cannot export the picture %1: %2.");
+    const QString cannot = Texts::tr("Cannot export the picture %1: %2.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = cannot.arg(path, file.errorString());

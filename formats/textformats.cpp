@@ -10,15 +10,17 @@ namespace TextFormats {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("TextFormats", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TextFormats)
+};
 
-// "there is 1 number", "there are 2 numbers": the English plural, as no translation is loaded.
+// "there is 1 number", "there are 2 numbers": the English plural,
+// as no translation is loaded.
 QString thereAre(qsizetype count, const char *one, const char *many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(count);
+    return count == 1 ? Texts::tr(one) : Texts::tr(many).arg(count);
 }
 
 struct Numbers
@@ -68,7 +70,7 @@ std::optional<QString> bracketed(const QString &code, QChar open, QChar close, Q
     const qsizetype first = code.indexOf(open);
     const qsizetype last = code.lastIndexOf(close);
     if (first < 0 || last < first) {
-        error = tr("there is no %1 %2 around the numbers").arg(open).arg(close);
+        error = Texts::tr("there is no %1 %2 around the numbers").arg(open).arg(close);
         return std::nullopt;
     }
     const QString before = code.left(first).trimmed();
@@ -76,7 +78,7 @@ std::optional<QString> bracketed(const QString &code, QChar open, QChar close, Q
     if ((!before.isEmpty() && !before.endsWith(QLatin1Char('='))) ||
         (!after.isEmpty() &&
          (!after.startsWith(QLatin1Char(';')) || after.contains(open) || after.contains(close)))) {
-        error = tr("there is more than one list of numbers, or text around it");
+        error = Texts::tr("there is more than one list of numbers, or text around it");
         return std::nullopt;
     }
     return code.mid(first + 1, last - first - 1);
@@ -88,7 +90,7 @@ Numbers numbersIn(const QString &list, const QRegularExpression *allowed = nullp
     for (const QString &token : tokens(list)) {
         const auto value = number(token);
         if (!value || (allowed && !allowed->match(token).hasMatch())) {
-            numbers.error = tr("\"%1\" is not a number of this format").arg(token);
+            numbers.error = Texts::tr("\"%1\" is not a number of this format").arg(token);
             return numbers;
         }
         numbers.values.append(*value);
@@ -101,15 +103,17 @@ Parsed rowsFrom(const Numbers &numbers, const QString &where)
     if (!numbers.error.isEmpty())
         return {std::nullopt, numbers.error};
     if (numbers.values.size() != Pattern::Rows)
-        return {std::nullopt,
-                thereAre(numbers.values.size(), "there is 1 number", "there are %1 numbers") +
-                    tr(" %1; a pattern is 8 rows").arg(where)};
+        return {std::nullopt, thereAre(numbers.values.size(),
+                                       QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                                       QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
+                                  Texts::tr(" %1; a pattern is 8 rows").arg(where)};
     Pattern::RowBytes rows{};
     for (int row = 0; row < Pattern::Rows; ++row) {
         const quint64 value = numbers.values.at(row);
         if (value > 0xFF)
-            return {std::nullopt,
-                    tr("row %1 is %2, more than the 8 bits of a row").arg(row + 1).arg(value)};
+            return {
+                std::nullopt,
+                Texts::tr("row %1 is %2, more than the 8 bits of a row").arg(row + 1).arg(value)};
         rows[size_t(row)] = quint8(value);
     }
     return {Pattern::fromRows(rows), QString()};
@@ -122,7 +126,7 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
     static const QRegularExpression byte(QStringLiteral("^(?:0[xX])?([0-9a-fA-F]{1,2})$"));
     static const QRegularExpression run(QStringLiteral("^[0-9a-fA-F]{16}$"));
     if (text.contains(code)) {
-        error = tr("eight bare hex bytes were expected, not code");
+        error = Texts::tr("eight bare hex bytes were expected, not code");
         return std::nullopt;
     }
     QStringList parts = tokens(text);
@@ -133,15 +137,16 @@ std::optional<std::array<quint8, 8>> bareBytes(const QString &text, QString &err
             parts.append(digits.mid(i, 2));
     }
     if (parts.size() != 8) {
-        error = thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
-                tr("; eight hex bytes were expected");
+        error = thereAre(parts.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
+                Texts::tr("; eight hex bytes were expected");
         return std::nullopt;
     }
     std::array<quint8, 8> bytes{};
     for (int i = 0; i < 8; ++i) {
         const auto m = byte.match(parts.at(i));
         if (!m.hasMatch()) {
-            error = tr("\"%1\" is not a hex byte").arg(parts.at(i));
+            error = Texts::tr("\"%1\" is not a hex byte").arg(parts.at(i));
             return std::nullopt;
         }
         bytes[size_t(i)] = quint8(m.captured(1).toUInt(nullptr, 16));
@@ -173,7 +178,7 @@ Parsed parseCArray(const QString &text)
     const auto list = bracketed(withoutComments(text), u'{', u'}', error);
     if (!list)
         return {std::nullopt, error};
-    return rowsFrom(numbersIn(*list), tr("between { and }"));
+    return rowsFrom(numbersIn(*list), Texts::tr("between { and }"));
 }
 
 Parsed parseArduino(const QString &text)
@@ -188,7 +193,7 @@ Parsed parseArduino(const QString &text)
             return {std::nullopt, error};
         list = *inner;
     }
-    return rowsFrom(numbersIn(list, &binary), tr("of the form B10000000"));
+    return rowsFrom(numbersIn(list, &binary), Texts::tr("of the form B10000000"));
 }
 
 Parsed parsePythonList(const QString &text)
@@ -198,8 +203,8 @@ Parsed parsePythonList(const QString &text)
         QRegularExpression::DotMatchesEverythingOption);
     const auto m = list.match(text);
     if (!m.hasMatch())
-        return {std::nullopt, tr("there is no [ ] around the numbers")};
-    return rowsFrom(numbersIn(m.captured(1)), tr("between [ and ]"));
+        return {std::nullopt, Texts::tr("there is no [ ] around the numbers")};
+    return rowsFrom(numbersIn(m.captured(1)), Texts::tr("between [ and ]"));
 }
 
 Parsed parseInteger64(const QString &text)
@@ -216,14 +221,16 @@ Parsed parseInteger64(const QString &text)
     }
     const QStringList parts = tokens(single);
     if (parts.size() != 1)
-        return {std::nullopt, thereAre(parts.size(), "there is 1 number", "there are %1 numbers") +
-                                  tr("; a pattern is one 64-bit number")};
+        return {std::nullopt,
+                thereAre(parts.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 number"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 numbers")) +
+                    Texts::tr("; a pattern is one 64-bit number")};
     if (run.match(parts.first()).hasMatch())
         return {Pattern::fromBits(parts.first().toULongLong(nullptr, 16)), QString()};
     const auto value = number(parts.first());
     if (!value || parts.first().startsWith(QLatin1Char('B')) ||
         parts.first().startsWith(QLatin1String("0b"), Qt::CaseInsensitive))
-        return {std::nullopt, tr("\"%1\" is not a 64-bit number").arg(parts.first())};
+        return {std::nullopt, Texts::tr("\"%1\" is not a 64-bit number").arg(parts.first())};
     return {Pattern::fromBits(*value), QString()};
 }
 
@@ -277,8 +284,10 @@ Parsed parseTextArt(const QString &text)
             lines.removeFirst();
         while (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
-        return {std::nullopt, thereAre(lines.size(), "there is 1 line", "there are %1 lines") +
-                                  tr("; text art is 8 lines of 8 dots")};
+        return {std::nullopt,
+                thereAre(lines.size(), QT_TRANSLATE_NOOP("TextFormats", "there is 1 line"),
+                         QT_TRANSLATE_NOOP("TextFormats", "there are %1 lines")) +
+                    Texts::tr("; text art is 8 lines of 8 dots")};
     }
     // Where spaces are the dark dots, a short line lost those at its end. Where a character
     // draws them, or 0 and 1 draw the dots (eight lines of numbers are no art), a line is whole.
@@ -289,16 +298,19 @@ Parsed parseTextArt(const QString &text)
     for (int row = 0; row < Pattern::Rows; ++row) {
         const QString &line = lines.at(row);
         if (line.size() > Pattern::Columns || (line.size() < Pattern::Columns && !padShortLines))
-            return {std::nullopt, tr("line %1 has ").arg(row + 1) +
-                                      (line.size() == 1 ? tr("1 character")
-                                                        : tr("%1 characters").arg(line.size())) +
-                                      tr("; each line is 8 dots")};
+            return {std::nullopt,
+                    (line.size() == 1
+                         ? Texts::tr("line %1 has 1 character; each line is 8 dots").arg(row + 1)
+                         : Texts::tr("line %1 has %2 characters; each line is 8 dots")
+                               .arg(row + 1)
+                               .arg(line.size()))};
         for (int column = 0; column < line.size(); ++column) {
             const QChar c = line.at(column);
             if (!litCharacters().contains(c) && !darkCharacters().contains(c))
-                return {
-                    std::nullopt,
-                    tr("line %1 has \"%2\"; # is a lit dot and . a dark one").arg(row + 1).arg(c)};
+                return {std::nullopt,
+                        Texts::tr("line %1 has \"%2\"; # is a lit dot and . a dark one")
+                            .arg(row + 1)
+                            .arg(c)};
             pattern.setDot(row, column, litCharacters().contains(c));
         }
     }
@@ -397,19 +409,19 @@ QString displayName(Format format)
 {
     switch (format) {
     case Format::ModuleBytes:
-        return tr("Module bytes (columns)");
+        return Texts::tr("Module bytes (columns)");
     case Format::RowBytes:
-        return tr("Row bytes");
+        return Texts::tr("Row bytes");
     case Format::CArray:
-        return tr("C array (rows)");
+        return Texts::tr("C array (rows)");
     case Format::Arduino:
-        return tr("Arduino binary (rows)");
+        return Texts::tr("Arduino binary (rows)");
     case Format::PythonList:
-        return tr("Python list (rows)");
+        return Texts::tr("Python list (rows)");
     case Format::Integer64:
-        return tr("64-bit integer");
+        return Texts::tr("64-bit integer");
     case Format::TextArt:
-        return tr("Text art");
+        return Texts::tr("Text art");
     }
     return QString();
 }
@@ -456,7 +468,7 @@ QString write(const Pattern &pattern, Format format, const QString &name)
 Parsed parse(const QString &text, Format format)
 {
     if (text.trimmed().isEmpty())
-        return {std::nullopt, tr("there is no text")};
+        return {std::nullopt, Texts::tr("there is no text")};
     switch (format) {
     case Format::ModuleBytes:
         return parseModuleBytes(text);
@@ -488,7 +500,7 @@ Detection detect(const QString &text)
     }
     if (detection.formats.isEmpty()) {
         detection.nothingFound = !text.trimmed().isEmpty() && holdsNoPattern(text);
-        detection.error = detection.nothingFound ? tr("no pattern was found in it")
+        detection.error = detection.nothingFound ? Texts::tr("no pattern was found in it")
                                                  : parse(text, likeliest(text)).error;
     }
     return detection;

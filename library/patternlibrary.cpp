@@ -16,10 +16,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("PatternLibrary", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PatternLibrary)
+};
 
 const QLatin1String FormatKey("format");
 const QLatin1String VersionKey("version");
@@ -59,12 +60,12 @@ std::optional<CharacterBankSection> bankSection(const QJsonValue &value, QString
 {
     const QJsonArray entries = value.toObject().value(SlotsKey).toArray();
     if (!value.isObject() || !value.toObject().value(SlotsKey).isArray()) {
-        *reason = tr("its \"%1\" has no list of \"%2\"").arg(BankKey, SlotsKey);
+        *reason = Texts::tr("its \"%1\" has no list of \"%2\"").arg(BankKey, SlotsKey);
         return std::nullopt;
     }
     CharacterBankSection bank;
     if (entries.size() != qsizetype(bank.patterns.size())) {
-        *reason = tr("its character bank has %1 slots instead of %2")
+        *reason = Texts::tr("its character bank has %1 slots instead of %2")
                       .arg(entries.size())
                       .arg(bank.patterns.size());
         return std::nullopt;
@@ -72,7 +73,8 @@ std::optional<CharacterBankSection> bankSection(const QJsonValue &value, QString
     for (qsizetype position = 0; position < entries.size(); ++position) {
         const auto pattern = patternFromBytesText(entries.at(position).toString());
         if (!pattern) {
-            *reason = tr("the bytes of character bank slot %1 are not 16 hex digits").arg(position);
+            *reason = Texts::tr("the bytes of character bank slot %1 are not 16 hex digits")
+                          .arg(position);
             return std::nullopt;
         }
         bank.patterns[size_t(position)] = *pattern;
@@ -114,7 +116,7 @@ std::optional<Pattern> patternFromBytesText(const QString &text)
 std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, QString *reason)
 {
     if (std::all_of(json.begin(), json.end(), [](char c) { return QChar::isSpace(uchar(c)); })) {
-        *reason = tr("the file is empty");
+        *reason = Texts::tr("the file is empty");
         return std::nullopt;
     }
     QJsonParseError parseError;
@@ -124,35 +126,35 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
                               parseError.error == QJsonParseError::UnterminatedArray ||
                               parseError.error == QJsonParseError::UnterminatedString ||
                               parseError.offset >= json.trimmed().size();
-        *reason =
-            cutShort
-                ? tr("the file ends too early, at byte %1: it is cut short").arg(parseError.offset)
-                : tr("it is not JSON (%1 at byte %2)")
-                      .arg(parseError.errorString())
-                      .arg(parseError.offset);
+        *reason = cutShort ? Texts::tr("the file ends too early, at byte %1: it is cut short")
+                                 .arg(parseError.offset)
+                           : Texts::tr("it is not JSON (%1 at byte %2)")
+                                 .arg(parseError.errorString())
+                                 .arg(parseError.offset);
         return std::nullopt;
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(FormatKey).toString() != QLatin1String(FormatName)) {
-        *reason = tr("it is not a Glyphsmith pattern library (it has no \"format\": \"%1\")")
+        *reason = Texts::tr("it is not a Glyphsmith pattern library (it has no \"format\": \"%1\")")
                       .arg(QLatin1String(FormatName));
         return std::nullopt;
     }
     const QJsonValue version = root.value(VersionKey);
     if (!version.isDouble() || version.toDouble() < 1 ||
         version.toDouble() != double(version.toInteger())) {
-        *reason = tr("it has no format version");
+        *reason = Texts::tr("it has no format version");
         return std::nullopt;
     }
     if (version.toInteger() > FormatVersion) {
-        *reason = tr("it is format version %1, written by a newer Glyphsmith; this one reads "
-                     "format version %2")
-                      .arg(version.toInteger())
-                      .arg(FormatVersion);
+        *reason =
+            Texts::tr("it is format version %1, written by a newer Glyphsmith; this one reads "
+                      "format version %2")
+                .arg(version.toInteger())
+                .arg(FormatVersion);
         return std::nullopt;
     }
     if (!root.value(PatternsKey).isArray()) {
-        *reason = tr("it has no list of \"patterns\"");
+        *reason = Texts::tr("it has no list of \"patterns\"");
         return std::nullopt;
     }
 
@@ -168,20 +170,23 @@ std::optional<PatternLibrary> PatternLibrary::fromJson(const QByteArray &json, Q
         const QJsonObject entry = entries.at(i).toObject();
         const QString name = entry.value(NameKey).toString();
         if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.isSpace(); })) {
-            *reason = tr("pattern %1 has no name").arg(number);
+            *reason = Texts::tr("pattern %1 has no name").arg(number);
             return std::nullopt;
         }
         const auto pattern = patternFromBytesText(entry.value(BytesKey).toString());
         if (!pattern) {
-            *reason =
-                tr("the bytes of pattern %1 (\"%2\") are not 16 hex digits").arg(number).arg(name);
+            *reason = Texts::tr("the bytes of pattern %1 (\"%2\") are not 16 hex digits")
+                          .arg(number)
+                          .arg(name);
             return std::nullopt;
         }
         library.patterns.append({name, *pattern, {}});
         int &first = numberOfName[QStringView(library.patterns.last().name)];
         if (first != 0) {
-            *reason =
-                tr("patterns %1 and %2 are both named \"%3\"").arg(first).arg(number).arg(name);
+            *reason = Texts::tr("patterns %1 and %2 are both named \"%3\"")
+                          .arg(first)
+                          .arg(number)
+                          .arg(name);
             return std::nullopt;
         }
         first = number;
@@ -211,7 +216,7 @@ bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &l
                                     QString *reason)
 {
     if (!section.isArray()) {
-        *reason = tr("its \"animations\" are no list");
+        *reason = Texts::tr("its \"animations\" are no list");
         return false;
     }
     const QJsonArray entries = section.toArray();
@@ -219,18 +224,19 @@ bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &l
         const QJsonObject entry = entries.at(i).toObject();
         Animation animation;
         animation.name = entry.value(NameKey).toString();
-        const QString which = tr("animation %1 (\"%2\")").arg(i + 1).arg(animation.name);
+        const QString which = Texts::tr("animation %1 (\"%2\")").arg(i + 1).arg(animation.name);
         if (animation.name.trimmed().isEmpty()) {
-            *reason = tr("animation %1 has no name").arg(i + 1);
+            *reason = Texts::tr("animation %1 has no name").arg(i + 1);
             return false;
         }
         if (!library.animationNameProblem(animation.name).isEmpty()) {
-            *reason = tr("two animations are named \"%1\"").arg(animation.name);
+            *reason = Texts::tr("two animations are named \"%1\"").arg(animation.name);
             return false;
         }
         const QJsonArray frames = entry.value(FramesKey).toArray();
         if (!entry.value(FramesKey).isArray() || frames.size() > Frames::MaxFrames) {
-            *reason = tr("%1 has no list of at most %2 frames").arg(which).arg(Frames::MaxFrames);
+            *reason =
+                Texts::tr("%1 has no list of at most %2 frames").arg(which).arg(Frames::MaxFrames);
             return false;
         }
         for (qsizetype f = 0; f < frames.size(); ++f) {
@@ -238,12 +244,13 @@ bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &l
             const auto pattern = patternFromBytesText(frame.value(BytesKey).toString());
             const QJsonValue duration = frame.value(DurationKey);
             if (!pattern) {
-                *reason =
-                    tr("the bytes of frame %1 of %2 are not 16 hex digits").arg(f + 1).arg(which);
+                *reason = Texts::tr("the bytes of frame %1 of %2 are not 16 hex digits")
+                              .arg(f + 1)
+                              .arg(which);
                 return false;
             }
             if (!duration.isDouble() || duration.toDouble() != double(duration.toInteger())) {
-                *reason = tr("frame %1 of %2 has no duration in whole milliseconds")
+                *reason = Texts::tr("frame %1 of %2 has no duration in whole milliseconds")
                               .arg(f + 1)
                               .arg(which);
                 return false;
@@ -259,14 +266,14 @@ bool PatternLibrary::readAnimations(const QJsonValue &section, PatternLibrary &l
 
 std::optional<PatternLibrary> PatternLibrary::read(const QString &path, QString *error)
 {
-    const QString cannot = tr("Cannot open the pattern library %1: %2.");
+    const QString cannot = Texts::tr("Cannot open the pattern library %1: %2.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = cannot.arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > MaxFileSize) {
-        *error = cannot.arg(path, tr("it is %1 MB, and a pattern library is at most %2 MB")
+        *error = cannot.arg(path, Texts::tr("it is %1 MB, and a pattern library is at most %2 MB")
                                       .arg(megabytes(file.size()), megabytes(MaxFileSize)));
         return std::nullopt;
     }
@@ -327,12 +334,13 @@ QString PatternLibrary::saveFailure(const QString &path, const QString &reason)
     if (QFileInfo(folder).isDir()) {
         QTemporaryFile probe(folder + QStringLiteral("/.glyphsmith-XXXXXX"));
         if (!probe.open())
-            return tr("Cannot save the pattern library %1: no new file can be made in its folder "
-                      "%2 (%3), and a library is saved by writing a new file there and swapping "
-                      "it in.")
+            return Texts::tr(
+                       "Cannot save the pattern library %1: no new file can be made in its folder "
+                       "%2 (%3), and a library is saved by writing a new file there and swapping "
+                       "it in.")
                 .arg(path, folder, probe.errorString());
     }
-    return tr("Cannot save the pattern library %1: %2.").arg(path, reason);
+    return Texts::tr("Cannot save the pattern library %1: %2.").arg(path, reason);
 }
 
 bool PatternLibrary::write(const QString &path, QString *error) const
@@ -353,10 +361,10 @@ bool PatternLibrary::write(const QString &path, QString *error) const
 QString PatternLibrary::nameProblem(const QString &name, int index) const
 {
     if (name.trimmed().isEmpty())
-        return tr("A pattern needs a name.");
+        return Texts::tr("A pattern needs a name.");
     for (int i = 0; i < patterns.size(); ++i) {
         if (i != index && patterns.at(i).name == name)
-            return tr("There is already a pattern named \"%1\".").arg(name);
+            return Texts::tr("There is already a pattern named \"%1\".").arg(name);
     }
     return QString();
 }
@@ -364,10 +372,10 @@ QString PatternLibrary::nameProblem(const QString &name, int index) const
 QString PatternLibrary::animationNameProblem(const QString &name, int index) const
 {
     if (name.trimmed().isEmpty())
-        return tr("An animation needs a name.");
+        return Texts::tr("An animation needs a name.");
     for (int i = 0; i < animations.size(); ++i) {
         if (i != index && animations.at(i).name == name)
-            return tr("There is already an animation named \"%1\".").arg(name);
+            return Texts::tr("There is already an animation named \"%1\".").arg(name);
     }
     return QString();
 }
@@ -379,7 +387,7 @@ QString PatternLibrary::unusedName() const
     for (const NamedPattern &named : patterns)
         names.insert(named.name);
     for (int number = 1;; ++number) {
-        const QString name = tr("Pattern %1").arg(number);
+        const QString name = Texts::tr("Pattern %1").arg(number);
         if (!names.contains(name))
             return name;
     }

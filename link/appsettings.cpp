@@ -1,5 +1,6 @@
 #include "appsettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,12 @@ QString storedCommPort()
 }
 
 namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AppSettings)
+};
 
 QString systemReason()
 {
@@ -56,7 +63,7 @@ QString whyNotWritable(const QString &path)
             ::rmdir(name.constData());
             break;
         }
-        return QStringLiteral("the folder %1 cannot be made").arg(folder);
+        return Texts::tr("the folder %1 cannot be made").arg(folder);
     }
     const QByteArray probe = QFile::encodeName(folder + QStringLiteral("/.glyphsmith-probe"));
     const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
@@ -64,7 +71,7 @@ QString whyNotWritable(const QString &path)
         return systemReason();
     ::close(fd);
     ::unlink(probe.constData());
-    return QStringLiteral("the file could not be written");
+    return Texts::tr("the file could not be written");
 }
 
 } // namespace

@@ -6,10 +6,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("Endpoint", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Endpoint)
+};
 
 bool fail(QString *error, const QString &why)
 {
@@ -26,34 +27,35 @@ bool parseHostPort(const QString &text, Endpoint &endpoint, QString *error)
     if (text.startsWith(u'[')) {
         const qsizetype close = text.indexOf(u']');
         if (close < 0)
-            return fail(error, tr("an IPv6 address must end with ']'"));
+            return fail(error, Texts::tr("an IPv6 address must end with ']'"));
         host = text.mid(1, close - 1);
         const QString rest = text.mid(close + 1);
         if (!rest.startsWith(u':'))
-            return fail(error, tr("no port: write host:port, for example tcp://%1:2000")
+            return fail(error, Texts::tr("no port: write host:port, for example tcp://%1:2000")
                                    .arg(text.left(close + 1)));
         port = rest.mid(1);
     } else {
         const qsizetype colon = text.lastIndexOf(u':');
         if (colon < 0)
-            return fail(error, tr("no port: write host:port, for example tcp://%1:2000").arg(text));
+            return fail(error,
+                        Texts::tr("no port: write host:port, for example tcp://%1:2000").arg(text));
         host = text.left(colon);
         port = text.mid(colon + 1);
         if (host.contains(u':'))
-            return fail(error, tr("write an IPv6 address in brackets, as [::1]:2000"));
+            return fail(error, Texts::tr("write an IPv6 address in brackets, as [::1]:2000"));
     }
     if (host.isEmpty())
-        return fail(error, tr("no host"));
+        return fail(error, Texts::tr("no host"));
     for (const QChar c : host) {
         if (c.isSpace() || c == u'/' || c == u'@' || c == u'?' || c == u'#')
-            return fail(error, tr("'%1' is no host name").arg(host));
+            return fail(error, Texts::tr("'%1' is no host name").arg(host));
     }
     if (port.isEmpty())
-        return fail(error, tr("no port after the ':'"));
+        return fail(error, Texts::tr("no port after the ':'"));
     bool ok = false;
     const uint number = port.toUInt(&ok);
     if (!ok || number < 1 || number > 65535 || !port.at(0).isDigit())
-        return fail(error, tr("port '%1' is out of range: it must be 1 to 65535").arg(port));
+        return fail(error, Texts::tr("port '%1' is out of range: it must be 1 to 65535").arg(port));
     endpoint.host = host;
     endpoint.port = quint16(number);
     return true;
@@ -64,8 +66,8 @@ bool parseMqtt(const QString &text, Endpoint &endpoint, QString *error)
 {
     const qsizetype slash = text.indexOf(u'/');
     if (slash < 0)
-        return fail(error, tr("no topic: write mqtt://host/BASE/MODULE, for example "
-                              "mqtt://%1/glyphsmith/shelf")
+        return fail(error, Texts::tr("no topic: write mqtt://host/BASE/MODULE, for example "
+                                     "mqtt://%1/glyphsmith/shelf")
                                .arg(text));
     QString authority = text.left(slash);
     const QString topic = text.mid(slash + 1);
@@ -78,7 +80,7 @@ bool parseMqtt(const QString &text, Endpoint &endpoint, QString *error)
         if (colon >= 0)
             endpoint.password = QUrl::fromPercentEncoding(userInfo.mid(colon + 1).toUtf8());
         if (endpoint.user.isEmpty())
-            return fail(error, tr("no user name before the '@'"));
+            return fail(error, Texts::tr("no user name before the '@'"));
     }
     // The port may be left out: the broker's usual one.
     const bool bracketed = authority.startsWith(u'[');
@@ -86,7 +88,7 @@ bool parseMqtt(const QString &text, Endpoint &endpoint, QString *error)
     const qsizetype colon = authority.lastIndexOf(u':');
     const bool hasPort = bracketed ? colon > close : colon >= 0;
     if (!bracketed && authority.count(u':') > 1)
-        return fail(error, tr("write an IPv6 address in brackets, as [::1]:1883"));
+        return fail(error, Texts::tr("write an IPv6 address in brackets, as [::1]:1883"));
     const QString hostPort =
         hasPort ? authority
                 : authority + u':' +
@@ -95,10 +97,12 @@ bool parseMqtt(const QString &text, Endpoint &endpoint, QString *error)
         return false;
     const QStringList levels = topic.split(u'/');
     if (levels.size() < 2 || levels.contains(QString()))
-        return fail(error, tr("the topic '%1' is not BASE/MODULE, as glyphsmith/shelf").arg(topic));
+        return fail(error,
+                    Texts::tr("the topic '%1' is not BASE/MODULE, as glyphsmith/shelf").arg(topic));
     for (const QChar c : topic) {
         if (c == u'+' || c == u'#' || c.isSpace())
-            return fail(error, tr("the topic '%1' may hold no '+', '#' or spaces").arg(topic));
+            return fail(error,
+                        Texts::tr("the topic '%1' may hold no '+', '#' or spaces").arg(topic));
     }
     endpoint.module = levels.last();
     endpoint.baseTopic = topic.left(topic.size() - endpoint.module.size() - 1);
@@ -124,7 +128,7 @@ std::optional<Endpoint> Endpoint::parse(const QString &text, QString *error)
     Endpoint endpoint;
     if (!looksLikeUrl(text)) {
         if (text.isEmpty()) {
-            fail(error, tr("no device given"));
+            fail(error, Texts::tr("no device given"));
             return std::nullopt;
         }
         endpoint.path = text;
@@ -143,8 +147,8 @@ std::optional<Endpoint> Endpoint::parse(const QString &text, QString *error)
             return std::nullopt;
         return endpoint;
     } else {
-        fail(error,
-             tr("unknown kind of address '%1://': use tcp://, rfc2217:// or mqtt://").arg(scheme));
+        fail(error, Texts::tr("unknown kind of address '%1://': use tcp://, rfc2217:// or mqtt://")
+                        .arg(scheme));
         return std::nullopt;
     }
     QString rest = text.mid(separator + 3);

@@ -10,10 +10,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("ModuleConnection", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ModuleConnection)
+};
 
 } // namespace
 
@@ -96,13 +97,13 @@ bool ModuleConnection::openTarget(const std::optional<QString> &device)
         emit targetChanged();
     if (!m_device) {
         m_failure = LinkFailure::NotFound;
-        m_errorString = tr("COM%1 stands for no serial device").arg(m_commPort);
+        m_errorString = Texts::tr("COM%1 stands for no serial device").arg(m_commPort);
         setState(State::NotAvailable);
         return false;
     }
     if (m_device->isEmpty()) {
         m_failure = LinkFailure::NotFound;
-        m_errorString = tr("no device given");
+        m_errorString = Texts::tr("no device given");
         setState(State::NotAvailable);
         return false;
     }
@@ -316,8 +317,8 @@ void ModuleConnection::discardInput()
 QString ModuleConnection::failureDetail() const
 {
     if (m_device && isConnecting()) {
-        return tr("%1 is %2.").arg(portName(), *m_device) + u'\n' +
-               tr("The connection to it is still being made; try again in a moment.");
+        return Texts::tr("%1 is %2.").arg(portName(), *m_device) + u'\n' +
+               Texts::tr("The connection to it is still being made; try again in a moment.");
     }
     const LinkFailure failure =
         !m_device || isOpen() || m_state == State::Closed ? LinkFailure::None : m_failure;
@@ -328,68 +329,76 @@ QString portFailureDetail(int commPort, const std::optional<QString> &device, Li
 {
     using Failure = LinkFailure;
     if (!device) {
-        return tr("COM%1 stands for no device: the settings file maps no device to it, and the "
-                  "machine has fewer than %1 serial devices. Plug in the module's adapter, or map "
-                  "COM%1 to its device in the group [Ports] of the settings file.")
+        return Texts::tr(
+                   "COM%1 stands for no device: the settings file maps no device to it, and the "
+                   "machine has fewer than %1 serial devices. Plug in the module's adapter, or map "
+                   "COM%1 to its device in the group [Ports] of the settings file.")
             .arg(commPort);
     }
-    QString detail = tr("COM%1 is %2.").arg(commPort).arg(*device);
+    QString detail = Texts::tr("COM%1 is %2.").arg(commPort).arg(*device);
     if (failure == Failure::None) {
         return detail + u'\n' +
-               tr("The port is not open. Choose a port from the menu \"Communication\".");
+               Texts::tr("The port is not open. Choose a port from the menu \"Communication\".");
     }
     if (!reason.isEmpty() && failure != Failure::InUse)
-        detail += u'\n' + tr("The system says: %1.").arg(reason);
+        detail += u'\n' + Texts::tr("The system says: %1.").arg(reason);
     switch (failure) {
     case Failure::NotFound:
-        detail += u'\n' + tr("No such device: check that the module's adapter is plugged in, or "
-                             "map COM%1 to the device it has now.")
-                              .arg(commPort);
+        detail +=
+            u'\n' + Texts::tr("No such device: check that the module's adapter is plugged in, or "
+                              "map COM%1 to the device it has now.")
+                        .arg(commPort);
         break;
     case Failure::PermissionDenied:
-        detail += u'\n' + tr("Your user may not use this device. On Debian, serial devices belong "
-                             "to the group \"dialout\": add yourself to it (sudo adduser $USER "
-                             "dialout), then log out and in again.");
+        detail +=
+            u'\n' + Texts::tr("Your user may not use this device. On Debian, serial devices belong "
+                              "to the group \"dialout\": add yourself to it (sudo adduser $USER "
+                              "dialout), then log out and in again.");
         break;
     case Failure::InUse: {
         // The reason names the program where it could be found out.
-        QString held = reason.isEmpty() ? tr("another program holds the port") : reason;
+        QString held = reason.isEmpty() ? Texts::tr("another program holds the port") : reason;
         held[0] = held[0].toUpper();
-        detail += u'\n' + tr("%1. Close it (a terminal program, or this program started twice), "
-                             "then choose the port again.")
-                              .arg(held);
+        detail +=
+            u'\n' + Texts::tr("%1. Close it (a terminal program, or this program started twice), "
+                              "then choose the port again.")
+                        .arg(held);
         break;
     }
     case Failure::NotSerial:
         detail +=
-            u'\n' +
-            tr("This is not a serial device: map COM%1 to the module's adapter.").arg(commPort);
+            u'\n' + Texts::tr("This is not a serial device: map COM%1 to the module's adapter.")
+                        .arg(commPort);
         break;
     case Failure::Lost:
-        detail += u'\n' + tr("The device went away while open. The program opens it again by "
-                             "itself as soon as it is back; choosing a port from the menu "
-                             "\"Communication\" works as ever.");
+        detail +=
+            u'\n' + Texts::tr("The device went away while open. The program opens it again by "
+                              "itself as soon as it is back; choosing a port from the menu "
+                              "\"Communication\" works as ever.");
         break;
     case Failure::BadAddress:
-        detail += u'\n' + tr("Write a module on the network as tcp://host:port (raw bytes, as "
-                             "ser2net's raw mode serves them) or rfc2217://host:port (telnet "
-                             "with RFC 2217), with a port from 1 to 65535.");
+        detail +=
+            u'\n' + Texts::tr("Write a module on the network as tcp://host:port (raw bytes, as "
+                              "ser2net's raw mode serves them) or rfc2217://host:port (telnet "
+                              "with RFC 2217), with a port from 1 to 65535.");
         break;
     case Failure::HostNotFound:
-        detail += u'\n' + tr("The host name is not known: check its spelling and the "
-                             "machine's network.");
+        detail += u'\n' + Texts::tr("The host name is not known: check its spelling and the "
+                                    "machine's network.");
         break;
     case Failure::Refused:
-        detail += u'\n' + tr("Nothing takes connections at that address: check that ser2net (or "
-                             "the serial bridge) runs there and serves that port.");
+        detail +=
+            u'\n' + Texts::tr("Nothing takes connections at that address: check that ser2net (or "
+                              "the serial bridge) runs there and serves that port.");
         break;
     case Failure::NoAnswer:
-        detail += u'\n' + tr("The host did not answer: check the address, the network and any "
-                             "firewall on the way.");
+        detail +=
+            u'\n' + Texts::tr("The host did not answer: check the address, the network and any "
+                              "firewall on the way.");
         break;
     case Failure::NotRfc2217:
-        detail += u'\n' + tr("The far side does not set up its serial port by RFC 2217. For "
-                             "ser2net's raw mode, map COM%1 to tcp://host:port instead.")
+        detail += u'\n' + Texts::tr("The far side does not set up its serial port by RFC 2217. For "
+                                    "ser2net's raw mode, map COM%1 to tcp://host:port instead.")
                               .arg(commPort);
         break;
     case Failure::None:

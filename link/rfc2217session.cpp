@@ -7,10 +7,11 @@ namespace {
 // Longer than any COM-PORT-OPTION command; the rest of a longer one is dropped.
 constexpr qsizetype MaxSubnegotiation = 64;
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("Rfc2217Session", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Rfc2217Session)
+};
 
 QByteArray bigEndian32(quint32 value)
 {
@@ -140,7 +141,7 @@ void Rfc2217Session::negotiate(quint8 verb, quint8 option, QByteArray &reply)
         break;
     case DONT:
         if (option == COM_PORT_OPTION)
-            refuse(tr("the far side refuses the COM-PORT-OPTION of RFC 2217"));
+            refuse(Texts::tr("the far side refuses the COM-PORT-OPTION of RFC 2217"));
         break;
     case WILL:
         if (!m_answeredDo[option]) {
@@ -166,9 +167,13 @@ void Rfc2217Session::subnegotiation(const QByteArray &body)
                               : code == SET_PARITY   ? QByteArray(1, char(PARITY_NONE))
                                                      : QByteArray(1, char(STOPSIZE_1));
     if (value != wanted) {
-        static const char *const names[] = {"speed", "data bits", "parity", "stop bits"};
-        refuse(tr("the far side's serial port did not take the %1 asked for (it answered %2)")
-                   .arg(tr(names[code - 1]), QString::fromLatin1(value.toHex(' ').toUpper())));
+        static const char *const names[] = {QT_TRANSLATE_NOOP("Rfc2217Session", "speed"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "data bits"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "parity"),
+                                            QT_TRANSLATE_NOOP("Rfc2217Session", "stop bits")};
+        refuse(
+            Texts::tr("the far side's serial port did not take the %1 asked for (it answered %2)")
+                .arg(Texts::tr(names[code - 1]), QString::fromLatin1(value.toHex(' ').toUpper())));
         return;
     }
     m_confirmed[size_t(code - 1)] = value;

@@ -66,7 +66,7 @@ void AnimationRun::checkSent()
     }
     if (m_sendDeadline.hasExpired()) {
         m_error =
-            QCoreApplication::translate("glyphsmith-send", "%1 did not take the frames within %2 s")
+            QCoreApplication::translate("GlyphsmithSend", "%1 did not take the frames within %2 s")
                 .arg(m_device)
                 .arg(SendTimeout.count() / 1000);
         finish(ExitStatus::PortUnavailable);
@@ -78,9 +78,9 @@ void AnimationRun::fail()
     if (!m_running)
         return;
     const QString reason = m_connection.errorString().isEmpty()
-                               ? QCoreApplication::translate("glyphsmith-send", "the port closed")
+                               ? QCoreApplication::translate("GlyphsmithSend", "the port closed")
                                : m_connection.errorString();
-    m_error = QCoreApplication::translate("glyphsmith-send", "%1 is not available: %2")
+    m_error = QCoreApplication::translate("GlyphsmithSend", "%1 is not available: %2")
                   .arg(m_device, reason);
     finish(ExitStatus::PortUnavailable);
 }

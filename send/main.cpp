@@ -7,6 +7,7 @@
 #include "moduleexchange.h"
 #include "sendrequest.h"
 #include "spancommand.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,10 +21,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("glyphsmith-send", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSend)
+};
 
 int fail(int status, const QString &reason)
 {
@@ -37,7 +39,7 @@ int failUsage(QString reason)
 {
     while (reason.endsWith(u'.'))
         reason.chop(1);
-    return fail(ExitStatus::BadUsage, reason + tr("; try 'glyphsmith-send --help'"));
+    return fail(ExitStatus::BadUsage, reason + Texts::tr("; try 'glyphsmith-send --help'"));
 }
 
 // QCommandLineParser names an unknown option without its dashes, so "-1" came out as '1'.
@@ -56,10 +58,10 @@ QString optionError(const QCommandLineParser &parser, const QStringList &argumen
     bool number = false;
     name.toInt(&number);
     if (number)
-        return tr("unknown option '%1': a negative number, or a text that begins with '-', "
-                  "goes after '--'")
+        return Texts::tr("unknown option '%1': a negative number, or a text that begins with '-', "
+                         "goes after '--'")
             .arg(typed);
-    return tr("unknown option '%1'").arg(typed);
+    return Texts::tr("unknown option '%1'").arg(typed);
 }
 
 QString wrapped(const QString &paragraphs)
@@ -72,20 +74,25 @@ QString wrapped(const QString &paragraphs)
 
 QString helpText(const QCommandLineParser &parser)
 {
+    // Qt's usage line names the program as it was called, and "[options]" in the user's language.
+    const QString options = QCoreApplication::translate("QCommandLineParser", "[options]");
     QString text = parser.helpText();
-    text.replace(QCoreApplication::arguments().constFirst() + QLatin1String(" [options]"),
-                 QLatin1String("glyphsmith-send [options] COMMAND [ARGS]"));
-    return text + u'\n' + tr("Commands:\n") + sendCommandsHelp() + SpanCommand::help() + u'\n' +
-           wrapped(tr("A text that begins with '-' goes after '--': glyphsmith-send scroll -- "
-                      "-5.")) +
+    text.replace(QCoreApplication::arguments().constFirst() + u' ' + options,
+                 QLatin1String("glyphsmith-send ") + options + u' ' + Texts::tr("COMMAND [ARGS]"));
+    return text + u'\n' + Texts::tr("Commands:\n") + sendCommandsHelp() + SpanCommand::help() +
+           u'\n' +
+           wrapped(
+               Texts::tr("A text that begins with '-' goes after '--': glyphsmith-send scroll -- "
+                         "-5.")) +
            u'\n' + u'\n' +
-           wrapped(tr("A SPAN is a span of the library file given with --library or, without "
-                      "it, of the library the program opened last. Each module of a span is "
-                      "reached as the span names it (COM1..COM6, a device, an endpoint); --port "
-                      "does not go with the span commands.")) +
+           wrapped(
+               Texts::tr("A SPAN is a span of the library file given with --library or, without "
+                         "it, of the library the program opened last. Each module of a span is "
+                         "reached as the span names it (COM1..COM6, a device, an endpoint); --port "
+                         "does not go with the span commands.")) +
            u'\n' + u'\n' +
-           wrapped(tr("Exit status: 0 done (acknowledged where the module answers), 2 bad "
-                      "usage, 3 refused by the module, 4 no reply, 5 port not available.")) +
+           wrapped(Texts::tr("Exit status: 0 done (acknowledged where the module answers), 2 bad "
+                             "usage, 3 refused by the module, 4 no reply, 5 port not available.")) +
            u'\n';
 }
 
@@ -105,10 +112,11 @@ void printSettings(const Protocol::Settings &settings, bool json)
         std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
         return;
     }
+    // Lines that scripts read: the same words in every language.
     const auto shown = [](const std::optional<int> &value, bool notStored) {
         if (notStored)
-            return tr("not stored");
-        return value ? QString::number(*value) : tr("unknown");
+            return QStringLiteral("not stored");
+        return value ? QString::number(*value) : QStringLiteral("unknown");
     };
     std::printf("mode %s\n", qPrintable(shown(settings.modeIndex, settings.modeNotStored)));
     std::printf("speed %s\n",
@@ -117,7 +125,7 @@ void printSettings(const Protocol::Settings &settings, bool json)
                                  settings.speedNotStored)));
     // A length the record cannot have: no message, as the dialog shows it.
     std::printf("message %s\n", settings.messageNotStored
-                                    ? qPrintable(tr("not stored"))
+                                    ? "not stored"
                                     : settings.message.value_or(QString()).toUtf8().constData());
 }
 
@@ -131,9 +139,9 @@ int runSpanCommand(QCoreApplication &app, const QCommandLineParser &parser,
     int status = ExitStatus::Done;
     const auto request = SpanCommand::parse(parser.positionalArguments(), options, &error, &status);
     if (!request)
-        return fail(status,
-                    error + (status == ExitStatus::BadUsage ? tr("; try 'glyphsmith-send --help'")
-                                                            : QString()));
+        return fail(status, error + (status == ExitStatus::BadUsage
+                                         ? Texts::tr("; try 'glyphsmith-send --help'")
+                                         : QString()));
     ConnectionPool pool;
     SpanRun run(&pool);
     QObject::connect(&run, &SpanRun::finished, &app, &QCoreApplication::exit);
@@ -159,41 +167,45 @@ int main(int argc, char *argv[])
     QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(QStringLiteral("glyphsmith-send"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GLYPHSMITH_VERSION));
+    Translations::installForUser(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        wrapped(tr("Sends one message to the Kaldor8x8 8x8 LED module and, for the settings "
-                   "commands, waits for its answer.\nWithout --port it uses the port the program "
-                   "has stored, COM1 to COM6 standing for devices as in the program.")));
+    parser.setApplicationDescription(wrapped(
+        Texts::tr("Sends one message to the Kaldor8x8 8x8 LED module and, for the settings "
+                  "commands, waits for its answer.\nWithout --port it uses the port the program "
+                  "has stored, COM1 to COM6 standing for devices as in the program.")));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  tr("Show this help."));
+                                  Texts::tr("Show this help."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version."));
+                                     Texts::tr("Show the version."));
     const QCommandLineOption port(QStringList{QStringLiteral("p"), QStringLiteral("port")},
-                                  tr("COM1..COM6, a device path, tcp://host:port or "
-                                     "rfc2217://host:port."),
+                                  Texts::tr("COM1..COM6, a device path, tcp://host:port or "
+                                            "rfc2217://host:port."),
                                   QStringLiteral("port"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  tr("Print the settings as one line of JSON."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    tr("The format of a pattern's text, where it could be read "
-                                       "as more than one: module-bytes, row-bytes, c-array, "
-                                       "arduino, python-list, integer64, text-art."),
-                                    QStringLiteral("id"));
-    const QCommandLineOption library(QStringLiteral("library"),
-                                     tr("The library file whose spans the span commands name "
-                                        "(the library the program opened last without it)."),
-                                     QStringLiteral("file"));
+                                  Texts::tr("Print the settings as one line of JSON."));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        Texts::tr("The format of a pattern's text, where it could be read "
+                  "as more than one: module-bytes, row-bytes, c-array, "
+                  "arduino, python-list, integer64, text-art."),
+        QStringLiteral("id"));
+    const QCommandLineOption library(
+        QStringLiteral("library"),
+        Texts::tr("The library file whose spans the span commands name "
+                  "(the library the program opened last without it)."),
+        QStringLiteral("file"));
     const QCommandLineOption font(QStringLiteral("font"),
-                                  tr("span-scroll: the font family to draw the text in."),
+                                  Texts::tr("span-scroll: the font family to draw the text in."),
                                   QStringLiteral("family"));
-    const QCommandLineOption fontSize(QStringLiteral("font-size"),
-                                      tr("span-scroll: the text's height in pixels (9 for each "
-                                         "row of modules)."),
-                                      QStringLiteral("px"));
+    const QCommandLineOption fontSize(
+        QStringLiteral("font-size"),
+        Texts::tr("span-scroll: the text's height in pixels (9 for each "
+                  "row of modules)."),
+        QStringLiteral("px"));
     const QCommandLineOption frameMs(QStringLiteral("frame-ms"),
-                                     tr("span-scroll: milliseconds a frame, one dot a frame "
-                                        "(50)."),
+                                     Texts::tr("span-scroll: milliseconds a frame, one dot a frame "
+                                               "(50)."),
                                      QStringLiteral("ms"));
     parser.addOptions({help, version, port, json, format, library, font, fontSize, frameMs});
 
@@ -212,16 +224,15 @@ int main(int argc, char *argv[])
     const bool spanCommand = SpanCommand::isSpanCommand(words.value(0));
     for (const QCommandLineOption &option : {library, font, fontSize, frameMs}) {
         if (parser.isSet(option) && !spanCommand)
-            return fail(
-                ExitStatus::BadUsage,
-                tr("--%1 goes with the span commands only").arg(option.names().constFirst()));
+            return fail(ExitStatus::BadUsage, Texts::tr("--%1 goes with the span commands only")
+                                                  .arg(option.names().constFirst()));
     }
     if (spanCommand) {
         for (const QCommandLineOption &option : {port, json, format}) {
             if (parser.isSet(option))
                 return fail(ExitStatus::BadUsage,
-                            tr("--%1 does not go with the span commands: each module is "
-                               "reached as its span names it")
+                            Texts::tr("--%1 does not go with the span commands: each module is "
+                                      "reached as its span names it")
                                 .arg(option.names().constLast()));
         }
         SpanCommand::Options options;
@@ -231,11 +242,12 @@ int main(int argc, char *argv[])
         if (parser.isSet(fontSize))
             options.fontSize = parser.value(fontSize).toInt(&ok);
         if (!ok || options.fontSize < 0 || options.fontSize > 512)
-            return fail(ExitStatus::BadUsage, tr("--font-size must be a number of pixels"));
+            return fail(ExitStatus::BadUsage, Texts::tr("--font-size must be a number of pixels"));
         if (parser.isSet(frameMs))
             options.frameMs = parser.value(frameMs).toInt(&ok);
         if (!ok)
-            return fail(ExitStatus::BadUsage, tr("--frame-ms must be a number of milliseconds"));
+            return fail(ExitStatus::BadUsage,
+                        Texts::tr("--frame-ms must be a number of milliseconds"));
         options.readInput = [] {
             QFile input;
             return input.open(stdin, QIODevice::ReadOnly) ? input.readAll() : QByteArray();
@@ -248,7 +260,8 @@ int main(int argc, char *argv[])
     if (!request)
         return failUsage(error);
     if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)
-        return fail(ExitStatus::BadUsage, tr("--json goes with the command 'settings' only"));
+        return fail(ExitStatus::BadUsage,
+                    Texts::tr("--json goes with the command 'settings' only"));
 
     int status = ExitStatus::Done;
     const auto device = resolveSendPort(parser.value(port), &error, &status);
@@ -274,12 +287,12 @@ int main(int argc, char *argv[])
         return fail(ExitStatus::PortUnavailable,
                     reason.startsWith(*device)
                         ? reason
-                        : tr("%1 is not available: %2").arg(*device, reason));
+                        : Texts::tr("%1 is not available: %2").arg(*device, reason));
     }
     case ModuleExchange::Outcome::NoReply:
-        return fail(ExitStatus::NoReply, tr("no reply from the module on %1").arg(*device));
+        return fail(ExitStatus::NoReply, Texts::tr("no reply from the module on %1").arg(*device));
     case ModuleExchange::Outcome::Cancelled:
-        return fail(ExitStatus::PortUnavailable, tr("interrupted"));
+        return fail(ExitStatus::PortUnavailable, Texts::tr("interrupted"));
     case ModuleExchange::Outcome::Done:
         break;
     }
@@ -290,15 +303,15 @@ int main(int argc, char *argv[])
         return ExitStatus::Done;
     case SendRequest::Reply::Acknowledge:
         if (!Protocol::isAcknowledge(reply))
-            return fail(
-                ExitStatus::Refused,
-                tr("the module refused: it answered %1").arg(Protocol::hexString(reply.left(8))));
+            return fail(ExitStatus::Refused, Texts::tr("the module refused: it answered %1")
+                                                 .arg(Protocol::hexString(reply.left(8))));
         return ExitStatus::Done;
     case SendRequest::Reply::Settings: {
         const Protocol::Settings settings = Protocol::decodeSettings(reply);
         if (!settings.modeIndex && !settings.speedIndex && !settings.message)
-            return fail(ExitStatus::NoReply, tr("the module's answer is no settings record: %1")
-                                                 .arg(Protocol::hexString(reply.left(24))));
+            return fail(ExitStatus::NoReply,
+                        Texts::tr("the module's answer is no settings record: %1")
+                            .arg(Protocol::hexString(reply.left(24))));
         printSettings(settings, parser.isSet(json));
         return ExitStatus::Done;
     }

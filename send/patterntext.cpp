@@ -10,10 +10,11 @@ namespace PatternText {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("PatternText", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PatternText)
+};
 
 std::optional<Pattern> fromLibrary(const QString &path, const QString &name, QString *error)
 {
@@ -24,7 +25,7 @@ std::optional<Pattern> fromLibrary(const QString &path, const QString &name, QSt
         if (entry.name == name)
             return entry.pattern;
     }
-    *error = tr("%1 has no pattern named '%2'").arg(path, name);
+    *error = Texts::tr("%1 has no pattern named '%2'").arg(path, name);
     return std::nullopt;
 }
 
@@ -34,7 +35,7 @@ QString quoted(const QString &text)
     constexpr qsizetype Shown = 40;
     const QString line = text.left(4 * Shown).simplified();
     return line.size() > Shown || text.size() > 4 * Shown
-               ? QStringLiteral("'%1…' (%2 characters)").arg(line.left(Shown)).arg(text.size())
+               ? Texts::tr("'%1…' (%2 characters)").arg(line.left(Shown)).arg(text.size())
                : QStringLiteral("'%1'").arg(line);
 }
 
@@ -50,7 +51,7 @@ std::optional<Pattern> parse(const QStringList &arguments, const QString &format
     if (text == QLatin1String("-")) {
         QFile input;
         if (!input.open(stdin, QIODevice::ReadOnly)) {
-            *error = tr("standard input cannot be read");
+            *error = Texts::tr("standard input cannot be read");
             return std::nullopt;
         }
         text = QString::fromUtf8(input.readAll());
@@ -63,15 +64,15 @@ std::optional<Pattern> parse(const QStringList &arguments, const QString &format
             QStringList ids;
             for (const TextFormats::Format each : TextFormats::AllFormats)
                 ids << TextFormats::id(each);
-            *error = tr("unknown format '%1': one of %2").arg(format, ids.join(u", "));
+            *error = Texts::tr("unknown format '%1': one of %2").arg(format, ids.join(u", "));
             return std::nullopt;
         }
     } else {
         const TextFormats::Detection detection = TextFormats::detect(text);
         if (detection.formats.isEmpty()) {
             *error = detection.nothingFound
-                         ? tr("no pattern was found in %1").arg(quoted(text))
-                         : tr("%1 is no pattern: %2").arg(quoted(text), detection.error);
+                         ? Texts::tr("no pattern was found in %1").arg(quoted(text))
+                         : Texts::tr("%1 is no pattern: %2").arg(quoted(text), detection.error);
             return std::nullopt;
         }
         chosen = detection.formats.contains(TextFormats::Format::ModuleBytes)
@@ -80,7 +81,7 @@ std::optional<Pattern> parse(const QStringList &arguments, const QString &format
     }
     const TextFormats::Parsed parsed = TextFormats::parse(text, *chosen);
     if (!parsed.pattern) {
-        *error = tr("%1 is no pattern in the format %2: %3")
+        *error = Texts::tr("%1 is no pattern in the format %2: %3")
                      .arg(quoted(text), TextFormats::id(*chosen), parsed.error);
         return std::nullopt;
     }

@@ -14,10 +14,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("glyphsmith-send", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSend)
+};
 
 // One command: how many arguments it takes and how it turns them into a request.
 struct CommandEntry
@@ -35,7 +36,7 @@ std::optional<int> number(const QString &text, int low, int high, const QString 
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < low || value > high) {
-        *error = tr("%1 must be a number from %2 to %3, not '%4'")
+        *error = Texts::tr("%1 must be a number from %2 to %3, not '%4'")
                      .arg(what)
                      .arg(low)
                      .arg(high)
@@ -50,13 +51,13 @@ std::optional<QString> moduleText(const QString &text, int limit, QString *error
 {
     for (const QChar c : text) {
         if (c.unicode() > 0xFF) {
-            *error = tr("'%1' cannot be sent: the module shows Latin-1 characters only")
+            *error = Texts::tr("'%1' cannot be sent: the module shows Latin-1 characters only")
                          .arg(c.isHighSurrogate() ? text.mid(text.indexOf(c), 2) : QString(c));
             return std::nullopt;
         }
     }
     if (text.size() > limit) {
-        *error = tr("the text has %1 characters; the module takes at most %2")
+        *error = Texts::tr("the text has %1 characters; the module takes at most %2")
                      .arg(text.size())
                      .arg(limit);
         return std::nullopt;
@@ -81,29 +82,31 @@ const std::map<QString, CommandEntry> &commands()
     using R = std::optional<SendRequest>;
     static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("char"),
-         {QStringLiteral("C"), tr("show one character (none: an empty message)"), 0, 1,
+         {QStringLiteral("C"), Texts::tr("show one character (none: an empty message)"), 0, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a.value(0), 1, e);
               return text ? R(plain(Protocol::showChar(*text))) : std::nullopt;
           }}},
         {QStringLiteral("custom"),
-         {QStringLiteral("N"), tr("show custom character N, 0 to 9"), 1, 1,
+         {QStringLiteral("N"), Texts::tr("show custom character N, 0 to 9"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n =
-                  number(a[0], 0, Protocol::CustomCharacterCount - 1, tr("the position"), e);
+                  number(a[0], 0, Protocol::CustomCharacterCount - 1, Texts::tr("the position"), e);
               return n ? R(plain(Protocol::showCustom(*n))) : std::nullopt;
           }}},
         {QStringLiteral("save"),
-         {QStringLiteral("N"), tr("store the shown pattern as custom character N, 0 to 9"), 1, 1,
+         {QStringLiteral("N"), Texts::tr("store the shown pattern as custom character N, 0 to 9"),
+          1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n =
-                  number(a[0], 0, Protocol::CustomCharacterCount - 1, tr("the position"), e);
+                  number(a[0], 0, Protocol::CustomCharacterCount - 1, Texts::tr("the position"), e);
               return n ? R(plain(Protocol::saveCustom(*n))) : std::nullopt;
           }}},
         {QStringLiteral("pattern"),
          {QStringLiteral("TEXT|-|FILE.glyphs NAME"),
-          tr("show a dot pattern: a text in any of the workbench's formats (8 hex pairs are "
-             "the module's bytes), '-' for one on standard input, or a pattern of a library"),
+          Texts::tr(
+              "show a dot pattern: a text in any of the workbench's formats (8 hex pairs are "
+              "the module's bytes), '-' for one on standard input, or a pattern of a library"),
           1, -1,
           [](const QStringList &a, QString *e) -> R {
               const auto pattern = PatternText::parse(a, patternFormat(), e);
@@ -111,7 +114,8 @@ const std::map<QString, CommandEntry> &commands()
           }}},
         {QStringLiteral("play"),
          {QStringLiteral("FILE.glyphs NAME"),
-          tr("play an animation of a library on the module once, each frame at its time"), 2, 2,
+          Texts::tr("play an animation of a library on the module once, each frame at its time"), 2,
+          2,
           [](const QStringList &a, QString *e) -> R {
               const auto library = PatternLibrary::read(a[0], e);
               if (!library)
@@ -119,7 +123,7 @@ const std::map<QString, CommandEntry> &commands()
               for (const Animation &animation : library->animations) {
                   if (animation.name == a[1]) {
                       if (animation.frames.isEmpty()) {
-                          *e = tr("the animation \"%1\" has no frames").arg(a[1]);
+                          *e = Texts::tr("the animation \"%1\" has no frames").arg(a[1]);
                           return std::nullopt;
                       }
                       SendRequest request;
@@ -127,30 +131,30 @@ const std::map<QString, CommandEntry> &commands()
                       return request;
                   }
               }
-              *e = tr("%1 has no animation named \"%2\"").arg(a[0], a[1]);
+              *e = Texts::tr("%1 has no animation named \"%2\"").arg(a[0], a[1]);
               return std::nullopt;
           }}},
         {QStringLiteral("scroll"),
-         {QStringLiteral("TEXT"), tr("scroll a text of up to 20 characters"), 1, 1,
+         {QStringLiteral("TEXT"), Texts::tr("scroll a text of up to 20 characters"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
               return text ? R(plain(Protocol::scroll(*text))) : std::nullopt;
           }}},
         {QStringLiteral("animate"),
-         {QStringLiteral("TEXT"), tr("show a text of up to 20 characters one by one"), 1, 1,
+         {QStringLiteral("TEXT"), Texts::tr("show a text of up to 20 characters one by one"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
               return text ? R(plain(Protocol::animate(*text))) : std::nullopt;
           }}},
         {QStringLiteral("speed"),
-         {QStringLiteral("1..4"), tr("set the speed of scrolling and animation now"), 1, 1,
+         {QStringLiteral("1..4"), Texts::tr("set the speed of scrolling and animation now"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
-              const auto n = number(a[0], 1, 4, tr("the speed"), e);
+              const auto n = number(a[0], 1, 4, Texts::tr("the speed"), e);
               return n ? R(plain(Protocol::setSpeed(Protocol::SpeedCode[size_t(*n - 1)])))
                        : std::nullopt;
           }}},
         {QStringLiteral("arrow"),
-         {QStringLiteral("up|down|left|right"), tr("play a built-in arrow animation"), 1, 1,
+         {QStringLiteral("up|down|left|right"), Texts::tr("play a built-in arrow animation"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               static const std::map<QString, Protocol::Direction> directions = {
                   {QStringLiteral("up"), Protocol::DIR_UP},
@@ -159,35 +163,37 @@ const std::map<QString, CommandEntry> &commands()
                   {QStringLiteral("left"), Protocol::DIR_LEFT}};
               const auto it = directions.find(a[0].toLower());
               if (it == directions.end()) {
-                  *e = tr("the direction must be up, down, left or right, not '%1'").arg(a[0]);
+                  *e = Texts::tr("the direction must be up, down, left or right, not '%1'")
+                           .arg(a[0]);
                   return std::nullopt;
               }
               return plain(Protocol::builtinAnimation(it->second));
           }}},
         {QStringLiteral("settings"),
-         {QString(), tr("print the stored start-up mode, speed and message"), 0, 0,
+         {QString(), Texts::tr("print the stored start-up mode, speed and message"), 0, 0,
           [](const QStringList &, QString *) -> R {
               return SendRequest{Protocol::readSettings(), SendRequest::Reply::Settings, 1,
                                  std::nullopt};
           }}},
         {QStringLiteral("set-mode"),
-         {QStringLiteral("0..6"), tr("store the start-up mode"), 1, 1,
+         {QStringLiteral("0..6"), Texts::tr("store the start-up mode"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
-              const auto n = number(a[0], 0, Protocol::StartupModeCount - 1, tr("the mode"), e);
+              const auto n =
+                  number(a[0], 0, Protocol::StartupModeCount - 1, Texts::tr("the mode"), e);
               return n ? R(SendRequest{Protocol::changeStartupMode(*n),
                                        SendRequest::Reply::Acknowledge, 1, std::nullopt})
                        : std::nullopt;
           }}},
         {QStringLiteral("set-speed"),
-         {QStringLiteral("1..4"), tr("store the speed"), 1, 1,
+         {QStringLiteral("1..4"), Texts::tr("store the speed"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
-              const auto n = number(a[0], 1, 4, tr("the speed"), e);
+              const auto n = number(a[0], 1, 4, Texts::tr("the speed"), e);
               return n ? R(SendRequest{Protocol::changeSpeed(Protocol::SpeedCode[size_t(*n - 1)]),
                                        SendRequest::Reply::Acknowledge, 1, std::nullopt})
                        : std::nullopt;
           }}},
         {QStringLiteral("set-message"),
-         {QStringLiteral("TEXT"), tr("store the message of up to 20 characters"), 1, 1,
+         {QStringLiteral("TEXT"), Texts::tr("store the message of up to 20 characters"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
               // Storing the text takes the module longer: two waits, as in the dialog.
@@ -243,30 +249,31 @@ std::optional<SendRequest> parseSendCommand(const QStringList &words, QString *e
                                             const QString &format)
 {
     if (words.isEmpty()) {
-        *error = tr("no command given");
+        *error = Texts::tr("no command given");
         return std::nullopt;
     }
     const QString name = words.first();
     if (!format.isEmpty() && name != QLatin1String("pattern")) {
-        *error = tr("--format goes with the command 'pattern' only");
+        *error = Texts::tr("--format goes with the command 'pattern' only");
         return std::nullopt;
     }
     patternFormat() = format;
     const auto it = commands().find(name);
     if (it == commands().end()) {
-        *error = tr("unknown command '%1'").arg(name);
+        *error = Texts::tr("unknown command '%1'").arg(name);
         return std::nullopt;
     }
     const CommandEntry &entry = it->second;
     const QStringList arguments = words.mid(1);
     if (arguments.size() < entry.minArgs) {
-        *error = tr("'%1' needs %2").arg(name, entry.arguments);
+        *error = Texts::tr("'%1' needs %2").arg(name, entry.arguments);
         return std::nullopt;
     }
     if (entry.maxArgs >= 0 && arguments.size() > entry.maxArgs) {
-        *error = entry.maxArgs == 0
-                     ? tr("'%1' takes no argument").arg(name)
-                     : tr("'%1' takes one argument (put a text with spaces in quotes)").arg(name);
+        *error =
+            entry.maxArgs == 0
+                ? Texts::tr("'%1' takes no argument").arg(name)
+                : Texts::tr("'%1' takes one argument (put a text with spaces in quotes)").arg(name);
         return std::nullopt;
     }
     return entry.build(arguments, error);
@@ -283,7 +290,7 @@ std::optional<QString> resolveSendPort(const QString &port, QString *error, int 
     } else if (const auto match = comNumber.match(port); match.hasMatch()) {
         const int n = match.captured(1).toInt();
         if (n < AppSettings::FirstPort || n > AppSettings::LastPort) {
-            *error = tr("there are COM1 to COM6, no %1").arg(port);
+            *error = Texts::tr("there are COM1 to COM6, no %1").arg(port);
             *status = ExitStatus::BadUsage;
             return std::nullopt;
         }
@@ -292,7 +299,7 @@ std::optional<QString> resolveSendPort(const QString &port, QString *error, int 
     if (!number) {
         QString why;
         if (!Endpoint::parse(port, &why)) {
-            *error = tr("%1: %2").arg(port, why);
+            *error = Texts::tr("%1: %2").arg(port, why);
             *status = ExitStatus::BadUsage;
             return std::nullopt;
         }
@@ -300,9 +307,10 @@ std::optional<QString> resolveSendPort(const QString &port, QString *error, int 
     }
     const auto device = PortResolver::devicePath(*number);
     if (!device) {
-        *error = tr("COM%1 stands for no device: the settings map none to it, and the machine "
-                    "has fewer than %1 serial devices")
-                     .arg(*number);
+        *error =
+            Texts::tr("COM%1 stands for no device: the settings map none to it, and the machine "
+                      "has fewer than %1 serial devices")
+                .arg(*number);
         *status = ExitStatus::PortUnavailable;
     }
     return device;

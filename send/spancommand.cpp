@@ -20,10 +20,11 @@ namespace SpanCommand {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("glyphsmith-send", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSend)
+};
 
 const QString Scroll = QStringLiteral("span-scroll");
 const QString PatternCommand = QStringLiteral("span-pattern");
@@ -45,8 +46,9 @@ std::optional<Loaded> loadSpans(const QString &given, QString *error)
 {
     const QString path = given.isEmpty() ? lastLibrary() : given;
     if (path.isEmpty()) {
-        *error = tr("no library file: name one with --library FILE (the program has opened none "
-                    "yet)");
+        *error =
+            Texts::tr("no library file: name one with --library FILE (the program has opened none "
+                      "yet)");
         return std::nullopt;
     }
     const auto library = PatternLibrary::read(path, error);
@@ -55,7 +57,7 @@ std::optional<Loaded> loadSpans(const QString &given, QString *error)
     QString reason;
     const auto spans = SpanSection::read(*library, &reason);
     if (!spans) {
-        *error = tr("the spans of %1 cannot be read: %2").arg(path, reason);
+        *error = Texts::tr("the spans of %1 cannot be read: %2").arg(path, reason);
         return std::nullopt;
     }
     return Loaded{path, *spans};
@@ -69,8 +71,8 @@ std::optional<Span> findSpan(const Loaded &loaded, const QString &name, QString 
     QStringList names;
     for (const Span &span : loaded.spans)
         names.append(QStringLiteral("\"%1\"").arg(span.name));
-    *error = names.isEmpty() ? tr("%1 has no spans").arg(loaded.path)
-                             : tr("%1 has no span named \"%2\" (it has %3)")
+    *error = names.isEmpty() ? Texts::tr("%1 has no spans").arg(loaded.path)
+                             : Texts::tr("%1 has no span named \"%2\" (it has %3)")
                                    .arg(loaded.path, name, names.join(QStringLiteral(", ")));
     return std::nullopt;
 }
@@ -78,7 +80,7 @@ std::optional<Span> findSpan(const Loaded &loaded, const QString &name, QString 
 QString sizeText(const Span &span)
 {
     const Canvas canvas = span.blankCanvas();
-    return tr("%1 x %2 dots").arg(canvas.width()).arg(canvas.height());
+    return Texts::tr("%1 x %2 dots").arg(canvas.width()).arg(canvas.height());
 }
 
 std::optional<Canvas> pictureOf(const QByteArray &bytes, const Span &span, QString *error)
@@ -92,8 +94,8 @@ std::optional<Canvas> pictureOf(const QByteArray &bytes, const Span &span, QStri
         const Canvas blank = span.blankCanvas();
         const int scale = size.width() / std::max(1, blank.width());
         if (!size.isValid() || scale < 1 || size != QSize(blank.width(), blank.height()) * scale) {
-            *error = tr("the picture is %1 x %2 pixels; the span \"%3\" is %4 (or a whole "
-                        "multiple of that)")
+            *error = Texts::tr("the picture is %1 x %2 pixels; the span \"%3\" is %4 (or a whole "
+                               "multiple of that)")
                          .arg(size.width())
                          .arg(size.height())
                          .arg(span.name, sizeText(span));
@@ -101,7 +103,7 @@ std::optional<Canvas> pictureOf(const QByteArray &bytes, const Span &span, QStri
         }
         const QImage image = reader.read();
         if (image.isNull()) {
-            *error = tr("the picture cannot be read: %1").arg(reader.errorString());
+            *error = Texts::tr("the picture cannot be read: %1").arg(reader.errorString());
             return std::nullopt;
         }
         return CanvasImage::threshold(CanvasImage::levels(image, span.columns, span.rows));
@@ -110,18 +112,19 @@ std::optional<Canvas> pictureOf(const QByteArray &bytes, const Span &span, QStri
     const QSize size = CanvasText::textArtSize(text);
     const Canvas blank = span.blankCanvas();
     if (size != QSize(blank.width(), blank.height())) {
-        *error = tr("text art of the span \"%1\" is %2 (%3 lines of %4 dots); this is %5 x %6")
-                     .arg(span.name, sizeText(span))
-                     .arg(blank.height())
-                     .arg(blank.width())
-                     .arg(size.width())
-                     .arg(size.height());
+        *error =
+            Texts::tr("text art of the span \"%1\" is %2 (%3 lines of %4 dots); this is %5 x %6")
+                .arg(span.name, sizeText(span))
+                .arg(blank.height())
+                .arg(blank.width())
+                .arg(size.width())
+                .arg(size.height());
         return std::nullopt;
     }
     QString reason;
     const auto canvas = CanvasText::parseTextArt(text, span.columns, span.rows, &reason);
     if (!canvas)
-        *error = tr("this is no text art: %1").arg(reason);
+        *error = Texts::tr("this is no text art: %1").arg(reason);
     return canvas;
 }
 
@@ -141,12 +144,12 @@ QString help()
 {
     const auto line = commandHelpLine;
     return line(Scroll + QStringLiteral(" SPAN TEXT"),
-                tr("scroll any text across a span of modules, in step (--font, --font-size, "
-                   "--frame-ms)")) +
+                Texts::tr("scroll any text across a span of modules, in step (--font, --font-size, "
+                          "--frame-ms)")) +
            line(PatternCommand + QStringLiteral(" SPAN FILE|-"),
-                tr("show a picture of the span's size on its modules: text art, or a PNG")) +
+                Texts::tr("show a picture of the span's size on its modules: text art, or a PNG")) +
            line(Play + QStringLiteral(" FILE.glyphs NAME"),
-                tr("play a span animation of a library once, on all its modules in step"));
+                Texts::tr("play a span animation of a library once, on all its modules in step"));
 }
 
 QString lastLibrary()
@@ -164,15 +167,15 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
     const QString command = words.value(0);
     const QStringList arguments = words.mid(1);
     if (!isSpanCommand(command)) {
-        *error = tr("unknown command '%1'").arg(command);
+        *error = Texts::tr("unknown command '%1'").arg(command);
         return std::nullopt;
     }
     if (arguments.size() != 2) {
-        *error = command == Play     ? tr("'%1' needs FILE.glyphs NAME").arg(command)
-                 : command == Scroll ? tr("'%1' needs SPAN TEXT (put a text with spaces in "
-                                          "quotes)")
+        *error = command == Play     ? Texts::tr("'%1' needs FILE.glyphs NAME").arg(command)
+                 : command == Scroll ? Texts::tr("'%1' needs SPAN TEXT (put a text with spaces in "
+                                                 "quotes)")
                                            .arg(command)
-                                     : tr("'%1' needs SPAN FILE|-").arg(command);
+                                     : Texts::tr("'%1' needs SPAN FILE|-").arg(command);
         return std::nullopt;
     }
 
@@ -182,14 +185,15 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
             return std::nullopt;
         const auto place = SpanSection::findAnimation(loaded->spans, arguments.at(1));
         if (!place) {
-            *error = tr("%1 has no span animation named \"%2\"").arg(loaded->path, arguments.at(1));
+            *error = Texts::tr("%1 has no span animation named \"%2\"")
+                         .arg(loaded->path, arguments.at(1));
             return std::nullopt;
         }
         Request request;
         request.span = loaded->spans.at(place->span);
         request.frames = request.span.animations.at(place->animation).frames;
         if (request.frames.isEmpty()) {
-            *error = tr("the span animation \"%1\" has no frames").arg(arguments.at(1));
+            *error = Texts::tr("the span animation \"%1\" has no frames").arg(arguments.at(1));
             return std::nullopt;
         }
         return request;
@@ -207,15 +211,16 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
     if (command == Scroll) {
         const QString text = arguments.at(1);
         if (text.isEmpty()) {
-            *error = tr("there is no text to scroll");
+            *error = Texts::tr("there is no text to scroll");
             return std::nullopt;
         }
         if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-            *error = tr("'%1' draws with the machine's fonts, which needs Qt Gui").arg(command);
+            *error =
+                Texts::tr("'%1' draws with the machine's fonts, which needs Qt Gui").arg(command);
             return std::nullopt;
         }
         if (options.frameMs < Frames::MinDurationMs || options.frameMs > Frames::MaxDurationMs) {
-            *error = tr("--frame-ms must be a number from %1 to %2")
+            *error = Texts::tr("--frame-ms must be a number from %1 to %2")
                          .arg(Frames::MinDurationMs)
                          .arg(Frames::MaxDurationMs);
             return std::nullopt;
@@ -237,11 +242,11 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
     } else {
         QFile file(arguments.at(1));
         if (!file.open(QIODevice::ReadOnly)) {
-            *error = tr("cannot read %1: %2").arg(arguments.at(1), file.errorString());
+            *error = Texts::tr("cannot read %1: %2").arg(arguments.at(1), file.errorString());
             return std::nullopt;
         }
         if (file.size() > MaxInput) {
-            *error = tr("%1 is larger than %2 MB").arg(arguments.at(1)).arg(MaxInput >> 20);
+            *error = Texts::tr("%1 is larger than %2 MB").arg(arguments.at(1)).arg(MaxInput >> 20);
             return std::nullopt;
         }
         bytes = file.readAll();
@@ -322,10 +327,10 @@ void SpanRun::noteOut(int module, const QString &reason)
         return;
     m_told.append(module);
     const QString why = reason.isEmpty()
-                            ? QCoreApplication::translate("glyphsmith-send", "the port is not open")
+                            ? QCoreApplication::translate("GlyphsmithSend", "the port is not open")
                             : reason;
     m_problems.append(
-        QCoreApplication::translate("glyphsmith-send", "module %1 (%2) was not available: %3")
+        QCoreApplication::translate("GlyphsmithSend", "module %1 (%2) was not available: %3")
             .arg(module + 1)
             .arg(m_modules.portName(module), why));
 }
@@ -348,7 +353,7 @@ void SpanRun::checkSent()
     }
     if (sent || m_sendDeadline.hasExpired()) {
         if (!sent)
-            m_problems.append(QCoreApplication::translate("glyphsmith-send",
+            m_problems.append(QCoreApplication::translate("GlyphsmithSend",
                                                           "some modules did not take their frames "
                                                           "within %1 s")
                                   .arg(SendTimeout.count() / 1000));
@@ -368,7 +373,7 @@ void SpanRun::finish()
             const int missed = m_player.counts(m_told.at(i)).missed;
             if (missed > 0)
                 m_problems[i] +=
-                    QCoreApplication::translate("glyphsmith-send", "; %1 of %2 frames missed")
+                    QCoreApplication::translate("GlyphsmithSend", "; %1 of %2 frames missed")
                         .arg(missed)
                         .arg(m_request.frames.size());
         }

@@ -12,6 +12,7 @@
 #include "signalwatcher.h"
 #include "simulator.h"
 #include "statefile.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -23,6 +24,12 @@
 #include <vector>
 
 namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSim)
+};
 
 void printError(const QString &text)
 {
@@ -60,24 +67,25 @@ int setUp(Rig &rig, const Options &options, int number)
     if (!logPath.isEmpty()) {
         QString error;
         if (!simulator.openLog(logPath, &error, options.logTimes)) {
-            printError(QStringLiteral("cannot write %1: %2").arg(logPath, error));
+            printError(Texts::tr("cannot write %1: %2").arg(logPath, error));
             return BadArgument;
         }
     }
     if (!loaded.problem.isEmpty()) {
-        const QString text = QStringLiteral("state file %1 is unusable (%2); nothing is stored")
-                                 .arg(statePath, loaded.problem);
-        printError(text);
-        simulator.note(text);
+        // The log keeps its English notes; the terminal is told in the user's language.
+        const char *text =
+            QT_TRANSLATE_NOOP("GlyphsmithSim", "state file %1 is unusable (%2); nothing is stored");
+        printError(Texts::tr(text).arg(statePath, loaded.problem));
+        simulator.note(QString::fromLatin1(text).arg(statePath, loaded.problem));
     }
     simulator.setStateFile(statePath);
     if (!statePath.isEmpty()) {
         if (const auto why = StateFile::whyNotWritable(statePath)) {
-            const QString text = QStringLiteral("state file %1 cannot be written (%2); changes to "
-                                                "the stored settings will not be kept")
-                                     .arg(statePath, *why);
-            printError(text);
-            simulator.note(text);
+            const char *text =
+                QT_TRANSLATE_NOOP("GlyphsmithSim", "state file %1 cannot be written (%2); changes "
+                                                   "to the stored settings will not be kept");
+            printError(Texts::tr(text).arg(statePath, *why));
+            simulator.note(QString::fromLatin1(text).arg(statePath, *why));
         }
     }
 
@@ -100,8 +108,7 @@ std::unique_ptr<QWidget> boardsWindow(const std::vector<std::unique_ptr<Rig>> &r
         return board;
     }
     auto window = std::make_unique<QWidget>();
-    window->setWindowTitle(
-        QStringLiteral("Kaldor8x8 modules 1 to %1 (simulated)").arg(rigs.size()));
+    window->setWindowTitle(Texts::tr("Kaldor8x8 modules 1 to %1 (simulated)").arg(rigs.size()));
     auto *row = new QHBoxLayout(window.get());
     for (size_t i = 0; i < rigs.size(); ++i) {
         auto *column = new QVBoxLayout;
@@ -157,17 +164,19 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     Options options;
     QString error;
-    switch (parseCommandLine(parser, arguments, options, error)) {
-    case CommandLine::Error:
-        printError(error);
-        std::fprintf(stderr, "Try 'glyphsmith-sim --help'.\n");
-        return 2;
-    case CommandLine::Help: {
+    const CommandLine read = parseCommandLine(parser, arguments, options, error);
+    if (read != CommandLine::Run) {
+        // Only an application can hold translators: the command line is read again with them,
+        // so that the help or the mistake is told in the user's language.
         QCoreApplication app(argc, argv);
-        parser.showHelp(0);
-    }
-    case CommandLine::Run:
-        break;
+        Translations::installForUser(app);
+        QCommandLineParser translated;
+        parseCommandLine(translated, arguments, options, error);
+        if (read == CommandLine::Help)
+            translated.showHelp(0);
+        printError(error);
+        std::fputs(qPrintable(Texts::tr("Try 'glyphsmith-sim --help'.") + u'\n'), stderr);
+        return BadArgument;
     }
 
     std::unique_ptr<QCoreApplication> app;
@@ -175,5 +184,6 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QApplication>(argc, argv);
+    Translations::installForUser(*app);
     return run(options);
 }

@@ -2,12 +2,20 @@
 
 #include "protocol.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSim)
+};
+
 const char Description[] =
-    R"(Simulates the Kaldor8x8 8x8 LED dot-matrix module on a pseudo-terminal.
+    QT_TRANSLATE_NOOP("GlyphsmithSim",
+                      R"(Simulates the Kaldor8x8 8x8 LED dot-matrix module on a pseudo-terminal.
 
 At start the path to open as the serial port (the --link path, else the
 pseudo-terminal itself) is printed on a line of its own. Every message the
@@ -37,7 +45,7 @@ A bad argument ends the simulator with exit status 2: an unknown option or
 value, a --link path that cannot be made or that another simulator still
 serves, a --log file that cannot be written. A --state file that cannot be
 written is reported at start; the simulator runs on and logs each change it
-could not store. Any other failure ends it with exit status 1.)";
+could not store. Any other failure ends it with exit status 1.)");
 
 std::optional<int> milliseconds(const QString &text, int minimum)
 {
@@ -53,51 +61,50 @@ std::optional<int> milliseconds(const QString &text, int minimum)
 CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &arguments,
                              Options &options, QString &error)
 {
-    parser.setApplicationDescription(QString::fromLatin1(Description));
+    parser.setApplicationDescription(Texts::tr(Description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption headless(QStringLiteral("headless"),
-                                      QStringLiteral("Run without a window."));
+                                      Texts::tr("Run without a window."));
     const QCommandLineOption link(QStringLiteral("link"),
-                                  QStringLiteral("Make <path> a symbolic link to the port "
-                                                 "(replacing an old link; removed on exit)."),
+                                  Texts::tr("Make <path> a symbolic link to the port "
+                                            "(replacing an old link; removed on exit)."),
                                   QStringLiteral("path"));
     const QCommandLineOption replace(QStringLiteral("replace"),
-                                     QStringLiteral("Take the --link path over even while another "
-                                                    "simulator serves it."));
+                                     Texts::tr("Take the --link path over even while another "
+                                               "simulator serves it."));
     const QCommandLineOption baud(QStringLiteral("baud"),
-                                  QStringLiteral("Take at most <rate> / 10 bytes a second from the "
-                                                 "port, as a module on a line of that speed."),
+                                  Texts::tr("Take at most <rate> / 10 bytes a second from the "
+                                            "port, as a module on a line of that speed."),
                                   QStringLiteral("rate"));
     const QCommandLineOption logTimes(QStringLiteral("log-times"),
-                                      QStringLiteral("Begin each log line with the time in "
-                                                     "milliseconds (monotonic clock)."));
+                                      Texts::tr("Begin each log line with the time in "
+                                                "milliseconds (monotonic clock)."));
     const QCommandLineOption log(QStringLiteral("log"),
-                                 QStringLiteral("Write every message and reply to <file>."),
+                                 Texts::tr("Write every message and reply to <file>."),
                                  QStringLiteral("file"));
     const QCommandLineOption state(QStringLiteral("state"),
-                                   QStringLiteral("Keep the stored settings and custom "
-                                                  "characters in <file> across runs."),
+                                   Texts::tr("Keep the stored settings and custom "
+                                             "characters in <file> across runs."),
                                    QStringLiteral("file"));
-    const QCommandLineOption noReply(QStringLiteral("no-reply"),
-                                     QStringLiteral("Fault: never answer."));
+    const QCommandLineOption noReply(QStringLiteral("no-reply"), Texts::tr("Fault: never answer."));
     const QCommandLineOption replyDelay(QStringLiteral("reply-delay"),
-                                        QStringLiteral("Fault: answer <ms> milliseconds late."),
+                                        Texts::tr("Fault: answer <ms> milliseconds late."),
                                         QStringLiteral("ms"));
     const QCommandLineOption nak(QStringLiteral("nak"),
-                                 QStringLiteral("Fault: answer 55 instead of AA and store "
-                                                "nothing."));
+                                 Texts::tr("Fault: answer 55 instead of AA and store "
+                                           "nothing."));
     const QCommandLineOption settingsReply(
         QStringLiteral("settings-reply"),
         QStringLiteral("Fault: answer F0 with exactly these bytes, hex pairs, spaces "
                        "allowed (\"03 31\")."),
         QStringLiteral("hex"));
     const QCommandLineOption split(QStringLiteral("split"),
-                                   QStringLiteral("Fault: send each reply of two bytes or more "
-                                                  "in two parts, <ms> milliseconds apart."),
+                                   Texts::tr("Fault: send each reply of two bytes or more "
+                                             "in two parts, <ms> milliseconds apart."),
                                    QStringLiteral("ms"));
     const QCommandLineOption count(QStringLiteral("count"),
-                                   QStringLiteral("Simulate <n> modules (1 to 16) side by side, "
-                                                  "their paths numbered."),
+                                   Texts::tr("Simulate <n> modules (1 to 16) side by side, "
+                                             "their paths numbered."),
                                    QStringLiteral("n"));
     parser.addOptions({headless, link, replace, baud, log, logTimes, state, count, noReply,
                        replyDelay, nak, settingsReply, split});
@@ -109,8 +116,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return CommandLine::Help;
     if (!parser.positionalArguments().isEmpty()) {
-        error =
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        error = Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().first());
         return CommandLine::Error;
     }
 
@@ -124,7 +130,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
         bool ok = false;
         options.baud = parser.value(baud).toInt(&ok);
         if (!ok || options.baud < 50 || options.baud > 4000000) {
-            error = QStringLiteral("--baud wants a rate from 50 to 4000000, not '%1'")
+            error = Texts::tr("--baud wants a rate from 50 to 4000000, not '%1'")
                         .arg(parser.value(baud));
             return CommandLine::Error;
         }
@@ -133,7 +139,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
         bool ok = false;
         options.count = parser.value(count).toInt(&ok);
         if (!ok || options.count < 1 || options.count > 16) {
-            error = QStringLiteral("--count wants a number of modules from 1 to 16, not '%1'")
+            error = Texts::tr("--count wants a number of modules from 1 to 16, not '%1'")
                         .arg(parser.value(count));
             return CommandLine::Error;
         }
@@ -141,7 +147,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     if ((parser.isSet(link) && options.linkPath.isEmpty()) ||
         (parser.isSet(log) && options.logPath.isEmpty()) ||
         (parser.isSet(state) && options.statePath.isEmpty())) {
-        error = QStringLiteral("a path must not be empty");
+        error = Texts::tr("a path must not be empty");
         return CommandLine::Error;
     }
 
@@ -151,7 +157,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     if (parser.isSet(replyDelay)) {
         const auto ms = milliseconds(parser.value(replyDelay), 0);
         if (!ms) {
-            error = QStringLiteral("--reply-delay wants milliseconds from 0 to 60000, not '%1'")
+            error = Texts::tr("--reply-delay wants milliseconds from 0 to 60000, not '%1'")
                         .arg(parser.value(replyDelay));
             return CommandLine::Error;
         }
@@ -160,7 +166,7 @@ CommandLine parseCommandLine(QCommandLineParser &parser, const QStringList &argu
     if (parser.isSet(split)) {
         const auto ms = milliseconds(parser.value(split), 1);
         if (!ms) {
-            error = QStringLiteral("--split wants milliseconds from 1 to 60000, not '%1'")
+            error = Texts::tr("--split wants milliseconds from 1 to 60000, not '%1'")
                         .arg(parser.value(split));
             return CommandLine::Error;
         }

@@ -1,5 +1,6 @@
 #include "ptyport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -13,6 +14,16 @@
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+
+namespace {
+
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GlyphsmithSim)
+};
+
+} // namespace
 
 PtyPort::PtyPort(QObject *parent)
     : QObject(parent)
@@ -38,27 +49,27 @@ bool PtyPort::open(const QString &linkPath, bool replace)
     Q_ASSERT(m_master < 0);
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
     if (m_master < 0)
-        return fail(QStringLiteral("cannot open a pseudo-terminal"));
+        return fail(Texts::tr("cannot open a pseudo-terminal"));
     if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
-        return fail(QStringLiteral("cannot unlock the pseudo-terminal"));
+        return fail(Texts::tr("cannot unlock the pseudo-terminal"));
     const char *name = ::ptsname(m_master);
     if (!name)
-        return fail(QStringLiteral("pseudo-terminal has no slave name"));
+        return fail(Texts::tr("pseudo-terminal has no slave name"));
     m_slavePath = QString::fromLocal8Bit(name);
 
     m_slave = ::open(name, O_RDWR | O_NOCTTY);
     if (m_slave < 0)
-        return fail(QStringLiteral("cannot open ") + m_slavePath);
+        return fail(Texts::tr("cannot open %1").arg(m_slavePath));
     // No echo, no line editing, no newline translation: the line carries bytes, not text.
     termios raw{};
     if (::tcgetattr(m_slave, &raw) != 0)
-        return fail(QStringLiteral("cannot read the terminal settings"));
+        return fail(Texts::tr("cannot read the terminal settings"));
     ::cfmakeraw(&raw);
     ::cfsetspeed(&raw, B9600);
     if (::tcsetattr(m_slave, TCSANOW, &raw) != 0)
-        return fail(QStringLiteral("cannot set the terminal raw"));
+        return fail(Texts::tr("cannot set the terminal raw"));
     if (::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK) != 0)
-        return fail(QStringLiteral("cannot make the pseudo-terminal non-blocking"));
+        return fail(Texts::tr("cannot make the pseudo-terminal non-blocking"));
 
     if (!linkPath.isEmpty()) {
         m_linkFailed = true;
@@ -70,13 +81,13 @@ bool PtyPort::open(const QString &linkPath, bool replace)
         if (::lstat(link.constData(), &info) == 0) {
             if (!S_ISLNK(info.st_mode)) {
                 errno = EEXIST;
-                return fail(linkPath + QStringLiteral(" exists and is no symbolic link"));
+                return fail(Texts::tr("%1 exists and is no symbolic link").arg(linkPath));
             }
             if (::unlink(link.constData()) != 0)
-                return fail(QStringLiteral("cannot remove the old link ") + linkPath);
+                return fail(Texts::tr("cannot remove the old link %1").arg(linkPath));
         }
         if (::symlink(name, link.constData()) != 0)
-            return fail(QStringLiteral("cannot create the link ") + linkPath);
+            return fail(Texts::tr("cannot create the link %1").arg(linkPath));
         m_linkPath = linkPath;
         m_linkFailed = false;
     }
@@ -235,8 +246,8 @@ bool PtyPort::claimLink(const QString &linkPath, bool replace)
     const QString owner = linkPath + QStringLiteral(".owner");
     if (const auto pid = ownerIn(owner);
         pid && *pid != ::getpid() && isLiveSimulator(*pid) && !replace) {
-        m_errorString = QStringLiteral("%1 is served by another simulator (process %2); stop it, "
-                                       "or pass --replace to take the link over")
+        m_errorString = Texts::tr("%1 is served by another simulator (process %2); stop it, "
+                                  "or pass --replace to take the link over")
                             .arg(linkPath)
                             .arg(*pid);
         return false;
@@ -245,7 +256,7 @@ bool PtyPort::claimLink(const QString &linkPath, bool replace)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(QByteArray::number(qint64(::getpid())) + '\n') < 0) {
         m_errorString =
-            QStringLiteral("cannot create the link %1: %2").arg(linkPath, file.errorString());
+            Texts::tr("cannot create the link %1: %2").arg(linkPath, file.errorString());
         return false;
     }
     return true;

@@ -8,10 +8,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("Canvas", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Canvas)
+};
 
 constexpr int Dots = Canvas::ModuleDots;
 
@@ -133,7 +134,7 @@ std::optional<Canvas> parseTextArt(const QString &text, int columns, int rows, Q
 {
     const QStringList lines = artLines(text);
     if (lines.isEmpty()) {
-        *error = tr("there is no text art: lines of # for lit dots and . for dark ones");
+        *error = Texts::tr("there is no text art: lines of # for lit dots and . for dark ones");
         return std::nullopt;
     }
     Canvas canvas(columns, rows);
@@ -142,8 +143,9 @@ std::optional<Canvas> parseTextArt(const QString &text, int columns, int rows, Q
         for (qsizetype x = 0; x < line.size(); ++x) {
             const QChar c = line.at(x);
             if (!LitCharacters.contains(c) && !DarkCharacters.contains(c)) {
-                *error =
-                    tr("line %1 has \"%2\"; # is a lit dot and . a dark one").arg(y + 1).arg(c);
+                *error = Texts::tr("line %1 has \"%2\"; # is a lit dot and . a dark one")
+                             .arg(y + 1)
+                             .arg(c);
                 return std::nullopt;
             }
             canvas.setDot(int(x), int(y), LitCharacters.contains(c));

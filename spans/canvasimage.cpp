@@ -17,10 +17,11 @@ namespace CanvasImage {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("CanvasImage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CanvasImage)
+};
 
 const QRgb Ink = qRgb(0, 0, 0);
 const QRgb Paper = qRgb(255, 255, 255);
@@ -30,7 +31,7 @@ bool tooLarge(QSize size, QString *reason)
 {
     if (!size.isValid() || qint64(size.width()) * size.height() <= PatternImage::MaxPixels)
         return false;
-    *reason = tr("it is %1 x %2 pixels, and a picture can have at most %3 million pixels")
+    *reason = Texts::tr("it is %1 x %2 pixels, and a picture can have at most %3 million pixels")
                   .arg(size.width())
                   .arg(size.height())
                   .arg(PatternImage::MaxPixels / 1000000);
@@ -85,14 +86,14 @@ bool isCrisp(const Levels &levels)
 
 std::optional<Levels> readLevels(const QString &path, int columns, int rows, QString *error)
 {
-    const QString cannot = tr("Cannot import the picture %1: %2.");
+    const QString cannot = Texts::tr("Cannot import the picture %1: %2.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = cannot.arg(path, file.errorString());
         return std::nullopt;
     }
     if (file.size() > PatternImage::MaxFileSize) {
-        *error = cannot.arg(path, tr("it is %1 MB, and a picture is at most %2 MB")
+        *error = cannot.arg(path, Texts::tr("it is %1 MB, and a picture is at most %2 MB")
                                       .arg(file.size() / (1024 * 1024))
                                       .arg(PatternImage::MaxFileSize / (1024 * 1024)));
         return std::nullopt;
@@ -125,7 +126,7 @@ QImage render(const Canvas &canvas, int dotSize)
 
 bool writePng(const Canvas &canvas, int dotSize, const QString &path, QString *error)
 {
-    const QString cannot = tr("Cannot export the picture %1: %2.");
+    const QString cannot = Texts::tr("Cannot export the picture %1: %2.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = cannot.arg(path, file.errorString());
@@ -148,18 +149,18 @@ std::optional<Animated> readAnimation(const QString &path, int columns, int rows
     const QString name = QFileInfo(path).fileName();
     QImageReader reader(path);
     if (!reader.canRead()) {
-        *error = tr("%1: %2").arg(name, reader.errorString());
+        *error = Texts::tr("%1: %2").arg(name, reader.errorString());
         return std::nullopt;
     }
     QString reason;
     if (tooLarge(reader.size(), &reason)) {
-        *error = tr("%1: %2").arg(name, reason);
+        *error = Texts::tr("%1: %2").arg(name, reason);
         return std::nullopt;
     }
     Animated animated;
     for (;;) {
         if (animated.frames.size() == Frames::MaxFrames) {
-            *error = tr("%1: it has more than %2 frames").arg(name).arg(Frames::MaxFrames);
+            *error = Texts::tr("%1: it has more than %2 frames").arg(name).arg(Frames::MaxFrames);
             return std::nullopt;
         }
         const QImage frame = reader.read();
@@ -167,7 +168,7 @@ std::optional<Animated> readAnimation(const QString &path, int columns, int rows
         const int delay = reader.nextImageDelay();
         if (frame.isNull()) {
             if (animated.frames.isEmpty()) {
-                *error = tr("%1: %2").arg(name, reader.errorString());
+                *error = Texts::tr("%1: %2").arg(name, reader.errorString());
                 return std::nullopt;
             }
             break;
@@ -195,11 +196,11 @@ bool writeGif(const QString &path, const QList<SpanFrame> &frames, int dotSize, 
 {
     const QString name = QFileInfo(path).fileName();
     const auto fail = [&](const QString &reason) {
-        *error = tr("%1: %2").arg(name, reason);
+        *error = Texts::tr("%1: %2").arg(name, reason);
         return false;
     };
     if (frames.isEmpty())
-        return fail(tr("there are no frames to write"));
+        return fail(Texts::tr("there are no frames to write"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());

@@ -13,10 +13,11 @@ namespace SpanSection {
 
 namespace {
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("SpanSection", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SpanSection)
+};
 
 const QLatin1String NameKey("name");
 const QLatin1String ColumnsKey("columns");
@@ -53,20 +54,20 @@ QJsonObject without(QJsonObject object, std::initializer_list<QLatin1String> key
 bool readModule(const QJsonValue &value, SpanModule &module, const QString &which, QString *reason)
 {
     if (!value.isObject())
-        return fail(reason, tr("%1 is no object").arg(which));
+        return fail(reason, Texts::tr("%1 is no object").arg(which));
     const QJsonObject entry = value.toObject();
     const QJsonValue target = entry.value(TargetKey);
     if (!target.isUndefined() && !target.isString())
-        return fail(reason, tr("the target of %1 is no text").arg(which));
+        return fail(reason, Texts::tr("the target of %1 is no text").arg(which));
     module.target = target.toString().trimmed();
     const QJsonValue rotation = entry.value(RotationKey);
     const auto degrees = rotation.isUndefined() ? std::optional<int>(0) : wholeNumber(rotation);
     if (!degrees || !Orientation::isValidRotation(*degrees))
-        return fail(reason, tr("the rotation of %1 is not 0, 90, 180 or 270").arg(which));
+        return fail(reason, Texts::tr("the rotation of %1 is not 0, 90, 180 or 270").arg(which));
     module.orientation.rotation = *degrees;
     const QJsonValue mirrored = entry.value(MirroredKey);
     if (!mirrored.isUndefined() && !mirrored.isBool())
-        return fail(reason, tr("\"mirrored\" of %1 is neither true nor false").arg(which));
+        return fail(reason, Texts::tr("\"mirrored\" of %1 is neither true nor false").arg(which));
     module.orientation.mirrored = mirrored.toBool();
     module.otherFields = without(entry, {TargetKey, RotationKey, MirroredKey});
     return true;
@@ -78,13 +79,15 @@ bool readAnimation(const QJsonValue &value, const Span &span, SpanAnimation &ani
     const QJsonObject entry = value.toObject();
     animation.name = entry.value(NameKey).toString();
     if (!value.isObject() || animation.name.trimmed().isEmpty())
-        return fail(reason, tr("%1 has no name").arg(which));
-    const QString named = tr("animation \"%1\" of span \"%2\"").arg(animation.name, span.name);
+        return fail(reason, Texts::tr("%1 has no name").arg(which));
+    const QString named =
+        Texts::tr("animation \"%1\" of span \"%2\"").arg(animation.name, span.name);
     const QJsonValue framesValue = entry.value(FramesKey);
     const QJsonArray frames = framesValue.toArray();
     if (!framesValue.isArray() || frames.size() > Frames::MaxFrames)
-        return fail(reason,
-                    tr("%1 has no list of at most %2 frames").arg(named).arg(Frames::MaxFrames));
+        return fail(
+            reason,
+            Texts::tr("%1 has no list of at most %2 frames").arg(named).arg(Frames::MaxFrames));
     animation.frames.reserve(frames.size());
     qsizetype f = 0;
     for (const QJsonValue &value : frames) {
@@ -93,8 +96,8 @@ bool readAnimation(const QJsonValue &value, const Span &span, SpanAnimation &ani
         const auto canvas =
             CanvasText::fromRowsText(frame.value(RowsKey).toString(), span.columns, span.rows);
         if (!canvas) {
-            return fail(reason, tr("the rows of frame %1 of %2 are not %3 groups of %4 hex "
-                                   "digits")
+            return fail(reason, Texts::tr("the rows of frame %1 of %2 are not %3 groups of %4 hex "
+                                          "digits")
                                     .arg(f)
                                     .arg(named)
                                     .arg(span.rows * Canvas::ModuleDots)
@@ -103,9 +106,9 @@ bool readAnimation(const QJsonValue &value, const Span &span, SpanAnimation &ani
         const QJsonValue duration = frame.value(DurationKey);
         const double ms = duration.toDouble(-1);
         if (!duration.isDouble() || ms != std::floor(ms))
-            return fail(
-                reason,
-                tr("frame %1 of %2 has no duration in whole milliseconds").arg(f).arg(named));
+            return fail(reason, Texts::tr("frame %1 of %2 has no duration in whole milliseconds")
+                                    .arg(f)
+                                    .arg(named));
         // Kept within what the program plays: 0 is the GIF convention for 100 ms.
         animation.frames.append(SpanFrame{*canvas, Frames::clampedDuration(int(std::clamp(
                                                        ms, -1.0, double(Frames::MaxDurationMs))))});
@@ -119,13 +122,13 @@ bool readSpan(const QJsonValue &value, Span &span, const QString &which, QString
     const QJsonObject entry = value.toObject();
     span.name = entry.value(NameKey).toString();
     if (!value.isObject() || span.name.trimmed().isEmpty())
-        return fail(reason, tr("%1 has no name").arg(which));
-    const QString named = tr("span \"%1\"").arg(span.name);
+        return fail(reason, Texts::tr("%1 has no name").arg(which));
+    const QString named = Texts::tr("span \"%1\"").arg(span.name);
     const auto columns = wholeNumber(entry.value(ColumnsKey));
     const auto rows = wholeNumber(entry.value(RowsKey));
     if (!columns || !rows || !Canvas::isValidSize(*columns, *rows)) {
-        return fail(reason, tr("%1 is not 1 or more columns by 1 or more rows of at most %2 "
-                               "modules")
+        return fail(reason, Texts::tr("%1 is not 1 or more columns by 1 or more rows of at most %2 "
+                                      "modules")
                                 .arg(named)
                                 .arg(Canvas::MaxModules));
     }
@@ -133,13 +136,14 @@ bool readSpan(const QJsonValue &value, Span &span, const QString &which, QString
     span.rows = *rows;
     const QJsonArray modules = entry.value(ModulesKey).toArray();
     if (!entry.value(ModulesKey).isArray() || modules.size() != span.moduleCount()) {
-        return fail(reason,
-                    tr("%1 does not list its %2 modules").arg(named).arg(span.moduleCount()));
+        return fail(
+            reason,
+            Texts::tr("%1 does not list its %2 modules").arg(named).arg(span.moduleCount()));
     }
     span.modules.resize(modules.size());
     for (qsizetype i = 0; i < modules.size(); ++i) {
-        if (!readModule(modules.at(i), span.modules[i], tr("module %1 of %2").arg(i + 1).arg(named),
-                        reason))
+        if (!readModule(modules.at(i), span.modules[i],
+                        Texts::tr("module %1 of %2").arg(i + 1).arg(named), reason))
             return false;
     }
     span.picture = span.blankCanvas();
@@ -147,7 +151,7 @@ bool readSpan(const QJsonValue &value, Span &span, const QString &which, QString
         const auto picture =
             CanvasText::fromRowsText(entry.value(PictureKey).toString(), span.columns, span.rows);
         if (!picture)
-            return fail(reason, tr("the picture of %1 is not %2 groups of %3 hex digits")
+            return fail(reason, Texts::tr("the picture of %1 is not %2 groups of %3 hex digits")
                                     .arg(named)
                                     .arg(span.rows * Canvas::ModuleDots)
                                     .arg(span.columns * 2));
@@ -156,11 +160,11 @@ bool readSpan(const QJsonValue &value, Span &span, const QString &which, QString
     if (entry.contains(AnimationsKey)) {
         const QJsonArray animations = entry.value(AnimationsKey).toArray();
         if (!entry.value(AnimationsKey).isArray())
-            return fail(reason, tr("the animations of %1 are no list").arg(named));
+            return fail(reason, Texts::tr("the animations of %1 are no list").arg(named));
         span.animations.resize(animations.size());
         for (qsizetype i = 0; i < animations.size(); ++i) {
             if (!readAnimation(animations.at(i), span, span.animations[i],
-                               tr("animation %1 of %2").arg(i + 1).arg(named), reason))
+                               Texts::tr("animation %1 of %2").arg(i + 1).arg(named), reason))
                 return false;
         }
     }
@@ -176,7 +180,7 @@ std::optional<QList<Span>> read(const QJsonValue &section, QString *reason)
     if (section.isUndefined())
         return QList<Span>();
     if (!section.isArray()) {
-        *reason = tr("its \"spans\" are no list");
+        *reason = Texts::tr("its \"spans\" are no list");
         return std::nullopt;
     }
     const QJsonArray entries = section.toArray();
@@ -185,16 +189,16 @@ std::optional<QList<Span>> read(const QJsonValue &section, QString *reason)
     QSet<QString> animationNames;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         Span &span = spans[i];
-        if (!readSpan(entries.at(i), span, tr("span %1").arg(i + 1), reason))
+        if (!readSpan(entries.at(i), span, Texts::tr("span %1").arg(i + 1), reason))
             return std::nullopt;
         if (spanNames.contains(span.name)) {
-            *reason = tr("two spans are named \"%1\"").arg(span.name);
+            *reason = Texts::tr("two spans are named \"%1\"").arg(span.name);
             return std::nullopt;
         }
         spanNames.insert(span.name);
         for (const SpanAnimation &animation : std::as_const(span.animations)) {
             if (animationNames.contains(animation.name)) {
-                *reason = tr("two span animations are named \"%1\"").arg(animation.name);
+                *reason = Texts::tr("two span animations are named \"%1\"").arg(animation.name);
                 return std::nullopt;
             }
             animationNames.insert(animation.name);
@@ -259,10 +263,10 @@ void write(PatternLibrary &library, const QList<Span> &spans)
 QString spanNameProblem(const QList<Span> &spans, const QString &name, int index)
 {
     if (name.trimmed().isEmpty())
-        return tr("A span needs a name.");
+        return Texts::tr("A span needs a name.");
     for (qsizetype i = 0; i < spans.size(); ++i) {
         if (i != index && spans.at(i).name == name)
-            return tr("There is already a span named \"%1\".").arg(name);
+            return Texts::tr("There is already a span named \"%1\".").arg(name);
     }
     return {};
 }
@@ -270,12 +274,12 @@ QString spanNameProblem(const QList<Span> &spans, const QString &name, int index
 QString animationNameProblem(const QList<Span> &spans, const QString &name, int span, int index)
 {
     if (name.trimmed().isEmpty())
-        return tr("An animation needs a name.");
+        return Texts::tr("An animation needs a name.");
     for (qsizetype s = 0; s < spans.size(); ++s) {
         const QList<SpanAnimation> &animations = spans.at(s).animations;
         for (qsizetype a = 0; a < animations.size(); ++a) {
             if ((s != span || a != index) && animations.at(a).name == name)
-                return tr("The span \"%1\" already has an animation named \"%2\".")
+                return Texts::tr("The span \"%1\" already has an animation named \"%2\".")
                     .arg(spans.at(s).name, name);
         }
     }
@@ -285,7 +289,7 @@ QString animationNameProblem(const QList<Span> &spans, const QString &name, int 
 QString unusedSpanName(const QList<Span> &spans)
 {
     for (int number = 1;; ++number) {
-        const QString name = tr("Span %1").arg(number);
+        const QString name = Texts::tr("Span %1").arg(number);
         if (spanNameProblem(spans, name).isEmpty())
             return name;
     }
@@ -295,7 +299,7 @@ QString unusedAnimationName(const QList<Span> &spans, const QString &stem)
 {
     if (!stem.trimmed().isEmpty() && animationNameProblem(spans, stem).isEmpty())
         return stem;
-    const QString base = stem.trimmed().isEmpty() ? tr("Animation") : stem;
+    const QString base = stem.trimmed().isEmpty() ? Texts::tr("Animation") : stem;
     for (int number = stem.trimmed().isEmpty() ? 1 : 2;; ++number) {
         const QString name = QStringLiteral("%1 %2").arg(base).arg(number);
         if (animationNameProblem(spans, name).isEmpty())

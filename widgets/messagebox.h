@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QCoreApplication>
+#include "designtext.h"
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -11,15 +12,14 @@ class QWidget;
 // texts kept as constants, and where a box goes. The boxes themselves are the Prompter's.
 namespace MessageBox {
 
-inline constexpr char Caption[] = "Kaldor8x8";
-// What every path that finds the port closed, missing or gone tells the user. Texts kept as
-// constants are marked for lupdate here and translated by text() where they are shown.
-inline constexpr const char *PortUnavailable =
-    QT_TRANSLATE_NOOP("MessageBox", "Selected Comm Port Not Available");
+inline constexpr const char *Caption = DesignText::MessageCaption;
+// What every path that finds the port closed, missing or gone tells the user: a message of the
+// design, the same in every language (designtext.h).
+inline constexpr const char *PortUnavailable = DesignText::PortUnavailable;
 
 inline QString text(const char *message)
 {
-    return QCoreApplication::translate("MessageBox", message);
+    return DesignText::text(message);
 }
 
 // Where a box of `size` goes so that it is centred on `parent`'s window: on the window as it

@@ -22,10 +22,11 @@ constexpr int NoteMs = 6000;
 constexpr int NoteCharacters = 40;
 constexpr int ListedCharacters = 12;
 
-QString tr(const char *text)
+// Free functions name this context in each call (Texts::tr), as lupdate needs to see it.
+struct Texts
 {
-    return QCoreApplication::translate("ModuleTextBox", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ModuleTextBox)
+};
 
 // The characters of `text` that cannot be sent, each named once, in order.
 QString leftOut(const QString &text)
@@ -34,7 +35,7 @@ QString leftOut(const QString &text)
     for (const char32_t code : text.toUcs4()) {
         if (code <= 0xFF && code >= 0x20 && code != 0x7F)
             continue;
-        const QString name = code == u'\n' || code == u'\r' ? tr("line break")
+        const QString name = code == u'\n' || code == u'\r' ? Texts::tr("line break")
                              : code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)
                                  ? QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0'))
                                  : QString::fromUcs4(&code, 1);
@@ -83,16 +84,18 @@ void ModuleTextBox::insertSendable(const QString &text)
     QStringList note;
     const QString refused = leftOut(text);
     if (!refused.isEmpty())
-        note.append(tr("Left out: %1. Only Latin-1 characters reach the module.").arg(refused));
+        note.append(
+            Texts::tr("Left out: %1. Only Latin-1 characters reach the module.").arg(refused));
     if (inserted.size() < kept.size())
-        note.append(tr("Cut to fit: this box sends the module at most %1.").arg(capacity()));
+        note.append(Texts::tr("Cut to fit: this box sends the module at most %1.").arg(capacity()));
     if (!note.isEmpty())
         showNote(note.join(u'\n'));
 }
 
 QString ModuleTextBox::capacity() const
 {
-    return maxLength() == 1 ? tr("one character") : tr("%1 characters").arg(maxLength());
+    return maxLength() == 1 ? Texts::tr("one character")
+                            : Texts::tr("%1 characters").arg(maxLength());
 }
 
 void ModuleTextBox::keyPressEvent(QKeyEvent *event)
@@ -112,7 +115,7 @@ void ModuleTextBox::keyPressEvent(QKeyEvent *event)
             return;
         }
         if (!hasSelectedText() && text().size() >= maxLength()) {
-            showNote(tr("This box sends the module at most %1.").arg(capacity()));
+            showNote(Texts::tr("This box sends the module at most %1.").arg(capacity()));
             event->accept();
             return;
         }
