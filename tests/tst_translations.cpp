@@ -27,8 +27,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -254,8 +257,6 @@ private slots:
     void placeholdersKept();
     void acceleratorsKept_data();
     void acceleratorsKept();
-    void designTextsStayOutOfCatalogues_data();
-    void designTextsStayOutOfCatalogues();
     void builtCatalogueAsWritten_data();
     void builtCatalogueAsWritten();
     void chooseLanguage_data();
@@ -263,11 +264,11 @@ private slots:
     void qtOwnCatalogue_data();
     void qtOwnCatalogue();
 
-    void designStaysInGerman_data();
-    void designStaysInGerman();
+    void designFitsItsPlace_data();
+    void designFitsItsPlace();
     void windowsTranslated();
-    void portMessageKeepsItsText_data();
-    void portMessageKeepsItsText();
+    void portMessageInTheLanguage_data();
+    void portMessageInTheLanguage();
     void acceleratorsUniquePerWindow_data();
     void acceleratorsUniquePerWindow();
 
@@ -430,26 +431,6 @@ void TestTranslations::acceleratorsKept()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
 }
 
-void TestTranslations::designTextsStayOutOfCatalogues_data()
-{
-    QTest::addColumn<QString>("text");
-    for (const QString &text : DesignText::all())
-        QTest::newRow(qPrintable(text)) << text;
-}
-
-// The design's texts read the same in every language: none reaches a catalogue from the windows
-// of the design (another window may use the same English word, translated).
-void TestTranslations::designTextsStayOutOfCatalogues()
-{
-    QFETCH(QString, text);
-    for (const auto &[key, m] : m_probe.messages) {
-        const bool designWindow = m.context == QLatin1String("FrmMain") ||
-                                  m.context == QLatin1String("FrmConfig") ||
-                                  m.context == QLatin1String("MessageBox");
-        QVERIFY2(!(designWindow && m.source == text), qPrintable(describe(m)));
-    }
-}
-
 void TestTranslations::builtCatalogueAsWritten_data()
 {
     languageRows();
@@ -552,39 +533,101 @@ void TestTranslations::qtOwnCatalogue()
     QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_Z).toString(QKeySequence::NativeText), ctrl);
 }
 
-void TestTranslations::designStaysInGerman_data()
+// The room a control of the design gives its caption: a command button's contents (it wraps its
+// caption onto more lines), a label's width, a frame's top edge beside its corner.
+static QSize roomFor(const QWidget *control)
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("caption");
-    const std::pair<const char *, const char *> controls[] = {
-        {"Frame1", DesignText::DotMatrix},        {"Frame2", DesignText::SingleCharacter},
-        {"cmdSSA", DesignText::ShowSingle},       {"cmdCLR", DesignText::ClearAll},
-        {"Frame3", DesignText::ScrollingMessage}, {"cmdScroll", DesignText::Scroll},
-        {"cmdDotM", DesignText::SendDotMatrix},   {"cmdAnimate", DesignText::Animate},
-        {"Label1", DesignText::SpeedLabel},       {"cmdSpeed", DesignText::SetSpeed},
-        {"cmdSave", DesignText::SaveInPosition},  {"cmdLoadCustom", DesignText::ShowCustom},
-        {"Frame4", DesignText::BuiltInAnimation}, {"cmdUpArrow", DesignText::UpArrow},
-        {"cmdDownArrow", DesignText::DownArrow},  {"cmdRightArrow", DesignText::RightArrow},
-        {"cmdLeftArrow", DesignText::LeftArrow},
-    };
-    for (const auto &[control, caption] : controls)
-        QTest::newRow(control) << QString::fromLatin1(control) << QString::fromLatin1(caption);
+    if (const auto *button = qobject_cast<const QPushButton *>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return button->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            .size();
+    }
+    if (qobject_cast<const QLabel *>(control))
+        return control->size();
+    return QSize(control->width() - 8, control->fontMetrics().height());
 }
 
-// With the German catalogues installed, the main window of the design reads exactly as before.
-void TestTranslations::designStaysInGerman()
+static QSize neededBy(const QWidget *control, const QString &caption)
 {
-    QFETCH(QString, control);
-    QFETCH(QString, caption);
+    const QFontMetrics metrics = control->fontMetrics();
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (qobject_cast<const QPushButton *>(control) || (label && label->wordWrap()))
+        return metrics
+            .boundingRect(QRect(QPoint(), roomFor(control)), Qt::AlignCenter | Qt::TextWordWrap,
+                          caption)
+            .size();
+    return QSize(metrics.horizontalAdvance(caption), metrics.height());
+}
+
+void TestTranslations::designFitsItsPlace_data()
+{
+    languageRows();
+}
+
+// The design places its controls at fixed sizes: in every language each caption is the
+// catalogue's and fits its control whole, never cut or clipped.
+void TestTranslations::designFitsItsPlace()
+{
+    QFETCH(QString, language);
     Translator installed;
-    QVERIFY(Translations::install(installed.owner.get(), QStringLiteral("de")));
+    QVERIFY(Translations::install(installed.owner.get(), language));
     Workspace program(prompter());
     FrmMain &window = program.window();
+    FrmConfig config(program.connection(), prompter(), &window);
     QCOMPARE(window.windowTitle(), DesignText::text(DesignText::MainWindow));
-    QCOMPARE(TestSupport::caption(window.findChild<QWidget *>(control)), caption);
+    QCOMPARE(config.windowTitle(), DesignText::text(DesignText::ConfigWindow));
+    const std::tuple<QWidget *, const char *, const char *> controls[] = {
+        {&window, "Frame1", DesignText::DotMatrix},
+        {&window, "Frame2", DesignText::SingleCharacter},
+        {&window, "cmdSSA", DesignText::ShowSingle},
+        {&window, "cmdCLR", DesignText::ClearAll},
+        {&window, "Frame3", DesignText::ScrollingMessage},
+        {&window, "cmdScroll", DesignText::Scroll},
+        {&window, "cmdDotM", DesignText::SendDotMatrix},
+        {&window, "cmdAnimate", DesignText::Animate},
+        {&window, "Label1", DesignText::SpeedLabel},
+        {&window, "cmdSpeed", DesignText::SetSpeed},
+        {&window, "cmdSave", DesignText::SaveInPosition},
+        {&window, "cmdLoadCustom", DesignText::ShowCustom},
+        {&window, "Frame4", DesignText::BuiltInAnimation},
+        {&window, "cmdUpArrow", DesignText::UpArrow},
+        {&window, "cmdDownArrow", DesignText::DownArrow},
+        {&window, "cmdRightArrow", DesignText::RightArrow},
+        {&window, "cmdLeftArrow", DesignText::LeftArrow},
+        {&config, "Frame1", DesignText::CurrentSetting},
+        {&config, "Label1", DesignText::StartUpMode},
+        {&config, "cmdChangeSU", DesignText::ChangeStartupMode},
+        {&config, "Label2", DesignText::Speed},
+        {&config, "cmdChangeSpeed", DesignText::ChangeSpeed},
+        {&config, "Label3", DesignText::StoredMessage},
+        {&config, "cmdMessage", DesignText::SaveMessage},
+    };
+    for (const auto &[parent, name, text] : controls) {
+        const QWidget *control = parent->findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(control, name);
+        const QString caption = TestSupport::caption(control);
+        QCOMPARE(caption, DesignText::text(text));
+        const QSize room = roomFor(control);
+        const QSize needed = neededBy(control, caption);
+        const QSize english = neededBy(control, QLatin1String(text));
+        const auto within = [](QSize size, QSize limit) {
+            return size.width() <= limit.width() && size.height() <= limit.height();
+        };
+        // Where the design's own English is short of room under this font, a translation may
+        // take as much as the English does, never more.
+        QVERIFY2(within(needed, room) || within(needed, english),
+                 qPrintable(QStringLiteral("%1: \"%2\" needs %3x%4 of %5x%6")
+                                .arg(QLatin1String(name), caption)
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+    }
 }
 
-// What the program added around the design is German; the design's menus are not.
+// In German every menu reads German, the design's own two as well; COM numbers stay as they are.
 void TestTranslations::windowsTranslated()
 {
     Translator installed;
@@ -594,7 +637,7 @@ void TestTranslations::windowsTranslated()
     QStringList titles;
     for (QAction *action : window.menuBar()->actions())
         titles.append(action->text());
-    QCOMPARE(titles, (QStringList{QStringLiteral("Communication"), QStringLiteral("Configure"),
+    QCOMPARE(titles, (QStringList{QStringLiteral("Kommunikation"), QStringLiteral("Einrichten"),
                                   QStringLiteral("&Bearbeiten"), QStringLiteral("&Muster"),
                                   QStringLiteral("&Hilfe")}));
     const auto *comm = window.findChild<QMenu *>(QStringLiteral("mnuComm"));
@@ -615,32 +658,26 @@ void TestTranslations::windowsTranslated()
     QCOMPARE(program.frames().framesWindow()->windowTitle(), QStringLiteral("Einzelbilder"));
 
     FrmConfig config(program.connection(), prompter(), &window);
-    QCOMPARE(config.windowTitle(), DesignText::text(DesignText::ConfigWindow));
-    const std::pair<const char *, const char *> controls[] = {
-        {"Frame1", DesignText::CurrentSetting},         {"Label1", DesignText::StartUpMode},
-        {"cmdChangeSU", DesignText::ChangeStartupMode}, {"Label2", DesignText::Speed},
-        {"cmdChangeSpeed", DesignText::ChangeSpeed},    {"Label3", DesignText::StoredMessage},
-        {"cmdMessage", DesignText::SaveMessage},
-    };
-    for (const auto &[control, caption] : controls)
-        QCOMPARE(TestSupport::caption(config.findChild<QWidget *>(QLatin1String(control))),
-                 QString::fromLatin1(caption));
+    QCOMPARE(config.windowTitle(), QStringLiteral("Kaldor88 einrichten"));
+    QCOMPARE(TestSupport::caption(config.findChild<QWidget *>(QStringLiteral("cmdChangeSpeed"))),
+             QStringLiteral("Tempo ändern"));
 }
 
-void TestTranslations::portMessageKeepsItsText_data()
+void TestTranslations::portMessageInTheLanguage_data()
 {
     languageRows();
 }
 
-// The message of the design is the same in every language; the detail under it is the user's.
-void TestTranslations::portMessageKeepsItsText()
+// The design's message reads as the design has it in English, and in the user's language with
+// its detail line.
+void TestTranslations::portMessageInTheLanguage()
 {
     QFETCH(QString, language);
     {
         Workspace program(prompter());
         program.window().Form_Load();
     }
-    QCOMPARE(m_messages, QStringList{DesignText::text(DesignText::PortUnavailable)});
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Selected Comm Port Not Available")});
     const QString english = m_details.value(0);
     QVERIFY(!english.isEmpty());
     m_messages.clear();
@@ -652,6 +689,7 @@ void TestTranslations::portMessageKeepsItsText()
         program.window().Form_Load();
     }
     QCOMPARE(m_messages, QStringList{DesignText::text(DesignText::PortUnavailable)});
+    QVERIFY(m_messages.value(0) != QLatin1String(DesignText::PortUnavailable));
     QVERIFY(!m_details.value(0).isEmpty());
     QVERIFY2(m_details.value(0) != english, qPrintable(m_details.value(0)));
     QVERIFY2(m_details.value(0).contains(QStringLiteral("COM1")), qPrintable(m_details.value(0)));

@@ -605,6 +605,153 @@
     </message>
 </context>
 <context>
+    <name>DesignText</name>
+    <message>
+        <source>8x8 Glyphsmith</source>
+        <translation>8x8 Glyphsmith</translation>
+    </message>
+    <message>
+        <source>Configure Kaldor88</source>
+        <translation>Kaldor88 einrichten</translation>
+    </message>
+    <message>
+        <source>Kaldor8x8</source>
+        <translation>Kaldor8x8</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>DOT MATRIX</source>
+        <translation>PUNKTMATRIX</translation>
+    </message>
+    <message>
+        <source>Single ASCII Character</source>
+        <translation>Einzelnes ASCII-Zeichen</translation>
+    </message>
+    <message>
+        <source>Show Single ASCII</source>
+        <translation>ASCII zeigen</translation>
+    </message>
+    <message>
+        <source>Clear ALL</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Scrolling Message</source>
+        <translation>Lauftext</translation>
+    </message>
+    <message>
+        <source>SCROLL</source>
+        <translation>LAUFEN</translation>
+    </message>
+    <message>
+        <source>Send Dot Matrix</source>
+        <translation>Matrix senden</translation>
+    </message>
+    <message>
+        <source>ANIMATE</source>
+        <translation>ANIMIEREN</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>TEMPO</translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation>Tempo setzen</translation>
+    </message>
+    <message>
+        <source>Save in Position</source>
+        <translation>An Platz speichern</translation>
+    </message>
+    <message>
+        <source>Show Custom Character</source>
+        <translation>Eigenes Zeichen zeigen</translation>
+    </message>
+    <message>
+        <source>Show Built-In Animation</source>
+        <translation>Eingebaute Animation zeigen</translation>
+    </message>
+    <message>
+        <source>UP ARROW</source>
+        <translation>PFEIL HOCH</translation>
+    </message>
+    <message>
+        <source>DOWN ARROW</source>
+        <translation>PFEIL RUNTER</translation>
+    </message>
+    <message>
+        <source>RIGHT ARROW</source>
+        <translation>PFEIL RECHTS</translation>
+    </message>
+    <message>
+        <source>LEFT ARROW</source>
+        <translation>PFEIL LINKS</translation>
+    </message>
+    <message>
+        <source>Current Setting</source>
+        <translation>Aktuelle Einstellung</translation>
+    </message>
+    <message>
+        <source>Start Up Mode</source>
+        <translation>Startmodus</translation>
+    </message>
+    <message>
+        <source>Change Startup Mode</source>
+        <translation>Startmodus ändern</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Change Speed</source>
+        <translation>Tempo ändern</translation>
+    </message>
+    <message>
+        <source>Animation/Scrolling Message</source>
+        <translation>Animation/Lauftext</translation>
+    </message>
+    <message>
+        <source>Save Message</source>
+        <translation>Text speichern</translation>
+    </message>
+    <message>
+        <source>Mode %1</source>
+        <translation>Modus %1</translation>
+    </message>
+    <message>
+        <source>Selected Comm Port Not Available</source>
+        <translation>Gewählter COM-Port nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>No Module Found</source>
+        <translation>Kein Modul gefunden</translation>
+    </message>
+    <message>
+        <source>Startup Mode Changed</source>
+        <translation>Startmodus geändert</translation>
+    </message>
+    <message>
+        <source>Speed Changed</source>
+        <translation>Tempo geändert</translation>
+    </message>
+    <message>
+        <source>Message Saved</source>
+        <translation>Text gespeichert</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListModel</name>
     <message>
         <source>assigned in the settings</source>
@@ -2404,7 +2551,7 @@ Rückgabewert 1.</translation>
     </message>
     <message>
         <source>Clear ALL</source>
-        <translation>Alles leeren</translation>
+        <translation>Leeren</translation>
     </message>
 </context>
 <context>

@@ -605,6 +605,153 @@
     </message>
 </context>
 <context>
+    <name>DesignText</name>
+    <message>
+        <source>8x8 Glyphsmith</source>
+        <translation>8x8 Glyphsmith</translation>
+    </message>
+    <message>
+        <source>Configure Kaldor88</source>
+        <translation>Configurer Kaldor88</translation>
+    </message>
+    <message>
+        <source>Kaldor8x8</source>
+        <translation>Kaldor8x8</translation>
+    </message>
+    <message>
+        <source>Communication</source>
+        <translation>Communication</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>COM%1</source>
+        <translation>COM%1</translation>
+    </message>
+    <message>
+        <source>DOT MATRIX</source>
+        <translation>MATRICE DE POINTS</translation>
+    </message>
+    <message>
+        <source>Single ASCII Character</source>
+        <translation>Un caractère ASCII</translation>
+    </message>
+    <message>
+        <source>Show Single ASCII</source>
+        <translation>Afficher ASCII</translation>
+    </message>
+    <message>
+        <source>Clear ALL</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Scrolling Message</source>
+        <translation>Message défilant</translation>
+    </message>
+    <message>
+        <source>SCROLL</source>
+        <translation>DÉFILER</translation>
+    </message>
+    <message>
+        <source>Send Dot Matrix</source>
+        <translation>Envoyer matrice</translation>
+    </message>
+    <message>
+        <source>ANIMATE</source>
+        <translation>ANIMER</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VITESSE</translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation>Régler vitesse</translation>
+    </message>
+    <message>
+        <source>Save in Position</source>
+        <translation>Stocker au n°</translation>
+    </message>
+    <message>
+        <source>Show Custom Character</source>
+        <translation>Afficher caractère perso</translation>
+    </message>
+    <message>
+        <source>Show Built-In Animation</source>
+        <translation>Afficher animation intégrée</translation>
+    </message>
+    <message>
+        <source>UP ARROW</source>
+        <translation>FLÈCHE HAUT</translation>
+    </message>
+    <message>
+        <source>DOWN ARROW</source>
+        <translation>FLÈCHE BAS</translation>
+    </message>
+    <message>
+        <source>RIGHT ARROW</source>
+        <translation>FLÈCHE DROITE</translation>
+    </message>
+    <message>
+        <source>LEFT ARROW</source>
+        <translation>FLÈCHE GAUCHE</translation>
+    </message>
+    <message>
+        <source>Current Setting</source>
+        <translation>Réglage actuel</translation>
+    </message>
+    <message>
+        <source>Start Up Mode</source>
+        <translation>Mode au démarrage</translation>
+    </message>
+    <message>
+        <source>Change Startup Mode</source>
+        <translation>Changer le mode</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Change Speed</source>
+        <translation>Changer la vitesse</translation>
+    </message>
+    <message>
+        <source>Animation/Scrolling Message</source>
+        <translation>Animation/message défilant</translation>
+    </message>
+    <message>
+        <source>Save Message</source>
+        <translation>Enregistrer message</translation>
+    </message>
+    <message>
+        <source>Mode %1</source>
+        <translation>Mode %1</translation>
+    </message>
+    <message>
+        <source>Selected Comm Port Not Available</source>
+        <translation>Port COM choisi indisponible</translation>
+    </message>
+    <message>
+        <source>No Module Found</source>
+        <translation>Aucun module trouvé</translation>
+    </message>
+    <message>
+        <source>Startup Mode Changed</source>
+        <translation>Mode de démarrage changé</translation>
+    </message>
+    <message>
+        <source>Speed Changed</source>
+        <translation>Vitesse changée</translation>
+    </message>
+    <message>
+        <source>Message Saved</source>
+        <translation>Message enregistré</translation>
+    </message>
+</context>
+<context>
     <name>DeviceListModel</name>
     <message>
         <source>assigned in the settings</source>
@@ -2404,7 +2551,7 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     </message>
     <message>
         <source>Clear ALL</source>
-        <translation>Tout effacer</translation>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
