@@ -1,3 +1,4 @@
+#include "busnames.h"
 #include "frmmain.h"
 #include "prompter.h"
 #include "startup.h"
@@ -5,9 +6,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnectionInterface>
+#include <QFileInfo>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -110,6 +115,43 @@ int usageError(const QString &error)
     return 2;
 }
 
+// The library file named on the command line, as the path this start sees it (a desktop passes
+// paths; a file:// URL is taken too). Empty for none; more than one is a usage error.
+std::optional<QString> libraryFile(const QStringList &positional, QString *error)
+{
+    if (positional.size() > 1) {
+        *error = tr("the program opens one library at a time; %1 files were given")
+                     .arg(positional.size());
+        return std::nullopt;
+    }
+    if (positional.isEmpty())
+        return QString();
+    QString path = positional.constFirst();
+    if (path.startsWith(QLatin1String("file:")))
+        path = QUrl(path).toLocalFile();
+    return QFileInfo(path).absoluteFilePath();
+}
+
+constexpr int ForwardTimeout = 5000;
+
+// With the program already running, it is asked to open `file` (if any) and to come to the
+// front, and this start ends there. False when no program answers: this one starts then.
+bool forwardToRunningProgram(const QDBusConnection &bus, const QString &file)
+{
+    if (!bus.interface()->isServiceRegistered(QLatin1String(Bus::Service)))
+        return false;
+    const auto call = [&](const QString &method, const QVariantList &arguments) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(QLatin1String(Bus::Service), QLatin1String(Bus::Path),
+                                           QLatin1String(Bus::Interface), method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, ForwardTimeout).type() == QDBusMessage::ReplyMessage;
+    };
+    // Open brings the window to the front itself, after any question about unsaved changes.
+    return file.isEmpty() ? call(QStringLiteral("Activate"), {})
+                          : call(QStringLiteral("Open"), {file});
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -130,9 +172,15 @@ int main(int argc, char *argv[])
                                      tr("Displays help including Qt specific options."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      tr("Displays version information."));
+    const QCommandLineOption newInstance(
+        QStringLiteral("new-instance"),
+        tr("Starts a program of its own even when the program is running already (which "
+           "otherwise opens the file and comes to the front instead)."));
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
-    parser.addOptions({help, helpAll, version});
+    parser.addOptions({help, helpAll, version, newInstance});
+    parser.addPositionalArgument(QStringLiteral("file"), tr("A pattern library (.glyphs) to open."),
+                                 QStringLiteral("[FILE.glyphs]"));
     parser.addOptions(qtOptions(false));
     // Qt's options are words behind one dash (-platform offscreen), as Qt reads them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -141,7 +189,10 @@ int main(int argc, char *argv[])
     if (parser.isSet(helpAll)) {
         QCommandLineParser all;
         all.setApplicationDescription(description);
-        all.addOptions({help, helpAll, version});
+        all.addOptions({help, helpAll, version, newInstance});
+        all.addPositionalArgument(QStringLiteral("file"),
+                                  tr("A pattern library (.glyphs) to open."),
+                                  QStringLiteral("[FILE.glyphs]"));
         all.addOptions(qtOptions(true));
         std::fputs(qPrintable(helpText(all)), stdout);
         return 0;
@@ -154,9 +205,9 @@ int main(int argc, char *argv[])
         std::printf("glyphsmith %s\n", GLYPHSMITH_VERSION);
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'")
-                              .arg(parser.positionalArguments().constFirst()));
+    QString error;
+    if (!libraryFile(parser.positionalArguments(), &error))
+        return usageError(error);
     if (displayMissing(arguments)) {
         std::fputs(qPrintable(tr("glyphsmith: no display found; the program needs a graphical "
                                  "display (set DISPLAY, or run it under xvfb-run)\n")),
@@ -168,13 +219,21 @@ int main(int argc, char *argv[])
     // What Qt did not take is no option of Qt's after all (--platform=offscreen, which Qt does
     // not read), and is refused as before.
     QCommandLineParser rest;
-    rest.addOptions({help, helpAll, version});
+    rest.addOptions({help, helpAll, version, newInstance});
     if (!rest.parse(QCoreApplication::arguments()))
         return usageError(rest.errorText());
-    if (!rest.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'")
-                              .arg(rest.positionalArguments().constFirst()));
+    const auto file = libraryFile(rest.positionalArguments(), &error);
+    if (!file)
+        return usageError(error);
+
+    // The bus is optional: without one the program runs as it always did.
+    const auto bus = Bus::sessionBus();
+    if (bus && !rest.isSet(newInstance) && forwardToRunningProgram(*bus, *file))
+        return 0;
     Prompter prompter;
     const auto program = startProgram(prompter);
+    if (bus)
+        program->offerOnBus(*bus);
+    program->welcome(*file);
     return app.exec();
 }

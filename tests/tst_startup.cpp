@@ -1,10 +1,10 @@
 #include "appsettings.h"
 #include "frmmain.h"
-#include "workspace.h"
 #include "messagebox.h"
 #include "portresolver.h"
 #include "testsupport.h"
 #include "twips.h"
+#include "workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -580,7 +580,9 @@ void TestStartup::commandLine_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("error");
     // No display at all: help and version are answered all the same.
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "^Usage: glyphsmith \\[options\\]\n"
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << "^Usage: glyphsmith \\[options\\] \\[FILE\\.glyphs\\]\n(.|\n)*"
+                             "\n  --new-instance +Starts a program of its own"
                           << "^$";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "^glyphsmith \\d+\\.\\d+\\.\\d+\n$"
                              << "^$";
@@ -592,8 +594,14 @@ void TestStartup::commandLine_data()
     QTest::newRow("unknown option, no display")
         << QStringList{"--bogus"} << 2 << "^$"
         << "^glyphsmith: Unknown option 'bogus'\\.\nTry 'glyphsmith --help'\\.\n$";
-    QTest::newRow("stray argument, no display") << QStringList{"extra"} << 2 << "^$"
-                                                << "^glyphsmith: unexpected argument 'extra'\n";
+    // A library file is one argument; it is opened once there is a display.
+    QTest::newRow("a file, no display") << QStringList{"patterns.glyphs"} << 1 << "^$"
+                                        << "^glyphsmith: no display found;";
+    QTest::newRow("two files, no display")
+        << QStringList{"a.glyphs", "b.glyphs"} << 2 << "^$"
+        << "^glyphsmith: the program opens one library at a time; 2 files were given\n";
+    QTest::newRow("new instance, no display") << QStringList{"--new-instance"} << 1 << "^$"
+                                              << "^glyphsmith: no display found;";
     QTest::newRow("Qt's option without its value")
         << QStringList{"-platform"} << 2 << "^$"
         << "^glyphsmith: Missing value after '-platform'";
@@ -606,7 +614,8 @@ void TestStartup::commandLine_data()
         << "^glyphsmith: Unknown option 'platform'";
     QTest::newRow("help with Qt's options")
         << QStringList{"--help-all"} << 0
-        << "^Usage: glyphsmith \\[options\\]\n(.|\n)*\n  --platform <platformName\\[:options\\]>"
+        << "^Usage: glyphsmith \\[options\\] \\[FILE\\.glyphs\\]\n(.|\n)*\n  --platform "
+           "<platformName\\[:options\\]>"
            "(.|\n)*\n  --qwindowgeometry <geometry> "
         << "^$";
 }
