@@ -48,6 +48,7 @@ BusCall::BusCall(const QDBusPendingCall &call, QObject *parent)
 {
     connect(&m_watcher, &QDBusPendingCallWatcher::finished, this, [this] {
         const QDBusMessage reply = m_watcher.reply();
+        m_reply = reply;
         if (reply.type() == QDBusMessage::ErrorMessage) {
             m_errorName = reply.errorName();
             m_errorMessage = reply.errorMessage();
@@ -83,23 +84,46 @@ BusClient::BusClient(const QDBusConnection &bus, QObject *parent)
     Bus::registerTypes();
 }
 
-std::optional<BusClient::Port> BusClient::port() const
+namespace {
+
+QDBusMessage getAll()
 {
     QDBusMessage get = QDBusMessage::createMethodCall(
         QLatin1String(Bus::Service), QLatin1String(Bus::Path),
         QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
     get << QLatin1String(Bus::Interface);
-    const QDBusMessage reply = m_bus.call(get, QDBus::Block, PropertiesTimeout);
+    return get;
+}
+
+std::optional<BusClient::Port> portFrom(const QDBusMessage &reply)
+{
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     const QDBusReply<QVariantMap> values(reply);
     if (!values.isValid())
         return std::nullopt;
     const QVariantMap map = values.value();
-    return Port{map.value(QStringLiteral("State")).toString(),
-                map.value(QStringLiteral("Detail")).toString(),
-                map.value(QStringLiteral("CommPort")).toInt(),
-                map.value(QStringLiteral("Device")).toString()};
+    return BusClient::Port{map.value(QStringLiteral("State")).toString(),
+                           map.value(QStringLiteral("Detail")).toString(),
+                           map.value(QStringLiteral("CommPort")).toInt(),
+                           map.value(QStringLiteral("Device")).toString()};
+}
+
+} // namespace
+
+std::optional<BusClient::Port> BusClient::port() const
+{
+    return portFrom(m_bus.call(getAll(), QDBus::Block, PropertiesTimeout));
+}
+
+BusCall *BusClient::fetchPort(QObject *parent)
+{
+    return new BusCall(m_bus.asyncCall(getAll(), PropertiesTimeout), parent ? parent : this);
+}
+
+std::optional<BusClient::Port> BusClient::portOf(const BusCall &call)
+{
+    return portFrom(call.reply());
 }
 
 bool BusClient::holds(const Port &program, const QString &device)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QObject>
 #include <QString>
@@ -23,6 +24,7 @@ public:
     QString errorName() const { return m_errorName; }
     QString errorMessage() const { return m_errorMessage; }
     QVariantList arguments() const { return m_arguments; }
+    QDBusMessage reply() const { return m_reply; }
     // Whether the call certainly did nothing: no program answered it at all, so that the caller
     // may do the same another way.
     bool reachedNoProgram() const;
@@ -35,6 +37,7 @@ private:
     QString m_errorName;
     QString m_errorMessage;
     QVariantList m_arguments;
+    QDBusMessage m_reply;
     bool m_finished = false;
 };
 
@@ -58,9 +61,12 @@ public:
 
     explicit BusClient(const QDBusConnection &bus, QObject *parent = nullptr);
 
-    // Asks the program at once (blocking, briefly): its port, or nothing when no program is on
-    // the bus or it does not answer.
+    // Asks the program at once, waiting for its answer (briefly; for a program before its event
+    // loop): its port, or nothing when no program is on the bus or it does not answer.
     std::optional<Port> port() const;
+    // The same without waiting: the call's answer is read with portOf().
+    BusCall *fetchPort(QObject *parent = nullptr);
+    static std::optional<Port> portOf(const BusCall &call);
     // Whether `port` (what --port names: COMn resolved to its device, a device path, an
     // endpoint) is the module the program holds open.
     static bool holds(const Port &program, const QString &device);
