@@ -101,6 +101,8 @@ bool Workspace::offerOnBus(const QDBusConnection &bus)
 void Workspace::welcome(const QString &file)
 {
     offerRecovery(*m_library, m_prompter, m_window.get());
+    if (!file.isEmpty())
+        openFile(file);
     // How the tests make unsaved changes in a program that they then kill: the library of the
     // file this names, taken as an edit of the open library.
     const QString edit = qEnvironmentVariable("GLYPHSMITH_TEST_LIBRARY_EDIT");
@@ -109,8 +111,6 @@ void Workspace::welcome(const QString &file)
         if (const auto contents = PatternLibrary::read(edit, &error))
             m_library->document()->replaceContents(*contents);
     }
-    if (!file.isEmpty())
-        openFile(file);
 }
 
 void Workspace::openFile(const QString &path)

@@ -25,6 +25,8 @@ public:
 
     void watch(LibraryDocument *document);
     RecoveryStore &store() { return m_store; }
+    // How long after a change the copy is written (Delay unless set).
+    void setDelay(std::chrono::milliseconds delay) { m_delay.setInterval(delay); }
     // Whether a change waits for its copy to be written.
     bool isPending() const { return m_delay.isActive(); }
     // Writes the copy now, if there are unsaved changes; false when it could not be written.
