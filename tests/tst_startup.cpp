@@ -1,9 +1,11 @@
+#include "aboutdialog.h"
 #include "appsettings.h"
 #include "frmmain.h"
 #include "messagebox.h"
 #include "portresolver.h"
 #include "testsupport.h"
 #include "twips.h"
+#include "windowplacement.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -15,9 +17,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
@@ -111,6 +115,13 @@ private slots:
     void runSettings();
     void messageBoxOverItsWindow();
     void disabledConfigureReadable();
+    void messageBoxShowsItsCaption_data();
+    void messageBoxShowsItsCaption();
+    void reachablePosition_data();
+    void reachablePosition();
+    void positionRemembered_data();
+    void positionRemembered();
+    void about();
 
 private:
     QStringList m_messages;
@@ -712,6 +723,141 @@ void TestStartup::disabledConfigureReadable()
     }
     // Readable against the grey (192) of the bar, yet not black as enabled text is.
     QVERIFY2(darkest <= 110 && darkest >= 60, qPrintable(QString::number(darkest)));
+}
+
+void TestStartup::messageBoxShowsItsCaption_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a short message") << "No Speed Selected";
+    QTest::newRow("one word") << "OK";
+    QTest::newRow("nothing") << "";
+}
+
+// A box with a short text is still wide enough for its caption: the title bar would cut
+// "Kaldor8x8" down to "K...8" otherwise.
+void TestStartup::messageBoxShowsItsCaption()
+{
+    QFETCH(QString, text);
+    const QString caption = QString::fromLatin1(MessageBox::Caption);
+    const int needed = MessageBox::captionWidth(caption);
+    QVERIFY(needed > QFontMetrics(QApplication::font()).horizontalAdvance(caption));
+    QMessageBox plain(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    plain.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    // Without the fit, Qt makes such a box narrower than its caption needs.
+    QVERIFY2(plain.width() < needed, qPrintable(QString::number(plain.width())));
+    QMessageBox fitted(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    MessageBox::fitCaption(fitted);
+    fitted.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fitted));
+    QVERIFY2(fitted.width() >= needed,
+             qPrintable(QStringLiteral("%1 < %2").arg(fitted.width()).arg(needed)));
+}
+
+void TestStartup::reachablePosition_data()
+{
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<bool>("reachable");
+    // Two screens side by side, 1280 x 1024 and 1024 x 768 with a panel of 32 at the bottom.
+    QTest::newRow("on the first screen") << QPoint(100, 100) << true;
+    QTest::newRow("on the second screen") << QPoint(1400, 200) << true;
+    QTest::newRow("across both") << QPoint(1000, 300) << true;
+    QTest::newRow("most of it off the right edge") << QPoint(2200, 100) << true;
+    QTest::newRow("only its last pixels on screen") << QPoint(2290, 100) << false;
+    QTest::newRow("title bar above the screens") << QPoint(100, -30) << false;
+    QTest::newRow("below the second, shorter screen") << QPoint(1500, 900) << false;
+    QTest::newRow("off to the left") << QPoint(-700, 100) << false;
+    QTest::newRow("far away, as after a screen went") << QPoint(5000, 4000) << false;
+}
+
+void TestStartup::reachablePosition()
+{
+    QFETCH(QPoint, position);
+    QFETCH(bool, reachable);
+    const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 736)};
+    QCOMPARE(WindowPlacement::isReachable(position, QSize(610, 450), screens), reachable);
+}
+
+void TestStartup::positionRemembered_data()
+{
+    QTest::addColumn<QVariant>("stored"); // what the settings hold
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("a position on the screen") << QVariant(QPoint(37, 45)) << true;
+    QTest::newRow("off every screen") << QVariant(QPoint(9000, 9000)) << false;
+    QTest::newRow("not a position") << QVariant(QStringLiteral("left")) << false;
+    QTest::newRow("nothing stored") << QVariant() << false;
+}
+
+// Where the window was when it closed is where it opens next time, in a group of its own;
+// its size stays as it is.
+void TestStartup::positionRemembered()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, restored);
+    QSize size;
+    {
+        Workspace program(prompter());
+        FrmMain &window = program.window();
+        size = window.size();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.move(52, 61);
+        QVERIFY(window.close());
+        QCOMPARE(WindowPlacement::storedPosition(), std::optional<QPoint>(QPoint(52, 61)));
+        QCOMPARE(storedCommPort(), QString());
+    }
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.setValue(QStringLiteral("MainWindow/Position"), stored);
+    if (!stored.isValid())
+        settings.remove(QStringLiteral("MainWindow/Position"));
+    settings.sync();
+
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    WindowPlacement::place(&window);
+    QCOMPARE(window.size(), size);
+    if (restored) {
+        QCOMPARE(window.pos(), stored.toPoint());
+    } else {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1 &&
+                     qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1,
+                 "centred, as at a first start");
+    }
+}
+
+void TestStartup::about()
+{
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    QMenu *help = window.findChild<QMenu *>(QStringLiteral("mnuHelp"));
+    QVERIFY(help);
+    const QList<QAction *> actions = help->actions();
+    QCOMPARE(actions.constLast()->objectName(), QStringLiteral("mnuAbout"));
+    QCOMPARE(actions.constLast()->text(), QStringLiteral("&About 8x8 Glyphsmith"));
+    QString title;
+    QString text;
+    QStringList buttons;
+    prompter().onDialog = [&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        text = dialog.findChild<QLabel *>(QStringLiteral("lblAbout"))->text();
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+            buttons << button->text();
+        return int(QDialog::Rejected);
+    };
+    actions.constLast()->trigger();
+    QCOMPARE(title, QStringLiteral("About 8x8 Glyphsmith"));
+    QVERIFY2(QRegularExpression(QStringLiteral("<h3>8x8 Glyphsmith \\d+\\.\\d+\\.\\d+</h3>"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+    for (const char *part : {"Licence: GPL-3.0-or-later.",
+                             "<a href=\"file:///usr/share/doc/glyphsmith/README.md\">"
+                             "/usr/share/doc/glyphsmith/README.md</a>",
+                             "<a href=\"https://glyphsmith.org/\">https://glyphsmith.org/</a>"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
+    QCOMPARE(buttons, QStringList{"Close"});
 }
 
 QTEST_MAIN(TestStartup)
