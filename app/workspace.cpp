@@ -113,10 +113,19 @@ void Workspace::welcome(const QString &file)
     }
 }
 
+// A file that comes while another is being opened (its question or message still up) waits for
+// that one: they are opened one after the other, each asked about as Open asks.
 void Workspace::openFile(const QString &path)
 {
-    bringToFront();
-    m_library->openFile(path);
+    m_filesToOpen.append(path);
+    if (m_openingFiles)
+        return;
+    m_openingFiles = true;
+    while (!m_filesToOpen.isEmpty()) {
+        bringToFront();
+        m_library->openFile(m_filesToOpen.takeFirst());
+    }
+    m_openingFiles = false;
 }
 
 void Workspace::bringToFront()

@@ -93,4 +93,6 @@ private:
     QPointer<ShortcutsWindow> m_shortcuts;
     QMenu *m_patternMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QStringList m_filesToOpen;
+    bool m_openingFiles = false;
 };

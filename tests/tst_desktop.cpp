@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,9 +47,12 @@ private slots:
     void cleanup();
     void fileType_data();
     void fileType();
+    void xdgMime_data();
+    void xdgMime();
     void desktopEntry();
     void secondStart_data();
     void secondStart();
+    void filesOpenOneAfterAnother();
 
 private:
     QTemporaryDir m_data;
@@ -122,6 +126,31 @@ void TestDesktop::fileType()
         QCOMPARE(found.comment(), QStringLiteral("8x8 Glyphsmith pattern library"));
         QCOMPARE(found.suffixes(), QStringList{QLatin1String(PatternLibrary::FileSuffix)});
     }
+}
+
+void TestDesktop::xdgMime_data()
+{
+    fileType_data();
+}
+
+// What a user asks on a desktop without its own file-type service: xdg-mime then reads the
+// shared MIME database through mimetype(1) (Debian's libfile-mimeinfo-perl).
+void TestDesktop::xdgMime()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, type);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    QVERIFY(writeFile(path, content));
+    QProcess query;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("X-Generic"));
+    query.setProcessEnvironment(environment);
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("filetype"), path});
+    QVERIFY(query.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(query.readAllStandardOutput()).trimmed(), type);
 }
 
 // The entry passes the files it is given, and says which type it takes.
@@ -209,6 +238,38 @@ void TestDesktop::secondStart()
     } else {
         QCOMPARE(m_messages, QStringList());
     }
+}
+
+// A file that comes while the program still asks about the one before waits for it.
+void TestDesktop::filesOpenOneAfterAnother()
+{
+    QTemporaryDir folder;
+    const QString first = folder.filePath(QStringLiteral("first.glyphs"));
+    const QString second = folder.filePath(QStringLiteral("second.glyphs"));
+    QString error;
+    QVERIFY(starterSet().write(first, &error));
+    PatternLibrary other;
+    QVERIFY(other.write(second, &error));
+    Workspace program(prompter());
+    LibraryDocument *document = program.library().document();
+    document->model()->addPattern(Pattern::fromColumns({7}), QStringLiteral("Unsaved"));
+    QStringList asked;
+    QString openWhileAsked;
+    prompter().onSave = [&](QWidget *, const QString &name) {
+        asked << name;
+        program.openFile(second);
+        openWhileAsked = document->filePath();
+        return SaveQuestion::Answer::Discard;
+    };
+    program.openFile(first);
+    QCOMPARE(asked, QStringList{"Starter set"});
+    QCOMPARE(openWhileAsked, QString());
+    QCOMPARE(document->filePath(), second);
+    QCOMPARE(document->current(), other);
+    QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kaldor8x8", "Kaldor8x8")
+                 .value(QStringLiteral("Workbench/RecentFiles"))
+                 .toStringList(),
+             (QStringList{second, first}));
 }
 
 QTEST_MAIN(TestDesktop)
