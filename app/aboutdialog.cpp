@@ -28,6 +28,8 @@ AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    // The main window's palette, as a window of its own would not take it.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(tr("About 8x8 Glyphsmith"));
     setFont(dialogFont());
     const QString readme = readmePath();
