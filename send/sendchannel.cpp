@@ -32,7 +32,10 @@ LinkChannel::LinkChannel(const QString &device, QObject *parent)
     connect(&m_connection, &ModuleConnection::opened, this, &LinkChannel::opened);
     connect(&m_connection, &ModuleConnection::openFailed, this, &LinkChannel::unavailable);
     connect(&m_connection, &ModuleConnection::lost, this, &LinkChannel::unavailable);
-    connect(&m_connection, &ModuleConnection::messageHandedOver, this, &LinkChannel::handedOver);
+    // From the event loop: a message handed over within send() must not end its request (and
+    // start the caller's next) before send() has returned.
+    connect(&m_connection, &ModuleConnection::messageHandedOver, this, &LinkChannel::handedOver,
+            Qt::QueuedConnection);
     connect(&m_player, &FramePlayer::sendFailed, this, &LinkChannel::unavailable);
     // stopped() comes before sendFailed(): what it meant is settled afterwards.
     connect(&m_player, &FramePlayer::stopped, this, [this] {
@@ -93,12 +96,13 @@ void LinkChannel::start(Pending &pending)
                 [this, exchange] { requestFinished(exchange); });
         return;
     }
+    const qsizetype size = request.message.bytes().size();
     if (!m_connection.send(request.message)) {
         QMetaObject::invokeMethod(this, &LinkChannel::unavailable, Qt::QueuedConnection);
         return;
     }
     pending.ticket = m_connection.messagesQueued();
-    m_lastSizes.append(request.message.bytes().size());
+    m_lastSizes.append(size);
     if (m_lastSizes.size() > Window)
         m_lastSizes.removeFirst();
     // Said from the event loop, as every other ending is: the message may have gone already.
