@@ -1,3 +1,4 @@
+#include "busnames.h"
 #include "frmmain.h"
 #include "prompter.h"
 #include "startup.h"
@@ -6,6 +7,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnectionInterface>
+#include <QFileInfo>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +123,18 @@ struct Options
     QCommandLineOption help;
     QCommandLineOption helpAll;
     QCommandLineOption version;
+    QCommandLineOption newInstance;
+
+    QList<QCommandLineOption> own() const { return {help, helpAll, version, newInstance}; }
+    // The options and the file argument the program takes, before Qt's.
+    void addTo(QCommandLineParser &parser) const
+    {
+        parser.setApplicationDescription(description);
+        parser.addOptions(own());
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     Texts::tr("A pattern library (.glyphs) to open."),
+                                     QStringLiteral("[FILE.glyphs]"));
+    }
 };
 
 // Made when they are needed, in the language of the catalogues installed by then.
@@ -132,7 +148,11 @@ Options options()
             QCommandLineOption(QStringLiteral("help-all"),
                                Texts::tr("Displays help including Qt specific options.")),
             QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                               Texts::tr("Displays version information."))};
+                               Texts::tr("Displays version information.")),
+            QCommandLineOption(
+                QStringLiteral("new-instance"),
+                Texts::tr("Starts a program of its own even when the program is running already "
+                          "(which otherwise opens the file and comes to the front instead)."))};
 }
 
 // What the terminal is told, and the exit status.
@@ -151,9 +171,21 @@ TerminalAnswer usageError(const QString &error)
                 u'\n'};
 }
 
-QString unexpectedArgument(const QCommandLineParser &parser)
+// The library file named on the command line, as the path this start sees it (a desktop passes
+// paths; a file:// URL is taken too). Empty for none; more than one is a usage error.
+std::optional<QString> libraryFile(const QStringList &positional, QString *error)
 {
-    return Texts::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst());
+    if (positional.size() > 1) {
+        *error = Texts::tr("the program opens one library at a time; %1 files were given")
+                     .arg(positional.size());
+        return std::nullopt;
+    }
+    if (positional.isEmpty())
+        return QString();
+    QString path = positional.constFirst();
+    if (path.startsWith(QLatin1String("file:")))
+        path = QUrl(path).toLocalFile();
+    return QFileInfo(path).absoluteFilePath();
 }
 
 // The command line read before any display is needed, so that --help and --version work in a
@@ -163,8 +195,7 @@ std::optional<TerminalAnswer> terminalAnswer(const QStringList &arguments)
 {
     const Options o = options();
     QCommandLineParser parser;
-    parser.setApplicationDescription(o.description);
-    parser.addOptions({o.help, o.helpAll, o.version});
+    o.addTo(parser);
     parser.addOptions(qtOptions(false));
     // Qt's options are words behind one dash (-platform offscreen), as Qt reads them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -172,8 +203,7 @@ std::optional<TerminalAnswer> terminalAnswer(const QStringList &arguments)
         return usageError(parser.errorText());
     if (parser.isSet(o.helpAll)) {
         QCommandLineParser all;
-        all.setApplicationDescription(o.description);
-        all.addOptions({o.help, o.helpAll, o.version});
+        o.addTo(all);
         all.addOptions(qtOptions(true));
         return TerminalAnswer{0, helpText(all), {}};
     }
@@ -181,8 +211,9 @@ std::optional<TerminalAnswer> terminalAnswer(const QStringList &arguments)
         return TerminalAnswer{0, helpText(parser), {}};
     if (parser.isSet(o.version))
         return TerminalAnswer{0, QStringLiteral("glyphsmith " GLYPHSMITH_VERSION "\n"), {}};
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(unexpectedArgument(parser));
+    QString error;
+    if (!libraryFile(parser.positionalArguments(), &error))
+        return usageError(error);
     if (displayMissing(arguments))
         return TerminalAnswer{1,
                               {},
@@ -190,6 +221,26 @@ std::optional<TerminalAnswer> terminalAnswer(const QStringList &arguments)
                                         "graphical display (set DISPLAY, or run it under "
                                         "xvfb-run)\n")};
     return std::nullopt;
+}
+
+constexpr int ForwardTimeout = 5000;
+
+// With the program already running, it is asked to open `file` (if any) and to come to the
+// front, and this start ends there. False when no program answers: this one starts then.
+bool forwardToRunningProgram(const QDBusConnection &bus, const QString &file)
+{
+    if (!bus.interface()->isServiceRegistered(QLatin1String(Bus::Service)))
+        return false;
+    const auto call = [&](const QString &method, const QVariantList &arguments) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(QLatin1String(Bus::Service), QLatin1String(Bus::Path),
+                                           QLatin1String(Bus::Interface), method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, ForwardTimeout).type() == QDBusMessage::ReplyMessage;
+    };
+    // Open brings the window to the front itself, after any question about unsaved changes.
+    return file.isEmpty() ? call(QStringLiteral("Activate"), {})
+                          : call(QStringLiteral("Open"), {file});
 }
 
 } // namespace
@@ -218,17 +269,27 @@ int main(int argc, char *argv[])
     // not read), and is refused as before.
     const Options o = options();
     QCommandLineParser rest;
-    rest.addOptions({o.help, o.helpAll, o.version});
+    rest.addOptions(o.own());
+    QString error;
+    std::optional<QString> file;
     std::optional<TerminalAnswer> refused;
     if (!rest.parse(QCoreApplication::arguments()))
         refused = usageError(rest.errorText());
-    else if (!rest.positionalArguments().isEmpty())
-        refused = usageError(unexpectedArgument(rest));
+    else if (!(file = libraryFile(rest.positionalArguments(), &error)))
+        refused = usageError(error);
     if (refused) {
         std::fputs(qPrintable(refused->err), stderr);
         return refused->status;
     }
+
+    // The bus is optional: without one the program runs as it always did.
+    const auto bus = Bus::sessionBus();
+    if (bus && !rest.isSet(o.newInstance) && forwardToRunningProgram(*bus, *file))
+        return 0;
     Prompter prompter;
     const auto program = startProgram(prompter);
+    if (bus)
+        program->offerOnBus(*bus);
+    program->welcome(*file);
     return app.exec();
 }

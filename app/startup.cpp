@@ -2,7 +2,7 @@
 
 #include "appstyle.h"
 #include "frmmain.h"
-#include "windowstyle.h"
+#include "windowplacement.h"
 #include "workspace.h"
 
 #include <QApplication>
@@ -13,8 +13,9 @@ std::unique_ptr<Workspace> startProgram(Prompter &prompter)
     QApplication::setWindowIcon(appIcon());
     auto program = std::make_unique<Workspace>(prompter);
     FrmMain &window = program->window();
-    // Placed first, so that a message of the start-up sequence appears where the window will.
-    centreOnScreen(&window);
+    // Placed first, so that a message of the start-up sequence appears where the window will:
+    // where it was last, or centred.
+    WindowPlacement::place(&window);
     window.Form_Load();
     window.show();
     return program;

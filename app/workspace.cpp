@@ -1,5 +1,6 @@
 #include "workspace.h"
 
+#include "aboutdialog.h"
 #include "characterscontroller.h"
 #include "characterswindow.h"
 #include "dotgrid.h"
@@ -8,11 +9,15 @@
 #include "frameswindow.h"
 #include "frmmain.h"
 #include "librarycontroller.h"
+#include "librarydocument.h"
 #include "librarywindow.h"
+#include "patternlibrary.h"
 #include "prompter.h"
+#include "recoveryoffer.h"
 #include "shortcutswindow.h"
 #include "spanscontroller.h"
 #include "spanwindow.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QMenu>
@@ -30,6 +35,8 @@ QString withoutMnemonic(QString text)
 Workspace::Workspace(Prompter &prompter, QObject *parent)
     : QObject(parent)
     , m_prompter(prompter)
+    , m_bus(m_connection,
+            {[this](const QString &file) { openFile(file); }, [this] { bringToFront(); }})
     , m_window(std::make_unique<FrmMain>(m_connection, prompter, m_history))
 {
     FrmMain *window = m_window.get();
@@ -79,6 +86,60 @@ void Workspace::buildMenus()
     connect(addMenuAction(m_helpMenu, "mnuShortcuts", tr("&Keyboard Shortcuts"),
                           QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, &Workspace::showShortcuts);
+    m_helpMenu->addSeparator();
+    connect(addMenuAction(m_helpMenu, "mnuAbout", tr("&About 8x8 Glyphsmith")), &QAction::triggered,
+            this, &Workspace::showAbout);
+}
+
+void Workspace::showAbout()
+{
+    AboutDialog about(m_window.get());
+    about.setWindowIcon(m_window->windowIcon());
+    m_prompter.exec(about);
+}
+
+bool Workspace::offerOnBus(const QDBusConnection &bus)
+{
+    return m_bus.offer(bus);
+}
+
+void Workspace::welcome(const QString &file)
+{
+    offerRecovery(*m_library, m_prompter, m_window.get());
+    if (!file.isEmpty())
+        openFile(file);
+    // How the tests make unsaved changes in a program that they then kill: the library of the
+    // file this names, taken as an edit of the open library.
+    const QString edit = qEnvironmentVariable("GLYPHSMITH_TEST_LIBRARY_EDIT");
+    if (!edit.isEmpty()) {
+        QString error;
+        if (const auto contents = PatternLibrary::read(edit, &error))
+            m_library->document()->replaceContents(*contents);
+    }
+}
+
+// A file that comes while another is being opened (its question or message still up) waits for
+// that one: they are opened one after the other, each asked about as Open asks.
+void Workspace::openFile(const QString &path)
+{
+    m_filesToOpen.append(path);
+    if (m_openingFiles)
+        return;
+    m_openingFiles = true;
+    while (!m_filesToOpen.isEmpty()) {
+        bringToFront();
+        m_library->openFile(m_filesToOpen.takeFirst());
+    }
+    m_openingFiles = false;
+}
+
+void Workspace::bringToFront()
+{
+    FrmMain *window = m_window.get();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 // Unsaved patterns are never lost silently: the user may save them or stay. Then the feature
@@ -90,6 +151,7 @@ bool Workspace::eventFilter(QObject *watched, QEvent *event)
             event->ignore();
             return true;
         }
+        WindowPlacement::remember(m_window.get());
         m_frames->close();
         m_characters->close();
         m_spans->close();

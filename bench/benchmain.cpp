@@ -1,6 +1,7 @@
 // The benchmark driver behind `make bench`: runs every benchmark in one process (the start-up
 // one through two small programs beside it) and prints one table. Exits non-zero when a goal
 // was missed or a benchmark could not run.
+#include "batchbench.h"
 #include "benchsupport.h"
 #include "bridgebench.h"
 #include "burstbench.h"
@@ -53,7 +54,8 @@ int main(int argc, char *argv[])
         QStringLiteral("click"),  QStringLiteral("wait"),    QStringLiteral("startup"),
         QStringLiteral("burst"),  QStringLiteral("library"), QStringLiteral("drag"),
         QStringLiteral("frames"), QStringLiteral("send"),    QStringLiteral("reconnect"),
-        QStringLiteral("upload"), QStringLiteral("bridge"),  QStringLiteral("spans")};
+        QStringLiteral("upload"), QStringLiteral("bridge"),  QStringLiteral("spans"),
+        QStringLiteral("batch")};
     for (const QString &name : chosen) {
         if (!known.contains(name)) {
             std::fprintf(stderr, "usage: glyphsmith-bench [%s]...\n",
@@ -113,6 +115,11 @@ int main(int argc, char *argv[])
     if (chosen.contains(QStringLiteral("spans"))) {
         announce("spans (a text across 4 modules at 100 frames/s, 10 opens of 1000 frames)");
         runSpansBenchmark(report, QCoreApplication::applicationDirPath());
+    }
+
+    if (chosen.contains(QStringLiteral("batch"))) {
+        announce("batch (1000 patterns at 9600 baud, three times: about 30 s)");
+        runBatchBenchmark(report, QCoreApplication::applicationDirPath());
     }
 
     std::fprintf(stdout, "\n");

@@ -21,8 +21,9 @@ qint64 monotonicNs();
 // CPU time of the whole process, all threads, in nanoseconds.
 qint64 processCpuNs();
 
-// Points XDG_CONFIG_HOME at a fresh folder of this run, so no benchmark reads or changes the
-// user's settings; children started later inherit it. False if no folder could be made.
+// Points XDG_CONFIG_HOME (and XDG_STATE_HOME) at a fresh folder of this run, so no benchmark reads
+// or changes the user's settings, and leaves no session bus to the benchmarks; children started
+// later inherit both. False if no folder could be made.
 bool useTemporarySettings();
 // Every stored entry removed, COM1 mapped to `com1` (a benchmark's pty) and COM2..COM6 to
 // missing paths, so that nothing else is ever opened.

@@ -1,7 +1,9 @@
 #include "bridge.h"
 
+#include "busnames.h"
 #include "discovery.h"
 #include "moduleconnection.h"
+#include "programtarget.h"
 
 #include <QSet>
 
@@ -27,10 +29,21 @@ Bridge::Bridge(const BridgeConfig &config, TargetFactory factory, QObject *paren
             [this](const QString &topic, const QByteArray &payload) { received(topic, payload); });
 
     if (!factory) {
-        factory = [gap = config.idleGapMs](const BridgeModule &module) {
+        // With a session bus, a module whose port the desktop program holds is reached through
+        // the program.
+        factory = [gap = config.idleGapMs, bus = Bus::sessionBus()](
+                      const BridgeModule &module) -> std::unique_ptr<ModuleTarget> {
+            const auto setGap = [gap](ConnectionTarget &target) {
+                if (gap)
+                    target.connection().setIdleGap(std::chrono::milliseconds(*gap));
+            };
+            if (bus) {
+                auto target = std::make_unique<SharedTarget>(module.port, *bus);
+                setGap(target->own());
+                return target;
+            }
             auto target = std::make_unique<ConnectionTarget>(module.port);
-            if (gap)
-                target->connection().setIdleGap(std::chrono::milliseconds(*gap));
+            setGap(*target);
             return target;
         };
     }

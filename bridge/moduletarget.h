@@ -13,10 +13,10 @@ class ModuleConnection;
 class ModuleRequest;
 
 // Where a module runner's messages go: the one small interface between the topic handling and
-// whatever reaches the module. Today that is the bridge's own connection to the module's port
-// (ConnectionTarget). While the desktop program holds the port, a proxy that hands the same
-// calls to the program over the session bus takes its place; the runner does not know which
-// it has.
+// whatever reaches the module: the bridge's own connection to the module's port
+// (ConnectionTarget), or, while the desktop program holds the port, the program over the session
+// bus (ProgramTarget; SharedTarget chooses between the two). The runner does not know which it
+// has.
 class ModuleTarget : public QObject
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "editorsettings.h"
 #include "grideditor.h"
 #include "librarydocument.h"
+#include "libraryrecovery.h"
 #include "librarywindow.h"
 #include "messagebox.h"
 #include "moduleconnection.h"
@@ -32,7 +33,20 @@ LibraryController::LibraryController(DotGrid &grid, GridEditor &editor, QUndoSta
     , m_connection(connection)
     , m_prompter(prompter)
     , m_window(window)
-{}
+    , m_recovery(std::make_unique<LibraryRecovery>())
+{
+    // Said once a run: a state folder that cannot be written now will not be writable at the
+    // next change either.
+    connect(m_recovery.get(), &LibraryRecovery::writeFailed, this, [this](const QString &reason) {
+        if (std::exchange(m_recoveryFailureTold, true))
+            return;
+        m_prompter.message(m_window,
+                           tr("Unsaved changes cannot be kept safe from a crash: their recovery "
+                              "copy cannot be written (%1).")
+                               .arg(reason),
+                           tr("Save the library to keep them."));
+    });
+}
 
 // The window goes before the document it shows.
 LibraryController::~LibraryController()
@@ -42,8 +56,10 @@ LibraryController::~LibraryController()
 
 LibraryDocument *LibraryController::document()
 {
-    if (!m_document)
+    if (!m_document) {
         m_document = std::make_unique<LibraryDocument>(m_prompter);
+        m_recovery->watch(m_document.get());
+    }
     return m_document.get();
 }
 

@@ -11,6 +11,7 @@
 class DotGrid;
 class GridEditor;
 class LibraryDocument;
+class LibraryRecovery;
 class LibraryWindow;
 class ModuleConnection;
 class Prompter;
@@ -20,7 +21,8 @@ class QUndoStack;
 
 // The pattern library on the main window: the library file actions of the Pattern menu (New,
 // Open, Open Recent, Save, Save As), the Pattern Library window, and the open library itself
-// (LibraryDocument, made when first needed so that starting the program draws no starter set).
+// (LibraryDocument, made when first needed so that starting the program draws no starter set)
+// with the recovery copy of its unsaved changes (LibraryRecovery).
 // A pattern loaded from the library is one undo step of the grid; the library's Send goes to the
 // module through the connection, as "Send Dot Matrix" does.
 class LibraryController : public QObject
@@ -35,6 +37,8 @@ public:
 
     LibraryDocument *document();
     LibraryWindow *libraryWindow();
+    // The recovery copy kept of the library's unsaved changes.
+    LibraryRecovery &recovery() { return *m_recovery; }
     void showLibrary();
     // New, Open..., Open Recent, Save and Save As... in `pattern`.
     void addFileActions(QMenu *pattern);
@@ -59,6 +63,10 @@ private:
     Prompter &m_prompter;
     QWidget *m_window;
     std::unique_ptr<LibraryDocument> m_document;
+    // After the document: it goes first, and writes a copy still waiting while the document is
+    // there.
+    std::unique_ptr<LibraryRecovery> m_recovery;
+    bool m_recoveryFailureTold = false;
     QPointer<LibraryWindow> m_libraryWindow;
     QMenu *m_recentMenu = nullptr;
 };

@@ -45,6 +45,7 @@ void LibraryDocument::setModified(bool modified)
 void LibraryDocument::updateModified()
 {
     setModified(current() != m_saved);
+    emit contentsChanged();
 }
 
 void LibraryDocument::setFilePath(const QString &path)
@@ -75,6 +76,27 @@ void LibraryDocument::revert()
     replaceAnimations(m_saved.animations);
     replaceSections(m_saved.otherSections);
     setModified(false);
+}
+
+void LibraryDocument::replaceContents(const PatternLibrary &contents)
+{
+    m_model.setLibrary(contents);
+    replaceAnimations(contents.animations);
+    replaceSections(contents.otherSections);
+    updateModified();
+}
+
+void LibraryDocument::restore(const PatternLibrary &contents, const QString &file,
+                              bool fromStarterSet)
+{
+    QString error;
+    std::optional<PatternLibrary> onDisk;
+    if (!file.isEmpty())
+        onDisk = PatternLibrary::read(file, &error);
+    m_starterSet = file.isEmpty() && fromStarterSet;
+    m_saved = onDisk ? *onDisk : m_starterSet ? starterSet() : PatternLibrary();
+    setFilePath(file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath());
+    replaceContents(contents);
 }
 
 void LibraryDocument::setAnimations(const QList<Animation> &animations)

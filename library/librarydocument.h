@@ -38,6 +38,11 @@ public:
     // Whether the patterns or animations differ from what was last opened or saved: an edit that
     // is undone leaves nothing to save.
     bool isModified() const { return m_modified; }
+    // With no file: whether the library began as the starter set.
+    bool isStarterSet() const { return m_starterSet; }
+    // The file's contents as they are now: the model's patterns and the sections beside them,
+    // these animations.
+    PatternLibrary current() const;
 
     // Each of these asks whether to save changes first where they would be lost.
     bool newLibrary(QWidget *parent);
@@ -53,8 +58,18 @@ public:
     bool maybeSave(QWidget *parent);
     void revert();
 
+    // Everything the library holds replaced by `contents`, as an unsaved change of the library
+    // as it was opened (a test's edit, say).
+    void replaceContents(const PatternLibrary &contents);
+    // Unsaved changes kept from an earlier run put back: `contents` as changes of `file` (read
+    // again as it is now; nothing or an unreadable file counts as an empty library), or, with no
+    // file, of the starter set or an untitled library.
+    void restore(const PatternLibrary &contents, const QString &file, bool fromStarterSet);
+
 signals:
     void modifiedChanged(bool modified);
+    // The patterns, animations or sections changed, whether or not that leaves anything to save.
+    void contentsChanged();
     // The animations were replaced wholesale: a file opened, a new library, changes discarded.
     void animationsReplaced();
     // The same for the whole library, patterns and animations: the undo steps made on the
@@ -70,8 +85,6 @@ private:
     void updateModified();
     void setFilePath(const QString &path);
 
-    // The file's contents as they are now: the model's patterns, these animations.
-    PatternLibrary current() const;
     void replaceAnimations(const QList<Animation> &animations);
     void replaceSections(const QJsonObject &sections);
 

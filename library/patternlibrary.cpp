@@ -299,8 +299,8 @@ QByteArray PatternLibrary::toJson() const
         entries.append(entry);
     }
     QJsonObject root = otherSections;
-    root.insert(FormatKey, QLatin1String(FormatName));
-    root.insert(VersionKey, FormatVersion);
+    root.remove(FormatKey);
+    root.remove(VersionKey);
     root.insert(PatternsKey, entries);
     if (!animations.isEmpty()) {
         QJsonArray animationEntries;
@@ -322,7 +322,14 @@ QByteArray PatternLibrary::toJson() const
         bank.insert(SlotsKey, bankSlots);
         root.insert(BankKey, bank);
     }
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    // The format's name and version first, where a file manager's look at the first bytes finds
+    // them (packaging/glyphsmith.xml); QJsonDocument would sort them among the sections.
+    const QByteArray rest = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QByteArray json = "{\n    \"";
+    json += QByteArray(FormatKey.data(), FormatKey.size()) + "\": \"" + FormatName + "\",\n    \"";
+    json += QByteArray(VersionKey.data(), VersionKey.size()) + "\": ";
+    json += QByteArray::number(FormatVersion) + ",\n";
+    return json + rest.mid(2);
 }
 
 // The new file is written beside the old one and swapped in, so a folder that takes no new file

@@ -36,6 +36,7 @@ void MessageQueue::clear()
     m_lineTimer.stop();
     m_queue.clear();
     m_pacer.reset();
+    m_handedCount = m_queuedCount;
 }
 
 bool MessageQueue::enqueue(const QByteArray &bytes, MessageEnd end, bool replaceable,
@@ -53,6 +54,7 @@ bool MessageQueue::enqueue(const QByteArray &bytes, MessageEnd end, bool replace
         return true;
     }
     m_queue.append({bytes, end, replaceable});
+    ++m_queuedCount;
     if (m_queue.size() > 1 || m_lineTimer.isActive())
         return true; // behind others: goes out when the line is free
     return sendDue(true);
@@ -90,6 +92,7 @@ bool MessageQueue::sendDue(bool failAtOnce)
         }
         m_pacer.sent(LinePacer::Clock::now(), message.bytes.size(),
                      message.end == MessageEnd::ByIdleGap);
+        emit handedOver(++m_handedCount);
     }
     emit drained();
     return true;

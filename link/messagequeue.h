@@ -45,6 +45,10 @@ public:
     void clear();
 
     qsizetype size() const { return m_queue.size(); }
+    // Messages queued so far (one taking another's place not counted) and how many of them have
+    // been handed to the transport; those dropped by clear() count as handed over.
+    quint64 queuedCount() const { return m_queuedCount; }
+    quint64 handedCount() const { return m_handedCount; }
     // Every message handed over has left the program (to the driver, or acknowledged by the
     // network's far side).
     bool allSent() const;
@@ -55,6 +59,8 @@ signals:
     void drained();
     // A write that was due failed; the queue is empty and the transport says lost().
     void writeFailed();
+    // One more message has been handed to the transport: `count` so far (handedCount()).
+    void handedOver(quint64 count);
 
 private:
     struct Pending
@@ -70,4 +76,6 @@ private:
     LinePacer m_pacer;
     QList<Pending> m_queue;
     QTimer m_lineTimer;
+    quint64 m_queuedCount = 0;
+    quint64 m_handedCount = 0;
 };

@@ -27,6 +27,7 @@ ModuleConnection::ModuleConnection(QObject *parent)
     connect(m_reconnector.get(), &Reconnector::reconnected, &m_sinceReconnect,
             qOverload<>(&QTimer::start));
     connect(&m_queue, &MessageQueue::drained, this, &ModuleConnection::queueDrained);
+    connect(&m_queue, &MessageQueue::handedOver, this, &ModuleConnection::messageHandedOver);
 }
 
 ModuleConnection::~ModuleConnection()

@@ -97,6 +97,10 @@ public:
     // Messages waiting for the line.
     qsizetype queuedMessages() const { return m_queue.size(); }
     bool allSent() const { return m_queue.allSent(); }
+    // Messages queued in this connection's life and how many of them have been handed to the
+    // transport: a sender that paces itself by the line waits until its own has gone.
+    quint64 messagesQueued() const { return m_queue.queuedCount(); }
+    quint64 messagesHandedOver() const { return m_queue.handedCount(); }
 
     // Sends `message` and waits `waits` times for the reply (ReplyWait; `clock` when the caller
     // keeps one of its own). The request is the caller's (`parent`); it ends with finished().
@@ -126,6 +130,8 @@ signals:
     void targetChanged();
     // The last queued message has been handed to the transport.
     void queueDrained();
+    // One more message has been handed to the transport (messagesHandedOver()).
+    void messageHandedOver(quint64 count);
     // A message other than a picture of a stream (sendLatest()) was queued: a command of its own
     // that a stream of pictures would cover at once.
     void commandQueued(quint8 command);

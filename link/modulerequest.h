@@ -57,7 +57,7 @@ private:
     QPointer<ModuleConnection> m_connection;
     Protocol::Message m_message;
     int m_waits;
-    ReplyWait *m_clock;
+    QPointer<ReplyWait> m_clock; // a caller's clock may go before the request does
     bool m_ownClock = false;
     Outcome m_outcome = Outcome::Pending;
     QByteArray m_reply;

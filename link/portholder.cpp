@@ -29,16 +29,22 @@ QString programOf(const QString &procFolder, qint64 pid)
 }
 
 // The device's name below /dev with '/' made '_', as lock files are named: "pts/3" is
-// "LCK..pts_3".
-QString lockName(const QString &device)
+// "LCK..pts_3". Qt Serial Port names the lock after the path it was given, a link such as
+// /tmp/module included ("LCK.._tmp_module"); other programs after the device it leads to.
+QStringList lockNames(const QString &device)
 {
-    QString name = QFileInfo(device).canonicalFilePath();
-    if (name.isEmpty())
-        name = device;
-    if (name.startsWith(QLatin1String("/dev/")))
-        name = name.mid(5);
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return QStringLiteral("LCK..") + name;
+    QStringList names;
+    for (QString name : {device, QFileInfo(device).canonicalFilePath()}) {
+        if (name.isEmpty())
+            continue;
+        if (name.startsWith(QLatin1String("/dev/")))
+            name = name.mid(5);
+        name.replace(QLatin1Char('/'), QLatin1Char('_'));
+        name.prepend(QLatin1String("LCK.."));
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
 }
 
 } // namespace
@@ -58,23 +64,25 @@ std::optional<PortHolder> PortHolder::find(const QString &device)
 std::optional<PortHolder> PortHolder::find(const QString &device, const QStringList &lockFolders,
                                            const QString &procFolder)
 {
-    const QString name = lockName(device);
-    for (const QString &folder : lockFolders) {
-        QFile lock(folder + u'/' + name);
-        if (!lock.open(QIODevice::ReadOnly))
-            continue;
-        // The process id first: in text (Qt's QLockFile, uucp's "%10d\n") or as a binary int.
-        const QByteArray content = lock.read(64);
-        bool ok = false;
-        qint64 pid = content.split('\n').value(0).trimmed().toLongLong(&ok);
-        if (!ok && content.size() >= 4) {
-            qint32 binary = 0;
-            std::memcpy(&binary, content.constData(), sizeof binary);
-            pid = binary;
-            ok = pid > 0;
+    for (const QString &name : lockNames(device)) {
+        for (const QString &folder : lockFolders) {
+            QFile lock(folder + u'/' + name);
+            if (!lock.open(QIODevice::ReadOnly))
+                continue;
+            // The process id first: in text (Qt's QLockFile, uucp's "%10d\n") or as a binary int.
+            const QByteArray content = lock.read(64);
+            bool ok = false;
+            qint64 pid = content.split('\n').value(0).trimmed().toLongLong(&ok);
+            if (!ok && content.size() >= 4) {
+                qint32 binary = 0;
+                std::memcpy(&binary, content.constData(), sizeof binary);
+                pid = binary;
+                ok = pid > 0;
+            }
+            if (ok && pid > 0 &&
+                QFileInfo::exists(QStringLiteral("%1/%2").arg(procFolder).arg(pid)))
+                return PortHolder{pid, programOf(procFolder, pid)};
         }
-        if (ok && pid > 0 && QFileInfo::exists(QStringLiteral("%1/%2").arg(procFolder).arg(pid)))
-            return PortHolder{pid, programOf(procFolder, pid)};
     }
     // No lock file: the processes whose open files include the device, among those we may see.
     const QString target = QFileInfo(device).canonicalFilePath();

@@ -1,11 +1,17 @@
-// glyphsmith-send: one message to the Kaldor8x8 module from a shell or a script, over the same
-// link as the program (a device path, or a module on the network), waiting for the module's
-// answer where the configuration dialog waits for one. No display is needed.
+// glyphsmith-send: messages to the Kaldor8x8 module from a shell or a script, one from the
+// command line or one per line of standard input (--batch), waiting for the module's answer
+// where the configuration dialog waits for one. While the program runs with the module's port
+// open, they go through it over the session bus, in order with the user's clicks; otherwise over
+// a link of its own, as the program's (a device path, or a module on the network). No display is
+// needed.
 
-#include "animationrun.h"
+#include "batchinput.h"
+#include "busclient.h"
+#include "busnames.h"
 #include "connectionpool.h"
-#include "moduleexchange.h"
+#include "sendchannel.h"
 #include "sendrequest.h"
+#include "sendrun.h"
 #include "spancommand.h"
 #include "translations.h"
 
@@ -13,8 +19,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <cstdio>
 #include <memory>
@@ -91,42 +95,21 @@ QString helpText(const QCommandLineParser &parser)
                          "reached as the span names it (COM1..COM6, a device, an endpoint); --port "
                          "does not go with the span commands.")) +
            u'\n' + u'\n' +
+           wrapped(Texts::tr(
+               "With --batch, or '-' as the command, the commands come from standard input, "
+               "one a line, in the words of the command line: quote a text with spaces "
+               "as a shell would ('...' or \"...\"); empty lines and lines that begin "
+               "with # are skipped. They are sent in order at the line's pace; the first "
+               "that fails ends the run, and its message names the line.")) +
+           u'\n' + u'\n' +
+           wrapped(
+               Texts::tr("While 8x8 Glyphsmith runs with the module's port open, the messages go "
+                         "through it over the session bus, in order with its own; otherwise "
+                         "glyphsmith-send opens the port itself.")) +
+           u'\n' + u'\n' +
            wrapped(Texts::tr("Exit status: 0 done (acknowledged where the module answers), 2 bad "
                              "usage, 3 refused by the module, 4 no reply, 5 port not available.")) +
            u'\n';
-}
-
-void printSettings(const Protocol::Settings &settings, bool json)
-{
-    if (json) {
-        QJsonObject object;
-        // Nothing stored is null, as a value the record does not carry is.
-        object.insert(QLatin1String("mode"), settings.modeIndex && !settings.modeNotStored
-                                                 ? QJsonValue(*settings.modeIndex)
-                                                 : QJsonValue());
-        object.insert(QLatin1String("speed"), settings.speedIndex && !settings.speedNotStored
-                                                  ? QJsonValue(*settings.speedIndex + 1)
-                                                  : QJsonValue());
-        object.insert(QLatin1String("message"),
-                      settings.message ? QJsonValue(*settings.message) : QJsonValue());
-        std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
-        return;
-    }
-    // Lines that scripts read: the same words in every language.
-    const auto shown = [](const std::optional<int> &value, bool notStored) {
-        if (notStored)
-            return QStringLiteral("not stored");
-        return value ? QString::number(*value) : QStringLiteral("unknown");
-    };
-    std::printf("mode %s\n", qPrintable(shown(settings.modeIndex, settings.modeNotStored)));
-    std::printf("speed %s\n",
-                qPrintable(shown(settings.speedIndex ? std::optional<int>(*settings.speedIndex + 1)
-                                                     : std::nullopt,
-                                 settings.speedNotStored)));
-    // A length the record cannot have: no message, as the dialog shows it.
-    std::printf("message %s\n", settings.messageNotStored
-                                    ? "not stored"
-                                    : settings.message.value_or(QString()).toUtf8().constData());
 }
 
 } // namespace
@@ -190,6 +173,11 @@ int main(int argc, char *argv[])
                   "as more than one: module-bytes, row-bytes, c-array, "
                   "arduino, python-list, integer64, text-art."),
         QStringLiteral("id"));
+    const QCommandLineOption batchOption(
+        QStringLiteral("batch"),
+        Texts::tr(
+            "Read the commands from standard input, one a line, in the words of the command line "
+            "('-' as the command does the same)."));
     const QCommandLineOption library(
         QStringLiteral("library"),
         Texts::tr("The library file whose spans the span commands name "
@@ -207,7 +195,8 @@ int main(int argc, char *argv[])
                                      Texts::tr("span-scroll: milliseconds a frame, one dot a frame "
                                                "(50)."),
                                      QStringLiteral("ms"));
-    parser.addOptions({help, version, port, json, format, library, font, fontSize, frameMs});
+    parser.addOptions(
+        {help, version, port, json, format, batchOption, library, font, fontSize, frameMs});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return failUsage(optionError(parser, QCoreApplication::arguments()));
@@ -228,7 +217,7 @@ int main(int argc, char *argv[])
                                                   .arg(option.names().constFirst()));
     }
     if (spanCommand) {
-        for (const QCommandLineOption &option : {port, json, format}) {
+        for (const QCommandLineOption &option : {port, json, format, batchOption}) {
             if (parser.isSet(option))
                 return fail(ExitStatus::BadUsage,
                             Texts::tr("--%1 does not go with the span commands: each module is "
@@ -255,66 +244,80 @@ int main(int argc, char *argv[])
         return runSpanCommand(app, parser, options);
     }
 
+    const bool batch = parser.isSet(batchOption) || words == QStringList{QStringLiteral("-")};
+    if (batch && !words.isEmpty() && words != QStringList{QStringLiteral("-")})
+        return failUsage(
+            Texts::tr("with --batch the commands come from standard input, one a line, "
+                      "not from the command line"));
     QString error;
-    const auto request = parseSendCommand(words, &error, parser.value(format));
-    if (!request)
-        return failUsage(error);
-    if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)
-        return fail(ExitStatus::BadUsage,
-                    Texts::tr("--json goes with the command 'settings' only"));
+    std::optional<SendRequest> request;
+    if (!batch) {
+        // Mistakes are named before any port is looked at.
+        request = parseSendCommand(words, &error, parser.value(format));
+        if (!request)
+            return failUsage(error);
+        if (parser.isSet(json) && request->reply != SendRequest::Reply::Settings)
+            return fail(ExitStatus::BadUsage,
+                        Texts::tr("--json goes with the command 'settings' only"));
+    }
 
+    // The running program, when it holds the module the command names (any, when none is named).
+    std::unique_ptr<BusClient> program;
+    std::optional<BusClient::Port> programPort;
+    if (const auto bus = Bus::sessionBus()) {
+        program = std::make_unique<BusClient>(*bus);
+        programPort = program->port();
+    }
     int status = ExitStatus::Done;
     const auto device = resolveSendPort(parser.value(port), &error, &status);
-    if (!device)
+    const bool portNamed = parser.isSet(port);
+    const bool throughProgram =
+        programPort && programPort->isOpen() &&
+        (portNamed ? device && BusClient::holds(*programPort, *device) : true);
+    if (!device && !throughProgram)
         return fail(status, error);
 
-    if (request->animation) {
-        AnimationRun run;
-        QObject::connect(&run, &AnimationRun::finished, &app, &QCoreApplication::exit);
-        run.start(*device, *request->animation);
-        const int played = app.exec();
-        return played == ExitStatus::Done ? played : fail(played, run.errorString());
+    SendRun::ChannelFactory ownLink;
+    if (device)
+        ownLink = [device = *device] { return std::make_unique<LinkChannel>(device); };
+    std::unique_ptr<SendChannel> channel =
+        throughProgram ? std::make_unique<BusChannel>(*program) : ownLink();
+    SendRun run({batch, parser.isSet(json), parser.value(format)}, std::move(channel),
+                throughProgram ? ownLink : SendRun::ChannelFactory());
+    QObject::connect(&run, &SendRun::finished, &app, &QCoreApplication::exit);
+
+    if (!batch) {
+        run.add(0, *request);
+        run.endOfInput();
+        return app.exec();
     }
 
-    ModuleExchange exchange;
-    QObject::connect(&exchange, &ModuleExchange::finished, &app, [] { QCoreApplication::exit(); });
-    exchange.start(*device, request->message, request->waits);
-    app.exec();
-    switch (exchange.outcome()) {
-    case ModuleExchange::Outcome::PortUnavailable: {
-        // A network port's reasons name the endpoint already.
-        const QString reason = exchange.errorString();
-        return fail(ExitStatus::PortUnavailable,
-                    reason.startsWith(*device)
-                        ? reason
-                        : Texts::tr("%1 is not available: %2").arg(*device, reason));
-    }
-    case ModuleExchange::Outcome::NoReply:
-        return fail(ExitStatus::NoReply, Texts::tr("no reply from the module on %1").arg(*device));
-    case ModuleExchange::Outcome::Cancelled:
-        return fail(ExitStatus::PortUnavailable, Texts::tr("interrupted"));
-    case ModuleExchange::Outcome::Done:
-        break;
-    }
-
-    const QByteArray reply = exchange.reply();
-    switch (request->reply) {
-    case SendRequest::Reply::None:
-        return ExitStatus::Done;
-    case SendRequest::Reply::Acknowledge:
-        if (!Protocol::isAcknowledge(reply))
-            return fail(ExitStatus::Refused, Texts::tr("the module refused: it answered %1")
-                                                 .arg(Protocol::hexString(reply.left(8))));
-        return ExitStatus::Done;
-    case SendRequest::Reply::Settings: {
-        const Protocol::Settings settings = Protocol::decodeSettings(reply);
-        if (!settings.modeIndex && !settings.speedIndex && !settings.message)
-            return fail(ExitStatus::NoReply,
-                        Texts::tr("the module's answer is no settings record: %1")
-                            .arg(Protocol::hexString(reply.left(24))));
-        printSettings(settings, parser.isSet(json));
-        return ExitStatus::Done;
-    }
-    }
-    return ExitStatus::Done;
+    // A reader that runs far ahead of the line is held back.
+    constexpr qsizetype MaxBacklog = 64;
+    LineReader reader(0);
+    int line = 0;
+    QObject::connect(&reader, &LineReader::lineRead, &run, [&](const QString &text) {
+        ++line;
+        QString why;
+        const auto lineWords = splitCommandLine(text, &why);
+        if (!lineWords)
+            run.addFailure(line, ExitStatus::BadUsage, why);
+        else if (!lineWords->isEmpty())
+            run.add(line, *lineWords);
+        if (run.backlog() > MaxBacklog)
+            reader.pause();
+    });
+    QObject::connect(&reader, &LineReader::lineTooLong, &run, [&] {
+        run.addFailure(
+            line + 1, ExitStatus::BadUsage,
+            Texts::tr("the line is longer than %1 bytes").arg(LineReader::MaxLineLength));
+        run.endOfInput();
+    });
+    QObject::connect(&reader, &LineReader::ended, &run, &SendRun::endOfInput);
+    QObject::connect(&run, &SendRun::wantsMore, &reader, [&] {
+        if (run.backlog() <= MaxBacklog / 4)
+            reader.resume();
+    });
+    reader.start();
+    return app.exec();
 }

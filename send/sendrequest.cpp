@@ -20,6 +20,13 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(GlyphsmithSend)
 };
 
+// A pattern as the bus carries it: the module's eight column bytes.
+QByteArray columnBytes(const Pattern &pattern)
+{
+    const Protocol::ColumnPattern columns = pattern.columns();
+    return QByteArray(reinterpret_cast<const char *>(columns.data()), qsizetype(columns.size()));
+}
+
 // One command: how many arguments it takes and how it turns them into a request.
 struct CommandEntry
 {
@@ -72,9 +79,17 @@ QString &patternFormat()
     return format;
 }
 
-SendRequest plain(const Protocol::Message &message)
+SendRequest plain(const Protocol::Message &message, const char *busMethod,
+                  const QVariant &busArgument)
 {
-    return {message, SendRequest::Reply::None, 0, std::nullopt};
+    return {message,      SendRequest::Reply::None, 0,
+            std::nullopt, QLatin1String(busMethod), {busArgument}};
+}
+
+SendRequest exchange(const Protocol::Message &message, SendRequest::Reply reply, int waits,
+                     const char *busMethod, const QVariantList &busArguments)
+{
+    return {message, reply, waits, std::nullopt, QLatin1String(busMethod), busArguments};
 }
 
 const std::map<QString, CommandEntry> &commands()
@@ -85,14 +100,16 @@ const std::map<QString, CommandEntry> &commands()
          {QStringLiteral("C"), Texts::tr("show one character (none: an empty message)"), 0, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a.value(0), 1, e);
-              return text ? R(plain(Protocol::showChar(*text))) : std::nullopt;
+              return text ? R(plain(Protocol::showChar(*text), "ShowChar", *text)) : std::nullopt;
           }}},
         {QStringLiteral("custom"),
          {QStringLiteral("N"), Texts::tr("show custom character N, 0 to 9"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n =
                   number(a[0], 0, Protocol::CustomCharacterCount - 1, Texts::tr("the position"), e);
-              return n ? R(plain(Protocol::showCustom(*n))) : std::nullopt;
+              return n ? R(plain(Protocol::showCustom(*n), "ShowCustom",
+                                 QVariant::fromValue(uchar(*n))))
+                       : std::nullopt;
           }}},
         {QStringLiteral("save"),
          {QStringLiteral("N"), Texts::tr("store the shown pattern as custom character N, 0 to 9"),
@@ -100,7 +117,9 @@ const std::map<QString, CommandEntry> &commands()
           [](const QStringList &a, QString *e) -> R {
               const auto n =
                   number(a[0], 0, Protocol::CustomCharacterCount - 1, Texts::tr("the position"), e);
-              return n ? R(plain(Protocol::saveCustom(*n))) : std::nullopt;
+              return n ? R(plain(Protocol::saveCustom(*n), "SaveCustom",
+                                 QVariant::fromValue(uchar(*n))))
+                       : std::nullopt;
           }}},
         {QStringLiteral("pattern"),
          {QStringLiteral("TEXT|-|FILE.glyphs NAME"),
@@ -110,7 +129,9 @@ const std::map<QString, CommandEntry> &commands()
           1, -1,
           [](const QStringList &a, QString *e) -> R {
               const auto pattern = PatternText::parse(a, patternFormat(), e);
-              return pattern ? R(plain(Protocol::dotMatrix(pattern->columns()))) : std::nullopt;
+              return pattern ? R(plain(Protocol::dotMatrix(pattern->columns()), "ShowPattern",
+                                       columnBytes(*pattern)))
+                             : std::nullopt;
           }}},
         {QStringLiteral("play"),
          {QStringLiteral("FILE.glyphs NAME"),
@@ -128,6 +149,15 @@ const std::map<QString, CommandEntry> &commands()
                       }
                       SendRequest request;
                       request.animation = animation;
+                      request.busMethod = QStringLiteral("Play");
+                      QByteArrayList frames;
+                      QList<uint> durations;
+                      for (const Frame &frame : animation.frames) {
+                          frames.append(columnBytes(frame.pattern));
+                          durations.append(uint(frame.durationMs));
+                      }
+                      request.busArguments = {QVariant::fromValue(frames),
+                                              QVariant::fromValue(durations)};
                       return request;
                   }
               }
@@ -138,19 +168,20 @@ const std::map<QString, CommandEntry> &commands()
          {QStringLiteral("TEXT"), Texts::tr("scroll a text of up to 20 characters"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
-              return text ? R(plain(Protocol::scroll(*text))) : std::nullopt;
+              return text ? R(plain(Protocol::scroll(*text), "Scroll", *text)) : std::nullopt;
           }}},
         {QStringLiteral("animate"),
          {QStringLiteral("TEXT"), Texts::tr("show a text of up to 20 characters one by one"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
-              return text ? R(plain(Protocol::animate(*text))) : std::nullopt;
+              return text ? R(plain(Protocol::animate(*text), "Animate", *text)) : std::nullopt;
           }}},
         {QStringLiteral("speed"),
          {QStringLiteral("1..4"), Texts::tr("set the speed of scrolling and animation now"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n = number(a[0], 1, 4, Texts::tr("the speed"), e);
-              return n ? R(plain(Protocol::setSpeed(Protocol::SpeedCode[size_t(*n - 1)])))
+              return n ? R(plain(Protocol::setSpeed(Protocol::SpeedCode[size_t(*n - 1)]), "Speed",
+                                 QVariant::fromValue(uchar(*n))))
                        : std::nullopt;
           }}},
         {QStringLiteral("arrow"),
@@ -167,29 +198,31 @@ const std::map<QString, CommandEntry> &commands()
                            .arg(a[0]);
                   return std::nullopt;
               }
-              return plain(Protocol::builtinAnimation(it->second));
+              return plain(Protocol::builtinAnimation(it->second), "Arrow", it->first);
           }}},
         {QStringLiteral("settings"),
          {QString(), Texts::tr("print the stored start-up mode, speed and message"), 0, 0,
           [](const QStringList &, QString *) -> R {
-              return SendRequest{Protocol::readSettings(), SendRequest::Reply::Settings, 1,
-                                 std::nullopt};
+              return exchange(Protocol::readSettings(), SendRequest::Reply::Settings, 1, "Settings",
+                              {});
           }}},
         {QStringLiteral("set-mode"),
          {QStringLiteral("0..6"), Texts::tr("store the start-up mode"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n =
                   number(a[0], 0, Protocol::StartupModeCount - 1, Texts::tr("the mode"), e);
-              return n ? R(SendRequest{Protocol::changeStartupMode(*n),
-                                       SendRequest::Reply::Acknowledge, 1, std::nullopt})
+              return n ? R(exchange(Protocol::changeStartupMode(*n),
+                                    SendRequest::Reply::Acknowledge, 1, "SetMode",
+                                    {QVariant::fromValue(uchar(*n))}))
                        : std::nullopt;
           }}},
         {QStringLiteral("set-speed"),
          {QStringLiteral("1..4"), Texts::tr("store the speed"), 1, 1,
           [](const QStringList &a, QString *e) -> R {
               const auto n = number(a[0], 1, 4, Texts::tr("the speed"), e);
-              return n ? R(SendRequest{Protocol::changeSpeed(Protocol::SpeedCode[size_t(*n - 1)]),
-                                       SendRequest::Reply::Acknowledge, 1, std::nullopt})
+              return n ? R(exchange(Protocol::changeSpeed(Protocol::SpeedCode[size_t(*n - 1)]),
+                                    SendRequest::Reply::Acknowledge, 1, "SetSpeed",
+                                    {QVariant::fromValue(uchar(*n))}))
                        : std::nullopt;
           }}},
         {QStringLiteral("set-message"),
@@ -197,8 +230,8 @@ const std::map<QString, CommandEntry> &commands()
           [](const QStringList &a, QString *e) -> R {
               const auto text = moduleText(a[0], Protocol::MaxTextLength, e);
               // Storing the text takes the module longer: two waits, as in the dialog.
-              return text ? R(SendRequest{Protocol::saveMessage(*text),
-                                          SendRequest::Reply::Acknowledge, 2, std::nullopt})
+              return text ? R(exchange(Protocol::saveMessage(*text),
+                                       SendRequest::Reply::Acknowledge, 2, "SetMessage", {*text}))
                           : std::nullopt;
           }}},
     };

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
@@ -28,6 +29,10 @@ struct SendRequest
     int waits = 0;
     // For 'play': the animation, played once; the message is not used then.
     std::optional<Animation> animation;
+    // The same through the running program: the method of its bus interface
+    // (org.glyphsmith.Glyphsmith1) and the arguments, of the types the method takes.
+    QString busMethod;
+    QVariantList busArguments;
 };
 
 // The commands and their arguments, as --help lists them, wrapped within 80 columns.

@@ -211,18 +211,27 @@ void TestLink::portHolder_data()
     QTest::addColumn<QByteArray>("lockFile"); // empty: none
     QTest::addColumn<bool>("openByProcess");  // the process has the device among its fds
     QTest::addColumn<QString>("expected");    // empty: nobody found
+    QTest::addColumn<bool>("throughLink");    // the port is named by a link to the device
+    QTest::addColumn<bool>("lockOfLink");     // the lock file is named after the link
     QTest::newRow("Qt lock file") << QByteArray("4711\nminicom\nhost\n") << false
-                                  << "minicom (process 4711)";
+                                  << "minicom (process 4711)" << false << false;
     QTest::newRow("uucp text lock file")
-        << QByteArray("      4711\n") << false << "minicom (process 4711)";
+        << QByteArray("      4711\n") << false << "minicom (process 4711)" << false << false;
     QTest::newRow("binary lock file")
-        << QByteArray("\x67\x12\x00\x00", 4) << false << "minicom (process 4711)";
-    QTest::newRow("stale lock file, nobody has it") << QByteArray("99999\n") << false << "";
+        << QByteArray("\x67\x12\x00\x00", 4) << false << "minicom (process 4711)" << false << false;
+    QTest::newRow("stale lock file, nobody has it")
+        << QByteArray("99999\n") << false << "" << false << false;
     QTest::newRow("stale lock file, a process has it open")
-        << QByteArray("99999\n") << true << "minicom (process 4711)";
+        << QByteArray("99999\n") << true << "minicom (process 4711)" << false << false;
     QTest::newRow("no lock file, a process has it open")
-        << QByteArray() << true << "minicom (process 4711)";
-    QTest::newRow("nothing at all") << QByteArray() << false << "";
+        << QByteArray() << true << "minicom (process 4711)" << false << false;
+    QTest::newRow("nothing at all") << QByteArray() << false << "" << false << false;
+    // Qt Serial Port names its lock after the path it opened, a link included; another process
+    // with the device open (the far end's own program, say) is not the holder then.
+    QTest::newRow("Qt lock named after the link") << QByteArray("4711\nglyphsmith\nhost\n") << false
+                                                  << "minicom (process 4711)" << true << true;
+    QTest::newRow("lock named after the device, port named by a link")
+        << QByteArray("4711\n") << false << "minicom (process 4711)" << true << false;
 }
 
 void TestLink::portHolder()
@@ -230,6 +239,8 @@ void TestLink::portHolder()
     QFETCH(QByteArray, lockFile);
     QFETCH(bool, openByProcess);
     QFETCH(QString, expected);
+    QFETCH(bool, throughLink);
+    QFETCH(bool, lockOfLink);
     QTemporaryDir root;
     QVERIFY(root.isValid());
     const QString locks = root.filePath(QStringLiteral("lock"));
@@ -244,8 +255,10 @@ void TestLink::portHolder()
     QFile node(device);
     QVERIFY(node.open(QIODevice::WriteOnly));
     node.close();
+    const QString link = root.filePath(QStringLiteral("module"));
+    QVERIFY(QFile::link(device, link));
     // Lock files are named after the device's path below /dev, or its whole path otherwise.
-    QString lockName = QFileInfo(device).canonicalFilePath();
+    QString lockName = lockOfLink ? link : QFileInfo(device).canonicalFilePath();
     lockName.replace(u'/', u'_');
     if (!lockFile.isEmpty()) {
         QFile lock(locks + QStringLiteral("/LCK..") + lockName);
@@ -254,7 +267,16 @@ void TestLink::portHolder()
     }
     if (openByProcess)
         QVERIFY(QFile::link(device, proc + QStringLiteral("/4711/fd/3")));
-    const auto holder = PortHolder::find(device, {locks}, proc);
+    if (throughLink) {
+        // Another process has the device open, as the far end's program holds a pty: the lock
+        // names the holder all the same.
+        QVERIFY(QDir().mkpath(proc + QStringLiteral("/4000/fd")));
+        QFile otherComm(proc + QStringLiteral("/4000/comm"));
+        QVERIFY(otherComm.open(QIODevice::WriteOnly));
+        otherComm.write("glyphsmith-sim\n");
+        QVERIFY(QFile::link(device, proc + QStringLiteral("/4000/fd/5")));
+    }
+    const auto holder = PortHolder::find(throughLink ? link : device, {locks}, proc);
     QCOMPARE(holder ? holder->describe() : QString(), expected);
 }
 

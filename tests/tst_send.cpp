@@ -1,7 +1,11 @@
+#include "batchinput.h"
+#include "busclient.h"
+#include "busnames.h"
 #include "networksupport.h"
 #include "sendrequest.h"
 #include "testsupport.h"
 
+#include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
 #include <QSerialPort>
@@ -11,7 +15,8 @@
 using namespace TestSupport;
 
 // glyphsmith-send as a shell runs it: its exit status, the one line on stderr, what it prints,
-// and what the simulated module received, directly on its pty and through ser2net.
+// and what the simulated module received, directly on its pty, through ser2net, and through the
+// running program on the test's own session bus; its batches from standard input.
 class TestSend : public QObject
 {
     Q_OBJECT
@@ -27,7 +32,85 @@ private slots:
     void wrapText();
     void hugeInputIsNotEchoed();
     void heldPortNamesItsHolder();
+    void splitCommandLine_data();
+    void splitCommandLine();
+    void batch_data();
+    void batch();
+    void throughProgram_data();
+    void throughProgram();
+    void heldByAnotherProgram();
 };
+
+namespace {
+
+// The library the rows name as {library}.
+bool writeLibrary(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(R"({"format": "glyphsmith-library", "version": 1, "patterns": [)"
+               R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}], )"
+               R"("animations": [{"name": "blink", "frames": [)"
+               R"({"bytes": "FF 00 00 00 00 00 00 00", "duration": 30}, )"
+               R"({"bytes": "00 00 00 00 00 00 00 FF", "duration": 30}]}]})");
+    return true;
+}
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runSend(const QStringList &arguments, const QByteArray &input = QByteArray(),
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess send;
+    send.setProcessEnvironment(environment);
+    send.start(qEnvironmentVariable("GLYPHSMITH_SEND"), arguments);
+    if (!send.waitForStarted())
+        return {};
+    send.write(input);
+    send.closeWriteChannel();
+    if (!send.waitForFinished(20000))
+        return {};
+    return {send.exitCode(), QString::fromUtf8(send.readAllStandardOutput()),
+            QString::fromUtf8(send.readAllStandardError())};
+}
+
+// The desktop program, offscreen, with COM1 mapped to `link` in the test's settings, once it is
+// on the bus holding its port.
+class ProgramProcess
+{
+public:
+    ~ProgramProcess()
+    {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    bool start()
+    {
+        m_process.start(qEnvironmentVariable("GLYPHSMITH_PROGRAM"), {"--new-instance"});
+        const auto bus = Bus::sessionBus();
+        if (!bus || !m_process.waitForStarted())
+            return false;
+        BusClient client(*bus);
+        return QTest::qWaitFor(
+            [&] {
+                const auto port = client.port();
+                return port && port->isOpen();
+            },
+            10000);
+    }
+    qint64 pid() const { return m_process.processId(); }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
 
 void TestSend::initTestCase()
 {
@@ -251,14 +334,7 @@ void TestSend::exitStatus()
         QVERIFY2(ser2net.start(simulator.link()), qPrintable(ser2net.errorString()));
     QTemporaryDir folder;
     const QString library = folder.filePath(QStringLiteral("arrows.glyphs"));
-    QFile file(library);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(R"({"format": "glyphsmith-library", "version": 1, "patterns": [)"
-               R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}], )"
-               R"("animations": [{"name": "blink", "frames": [)"
-               R"({"bytes": "FF 00 00 00 00 00 00 00", "duration": 30}, )"
-               R"({"bytes": "00 00 00 00 00 00 00 FF", "duration": 30}]}]})");
-    file.close();
+    QVERIFY(writeLibrary(library));
     for (QString &argument : arguments) {
         argument.replace(QLatin1String("{sim}"), simulator.link());
         argument.replace(QLatin1String("{library}"), library);
@@ -382,6 +458,309 @@ void TestSend::heldPortNamesItsHolder()
             .arg(device.slavePath(), QFileInfo(QCoreApplication::applicationFilePath()).fileName())
             .arg(QCoreApplication::applicationPid()));
     QCOMPARE(device.readAll(50), QByteArray());
+}
+
+void TestSend::splitCommandLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("error");
+    const QStringList none;
+    QTest::newRow("words") << "scroll HI" << QStringList{"scroll", "HI"} << "";
+    QTest::newRow("blanks and tabs") << "  arrow\t left  " << QStringList{"arrow", "left"} << "";
+    QTest::newRow("empty") << "" << none << "";
+    QTest::newRow("comment line") << "# scroll HI" << none << "";
+    QTest::newRow("comment after the words")
+        << "char A # the letter" << QStringList{"char", "A"} << "";
+    QTest::newRow("# inside a word") << "scroll A#B" << QStringList{"scroll", "A#B"} << "";
+    QTest::newRow("double quotes")
+        << "scroll \"HELLO WORLD\"" << QStringList{"scroll", "HELLO WORLD"} << "";
+    QTest::newRow("single quotes keep backslashes")
+        << "scroll 'A\\B \"C\"'" << QStringList{"scroll", "A\\B \"C\""} << "";
+    QTest::newRow("escaped quote in double quotes")
+        << "scroll \"SAY \\\"HI\\\"\"" << QStringList{"scroll", "SAY \"HI\""} << "";
+    QTest::newRow("other backslash in double quotes kept")
+        << "scroll \"A\\nB\"" << QStringList{"scroll", "A\\nB"} << "";
+    QTest::newRow("backslash outside quotes")
+        << "scroll A\\ B" << QStringList{"scroll", "A B"} << "";
+    QTest::newRow("quotes inside a word")
+        << "scroll HE\"LL\"O" << QStringList{"scroll", "HELLO"} << "";
+    QTest::newRow("empty quotes are a word") << "char ''" << QStringList{"char", ""} << "";
+    QTest::newRow("nothing is expanded")
+        << "scroll $HOME *" << QStringList{"scroll", "$HOME", "*"} << "";
+    QTest::newRow("single quote not closed") << "scroll 'HI" << none << "a ' is not closed";
+    QTest::newRow("double quote not closed") << "scroll \"HI" << none << "a \" is not closed";
+}
+
+void TestSend::splitCommandLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, words);
+    QFETCH(QString, error);
+    QString why;
+    const auto split = ::splitCommandLine(line, &why);
+    QCOMPARE(split.has_value(), error.isEmpty());
+    QCOMPARE(why, error);
+    if (split)
+        QCOMPARE(*split, words);
+}
+
+void TestSend::batch_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("received");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    using namespace ExitStatus;
+    const QStringList none;
+    const QStringList batch{"-p", "{sim}", "--batch"};
+    QTest::newRow("every kind of line")
+        << batch
+        << QByteArray("# a greeting\nscroll \"HELLO WORLD\"\n\n  pattern 18 3C 7E FF FF 7E 3C 18\n"
+                      "arrow left   # then an arrow\nchar 'A'\nspeed 4\ncustom 3\nsave 9\n")
+        << none << Done
+        << QStringList{"FD 48 45 4C 4C 4F 20 57 4F 52 4C 44",
+                       "FC 18 3C 7E FF FF 7E 3C 18",
+                       "F8 03",
+                       "FE 41",
+                       "FA 21",
+                       "FE 03",
+                       "F9 09"}
+        << ""
+        << "";
+    QTest::newRow("'-' as the command")
+        << QStringList{"-p", "{sim}", "-"} << QByteArray("scroll A\nscroll B\n") << none << Done
+        << QStringList{"FD 41", "FD 42"} << ""
+        << "";
+    QTest::newRow("patterns are each sent, none replaced")
+        << batch
+        << QByteArray("pattern 01 00 00 00 00 00 00 00\npattern 02 00 00 00 00 00 00 00\n"
+                      "pattern 03 00 00 00 00 00 00 00\npattern 04 00 00 00 00 00 00 00\n")
+        << none << Done
+        << QStringList{"FC 01 00 00 00 00 00 00 00", "FC 02 00 00 00 00 00 00 00",
+                       "FC 03 00 00 00 00 00 00 00", "FC 04 00 00 00 00 00 00 00"}
+        << ""
+        << "";
+    QTest::newRow("no end of line after the last")
+        << batch << QByteArray("scroll A\r\nscroll B") << none << Done
+        << QStringList{"FD 41", "FD 42"} << ""
+        << "";
+    QTest::newRow("settings in between, as JSON")
+        << QStringList{"-p", "{sim}", "--json", "--batch"}
+        << QByteArray("scroll A\nsettings\nscroll B\n")
+        << QStringList{"--settings-reply", "03 31 05 48 45 4C 4C 4F"} << Done
+        << QStringList{"FD 41", "F0", "FD 42"} << "{\"message\":\"HELLO\",\"mode\":3,\"speed\":2}\n"
+        << "";
+    QTest::newRow("a format for the patterns only")
+        << QStringList{"-p", "{sim}", "--format", "row-bytes", "--batch"}
+        << QByteArray("pattern 00 66 FF FF 7E 3C 18 00\nscroll OK\n") << none << Done
+        << QStringList{"FC C0 E1 E3 C7 C7 E3 E1 C0", "FD 4F 4B"} << ""
+        << "";
+    QTest::newRow("a pattern of a library, then its animation")
+        << batch << QByteArray("pattern {library} \"arrow up\"\nplay {library} blink\nchar B\n")
+        << none << Done
+        << QStringList{"FC 02 04 08 FF FF 08 04 02", "FC FF 00 00 00 00 00 00 00",
+                       "FC 00 00 00 00 00 00 00 FF", "FE 42"}
+        << ""
+        << "";
+    QTest::newRow("an unknown command stops the batch at its line")
+        << batch << QByteArray("scroll A\nscroll B\nblink 3\nscroll C\n") << none << BadUsage
+        << QStringList{"FD 41", "FD 42"} << ""
+        << "glyphsmith-send: line 3: unknown command 'blink'; try 'glyphsmith-send --help'\n";
+    QTest::newRow("a number out of range")
+        << batch << QByteArray("\n# nothing yet\ncustom 12\n") << none << BadUsage << none << ""
+        << "glyphsmith-send: line 3: the position must be a number from 0 to 9, not '12'; try "
+           "'glyphsmith-send --help'\n";
+    QTest::newRow("a quote not closed") << batch << QByteArray("scroll A\nscroll \"B\n") << none
+                                        << BadUsage << QStringList{"FD 41"} << ""
+                                        << "glyphsmith-send: line 2: a \" is not closed\n";
+    QTest::newRow("refused at line 2")
+        << batch << QByteArray("scroll A\nset-mode 4\nscroll B\n") << QStringList{"--nak"}
+        << Refused << QStringList{"FD 41", "F7 04"} << ""
+        << "glyphsmith-send: line 2: the module refused: it answered 55\n";
+    QTest::newRow("no reply at line 1")
+        << batch << QByteArray("set-speed 2\nscroll B\n") << QStringList{"--no-reply"} << NoReply
+        << QStringList{"F6 31"} << ""
+        << "glyphsmith-send: line 1: no reply from the module on";
+    QTest::newRow("pattern - would read the batch itself")
+        << batch << QByteArray("pattern -\n") << none << BadUsage << none << ""
+        << "glyphsmith-send: line 1: 'pattern -' would read standard input";
+    QTest::newRow("a port that is not there")
+        << QStringList{"-p", "COM3", "--batch"} << QByteArray("scroll A\n") << none
+        << PortUnavailable << none << ""
+        << "glyphsmith-send: line 1: ";
+    QTest::newRow("commands on the command line too")
+        << QStringList{"-p", "{sim}", "--batch", "scroll", "A"} << QByteArray("scroll B\n") << none
+        << BadUsage << none << ""
+        << "glyphsmith-send: with --batch the commands come from";
+    QTest::newRow("nothing to send")
+        << batch << QByteArray("\n\n# nothing\n") << none << Done << none << ""
+        << "";
+}
+
+void TestSend::batch()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, faults);
+    QFETCH(int, status);
+    QFETCH(QStringList, received);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+
+    SimulatorProcess simulator;
+    QVERIFY(simulator.start(faults));
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("arrows.glyphs"));
+    QVERIFY(writeLibrary(library));
+    for (QString &argument : arguments)
+        argument.replace(QLatin1String("{sim}"), simulator.link());
+    input.replace("{library}", QFile::encodeName(library));
+
+    const Run run = runSend(arguments, input);
+    QVERIFY2(run.status == status,
+             qPrintable(QStringLiteral("exit %1, stderr: %2").arg(run.status).arg(run.err)));
+    QCOMPARE(run.out, output);
+    if (error.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.startsWith(error) && run.err.count(u'\n') == 1, qPrintable(run.err));
+    QTRY_COMPARE(simulator.messages(), received);
+}
+
+void TestSend::throughProgram_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("received");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("error");
+    using namespace ExitStatus;
+    const QStringList none;
+    // The program holds COM1, the simulator's link; nothing else could open it now.
+    QTest::newRow("no port named") << QStringList{"scroll", "HI"} << QByteArray() << none << Done
+                                   << QStringList{"FD 48 49"} << ""
+                                   << "";
+    QTest::newRow("COM1") << QStringList{"-p", "COM1", "char", "A"} << QByteArray() << none << Done
+                          << QStringList{"FE 41"} << ""
+                          << "";
+    QTest::newRow("the device itself")
+        << QStringList{"-p", "{sim}", "pattern", "18 3C 7E FF FF 7E 3C 18"} << QByteArray() << none
+        << Done << QStringList{"FC 18 3C 7E FF FF 7E 3C 18"} << ""
+        << "";
+    QTest::newRow("settings as JSON, answered through the program")
+        << QStringList{"--json", "settings"} << QByteArray()
+        << QStringList{"--settings-reply", "03 31 05 48 45 4C 4C 4F"} << Done << QStringList{"F0"}
+        << "{\"message\":\"HELLO\",\"mode\":3,\"speed\":2}\n"
+        << "";
+    QTest::newRow("settings, nothing stored")
+        << QStringList{"settings"} << QByteArray() << QStringList{"--settings-reply", "FF FF FF"}
+        << Done << QStringList{"F0"}
+        << "mode not stored\nspeed not stored\nmessage not "
+           "stored\n"
+        << "";
+    QTest::newRow("set-message acknowledged")
+        << QStringList{"set-message", "HELLO"} << QByteArray() << none << Done
+        << QStringList{"F5 48 45 4C 4C 4F"} << ""
+        << "";
+    QTest::newRow("set-mode refused")
+        << QStringList{"set-mode", "6"} << QByteArray() << QStringList{"--nak"} << Refused
+        << QStringList{"F7 06"} << ""
+        << "glyphsmith-send: the module refused: it answered 55";
+    QTest::newRow("set-speed, no reply")
+        << QStringList{"set-speed", "4"} << QByteArray() << QStringList{"--no-reply"} << NoReply
+        << QStringList{"F6 21"} << ""
+        << "glyphsmith-send: no reply from the module on COM1";
+    QTest::newRow("play") << QStringList{"play", "{library}", "blink"} << QByteArray() << none
+                          << Done
+                          << QStringList{"FC FF 00 00 00 00 00 00 00", "FC 00 00 00 00 00 00 00 FF"}
+                          << ""
+                          << "";
+    QTest::newRow("a batch") << QStringList{"--batch"}
+                             << QByteArray("scroll A\npattern 01 02 03 04 05 06 07 08\nsettings\n"
+                                           "arrow up\n")
+                             << QStringList{"--settings-reply", "00 39 00"} << Done
+                             << QStringList{"FD 41", "FC 01 02 03 04 05 06 07 08", "F0", "F8 00"}
+                             << "mode 0\nspeed 1\nmessage \n"
+                             << "";
+    QTest::newRow("a batch stopped at its line")
+        << QStringList{"-"} << QByteArray("scroll A\nscroll \"twenty-one characters\"\n") << none
+        << BadUsage << QStringList{"FD 41"} << ""
+        << "glyphsmith-send: line 2: the text has 21 characters; the module takes at most 20";
+    QTest::newRow("another port goes its own way")
+        << QStringList{"-p", "COM2", "scroll", "X"} << QByteArray() << none << PortUnavailable
+        << none << ""
+        << "glyphsmith-send: /nonexistent/glyphsmith-test/COM2 is not available";
+    QTest::newRow("without the bus, the port is held by the program")
+        << QStringList{"scroll", "HI"} << QByteArray("{no bus}") << none << PortUnavailable << none
+        << ""
+        << "glyphsmith-send: {sim} is not available: another program holds the port: "
+           "glyphsmith (process {pid})\n";
+}
+
+void TestSend::throughProgram()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, faults);
+    QFETCH(int, status);
+    QFETCH(QStringList, received);
+    QFETCH(QString, output);
+    QFETCH(QString, error);
+
+    SimulatorProcess simulator;
+    QVERIFY(simulator.start(faults));
+    mapPort(1, simulator.link());
+    setStoredCommPort(QStringLiteral("1"));
+    ProgramProcess program;
+    QVERIFY2(program.start(), "the program did not come up on the bus with COM1 open");
+    QTemporaryDir folder;
+    const QString library = folder.filePath(QStringLiteral("arrows.glyphs"));
+    QVERIFY(writeLibrary(library));
+    for (QString &argument : arguments) {
+        argument.replace(QLatin1String("{sim}"), simulator.link());
+        argument.replace(QLatin1String("{library}"), library);
+    }
+    error.replace(QLatin1String("{sim}"), simulator.link());
+    error.replace(QLatin1String("{pid}"), QString::number(program.pid()));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (input == "{no bus}") {
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString());
+        input.clear();
+    }
+
+    const Run run = runSend(arguments, input, environment);
+    QVERIFY2(run.status == status,
+             qPrintable(QStringLiteral("exit %1, stderr: %2").arg(run.status).arg(run.err)));
+    QCOMPARE(run.out, output);
+    if (error.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(run.err.startsWith(error) && run.err.count(u'\n') == 1, qPrintable(run.err));
+    QTRY_COMPARE(simulator.messages(), received);
+}
+
+// A port that a program other than this one holds is named with that program and its process.
+void TestSend::heldByAnotherProgram()
+{
+    SimulatorProcess simulator;
+    QVERIFY(simulator.start());
+    QSerialPort holder(simulator.link());
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    const Run run = runSend({"-p", simulator.link(), "scroll", "HI"});
+    QCOMPARE(run.status, int(ExitStatus::PortUnavailable));
+    QCOMPARE(run.err, QStringLiteral("glyphsmith-send: %1 is not available: another program holds "
+                                     "the port: tst_send (process %2)\n")
+                          .arg(simulator.link())
+                          .arg(QCoreApplication::applicationPid()));
+    holder.close();
+    QCOMPARE(runSend({"-p", simulator.link(), "scroll", "HI"}).status, int(ExitStatus::Done));
+    QTRY_COMPARE(simulator.messages(), QStringList{"FD 48 49"});
 }
 
 QTEST_GUILESS_MAIN(TestSend)

@@ -1,3 +1,4 @@
+#include "aboutdialog.h"
 #include "appsettings.h"
 #include "connectionstatelabel.h"
 #include "frmmain.h"
@@ -5,6 +6,7 @@
 #include "portresolver.h"
 #include "testsupport.h"
 #include "twips.h"
+#include "windowplacement.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -18,9 +20,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
@@ -117,6 +121,13 @@ private slots:
     void runSettings();
     void messageBoxOverItsWindow();
     void disabledConfigureReadable();
+    void messageBoxShowsItsCaption_data();
+    void messageBoxShowsItsCaption();
+    void reachablePosition_data();
+    void reachablePosition();
+    void positionRemembered_data();
+    void positionRemembered();
+    void about();
 
 private:
     QStringList m_messages;
@@ -622,7 +633,9 @@ void TestStartup::commandLine_data()
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("error");
     // No display at all: help and version are answered all the same.
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "^Usage: glyphsmith \\[options\\]\n"
+    QTest::newRow("help") << QStringList{"--help"} << 0
+                          << "^Usage: glyphsmith \\[options\\] \\[FILE\\.glyphs\\]\n(.|\n)*"
+                             "\n  --new-instance +Starts a program of its own"
                           << "^$";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "^glyphsmith \\d+\\.\\d+\\.\\d+\n$"
                              << "^$";
@@ -634,8 +647,14 @@ void TestStartup::commandLine_data()
     QTest::newRow("unknown option, no display")
         << QStringList{"--bogus"} << 2 << "^$"
         << "^glyphsmith: Unknown option 'bogus'\\.\nTry 'glyphsmith --help'\\.\n$";
-    QTest::newRow("stray argument, no display") << QStringList{"extra"} << 2 << "^$"
-                                                << "^glyphsmith: unexpected argument 'extra'\n";
+    // A library file is one argument; it is opened once there is a display.
+    QTest::newRow("a file, no display") << QStringList{"patterns.glyphs"} << 1 << "^$"
+                                        << "^glyphsmith: no display found;";
+    QTest::newRow("two files, no display")
+        << QStringList{"a.glyphs", "b.glyphs"} << 2 << "^$"
+        << "^glyphsmith: the program opens one library at a time; 2 files were given\n";
+    QTest::newRow("new instance, no display") << QStringList{"--new-instance"} << 1 << "^$"
+                                              << "^glyphsmith: no display found;";
     QTest::newRow("Qt's option without its value")
         << QStringList{"-platform"} << 2 << "^$"
         << "^glyphsmith: Missing value after '-platform'";
@@ -648,7 +667,8 @@ void TestStartup::commandLine_data()
         << "^glyphsmith: Unknown option 'platform'";
     QTest::newRow("help with Qt's options")
         << QStringList{"--help-all"} << 0
-        << "^Usage: glyphsmith \\[options\\]\n(.|\n)*\n  --platform <platformName\\[:options\\]>"
+        << "^Usage: glyphsmith \\[options\\] \\[FILE\\.glyphs\\]\n(.|\n)*\n  --platform "
+           "<platformName\\[:options\\]>"
            "(.|\n)*\n  --qwindowgeometry <geometry> "
         << "^$";
 }
@@ -789,6 +809,141 @@ void TestStartup::storedIdleGap()
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     QVERIFY2(ms >= atLeastMs, qPrintable(QString::number(ms)));
     QVERIFY2(ms < belowMs, qPrintable(QString::number(ms)));
+}
+
+void TestStartup::messageBoxShowsItsCaption_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a short message") << "No Speed Selected";
+    QTest::newRow("one word") << "OK";
+    QTest::newRow("nothing") << "";
+}
+
+// A box with a short text is still wide enough for its caption: the title bar would cut
+// "Kaldor8x8" down to "K...8" otherwise.
+void TestStartup::messageBoxShowsItsCaption()
+{
+    QFETCH(QString, text);
+    const QString caption = QString::fromLatin1(MessageBox::Caption);
+    const int needed = MessageBox::captionWidth(caption);
+    QVERIFY(needed > QFontMetrics(QApplication::font()).horizontalAdvance(caption));
+    QMessageBox plain(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    plain.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    // Without the fit, Qt makes such a box narrower than its caption needs.
+    QVERIFY2(plain.width() < needed, qPrintable(QString::number(plain.width())));
+    QMessageBox fitted(QMessageBox::NoIcon, caption, text, QMessageBox::Ok);
+    MessageBox::fitCaption(fitted);
+    fitted.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fitted));
+    QVERIFY2(fitted.width() >= needed,
+             qPrintable(QStringLiteral("%1 < %2").arg(fitted.width()).arg(needed)));
+}
+
+void TestStartup::reachablePosition_data()
+{
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<bool>("reachable");
+    // Two screens side by side, 1280 x 1024 and 1024 x 768 with a panel of 32 at the bottom.
+    QTest::newRow("on the first screen") << QPoint(100, 100) << true;
+    QTest::newRow("on the second screen") << QPoint(1400, 200) << true;
+    QTest::newRow("across both") << QPoint(1000, 300) << true;
+    QTest::newRow("most of it off the right edge") << QPoint(2200, 100) << true;
+    QTest::newRow("only its last pixels on screen") << QPoint(2290, 100) << false;
+    QTest::newRow("title bar above the screens") << QPoint(100, -30) << false;
+    QTest::newRow("below the second, shorter screen") << QPoint(1500, 900) << false;
+    QTest::newRow("off to the left") << QPoint(-700, 100) << false;
+    QTest::newRow("far away, as after a screen went") << QPoint(5000, 4000) << false;
+}
+
+void TestStartup::reachablePosition()
+{
+    QFETCH(QPoint, position);
+    QFETCH(bool, reachable);
+    const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 736)};
+    QCOMPARE(WindowPlacement::isReachable(position, QSize(610, 450), screens), reachable);
+}
+
+void TestStartup::positionRemembered_data()
+{
+    QTest::addColumn<QVariant>("stored"); // what the settings hold
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("a position on the screen") << QVariant(QPoint(37, 45)) << true;
+    QTest::newRow("off every screen") << QVariant(QPoint(9000, 9000)) << false;
+    QTest::newRow("not a position") << QVariant(QStringLiteral("left")) << false;
+    QTest::newRow("nothing stored") << QVariant() << false;
+}
+
+// Where the window was when it closed is where it opens next time, in a group of its own;
+// its size stays as it is.
+void TestStartup::positionRemembered()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(bool, restored);
+    QSize size;
+    {
+        Workspace program(prompter());
+        FrmMain &window = program.window();
+        size = window.size();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.move(52, 61);
+        QVERIFY(window.close());
+        QCOMPARE(WindowPlacement::storedPosition(), std::optional<QPoint>(QPoint(52, 61)));
+        QCOMPARE(storedCommPort(), QString());
+    }
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, AppSettings::Organization,
+                       AppSettings::Application);
+    settings.setValue(QStringLiteral("MainWindow/Position"), stored);
+    if (!stored.isValid())
+        settings.remove(QStringLiteral("MainWindow/Position"));
+    settings.sync();
+
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    WindowPlacement::place(&window);
+    QCOMPARE(window.size(), size);
+    if (restored) {
+        QCOMPARE(window.pos(), stored.toPoint());
+    } else {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1 &&
+                     qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1,
+                 "centred, as at a first start");
+    }
+}
+
+void TestStartup::about()
+{
+    Workspace program(prompter());
+    FrmMain &window = program.window();
+    QMenu *help = window.findChild<QMenu *>(QStringLiteral("mnuHelp"));
+    QVERIFY(help);
+    const QList<QAction *> actions = help->actions();
+    QCOMPARE(actions.constLast()->objectName(), QStringLiteral("mnuAbout"));
+    QCOMPARE(actions.constLast()->text(), QStringLiteral("&About 8x8 Glyphsmith"));
+    QString title;
+    QString text;
+    QStringList buttons;
+    prompter().onDialog = [&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        text = dialog.findChild<QLabel *>(QStringLiteral("lblAbout"))->text();
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>())
+            buttons << button->text();
+        return int(QDialog::Rejected);
+    };
+    actions.constLast()->trigger();
+    QCOMPARE(title, QStringLiteral("About 8x8 Glyphsmith"));
+    QVERIFY2(QRegularExpression(QStringLiteral("<h3>8x8 Glyphsmith \\d+\\.\\d+\\.\\d+</h3>"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+    for (const char *part : {"Licence: GPL-3.0-or-later.",
+                             "<a href=\"file:///usr/share/doc/glyphsmith/README.md\">"
+                             "/usr/share/doc/glyphsmith/README.md</a>",
+                             "<a href=\"https://glyphsmith.org/\">https://glyphsmith.org/</a>"})
+        QVERIFY2(text.contains(QLatin1String(part)), part);
+    QCOMPARE(buttons, QStringList{"Close"});
 }
 
 QTEST_MAIN(TestStartup)

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About 8x8 Glyphsmith</source>
+        <translation>Über 8x8 Glyphsmith</translation>
+    </message>
+    <message>
+        <source>8x8 Glyphsmith %1</source>
+        <translation>8x8 Glyphsmith %1</translation>
+    </message>
+    <message>
+        <source>Pattern editor and remote control for an 8x8 LED dot-matrix module on a serial port.</source>
+        <translation>Mustereditor und Fernbedienung für ein 8x8-LED-Punktmatrixmodul an einer seriellen Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Licence: %1. This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Lizenz: %1. Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version. Es wird ohne jede Gewährleistung bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>The manual: %1</source>
+        <translation>Das Handbuch: %1</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <translation>Homepage: %1</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running with Qt %2.</source>
+        <translation>Erstellt mit Qt %1, läuft mit Qt %2.</translation>
+    </message>
+</context>
+<context>
     <name>AnimatedPicture</name>
     <message>
         <source>%1: %2</source>
@@ -250,6 +281,127 @@
     <message>
         <source>the module %1: a bridge serves modules on ports, not another bridge&apos;s module (%2)</source>
         <translation>das Modul %1: eine Bridge bedient Module an Ports, nicht das Modul einer anderen Bridge (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BusChannel</name>
+    <message>
+        <source>the program did not answer: %1</source>
+        <translation>das Programm hat nicht geantwortet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BusCommands</name>
+    <message>
+        <source>the text cannot be sent: the module shows Latin-1 characters only</source>
+        <translation>der Text kann nicht gesendet werden: das Modul zeigt nur Latin-1-Zeichen</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters; the module takes at most %2</source>
+        <translation>der Text hat %1 Zeichen; das Modul nimmt höchstens %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3, not %4</source>
+        <translation>%1 muss eine Zahl von %2 bis %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <source>a pattern is %1 column bytes, not %2</source>
+        <translation>ein Muster sind %1 Spaltenbytes, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 is no command of the module</source>
+        <translation>%1 ist kein Befehl des Moduls</translation>
+    </message>
+    <message>
+        <source>the command %1 takes %2 to %3 bytes, not %4</source>
+        <translation>der Befehl %1 nimmt %2 bis %3 Bytes, nicht %4</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>die Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>die Position</translation>
+    </message>
+    <message>
+        <source>the direction must be up, down, left or right, not &apos;%1&apos;</source>
+        <translation>die Richtung muss up, down, left oder right sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Play takes 1 to %1 frames, each with its time; %2 frames and %3 times were given</source>
+        <translation>Play nimmt 1 bis %1 Bilder, jedes mit seiner Zeit; angegeben wurden %2 Bilder und %3 Zeiten</translation>
+    </message>
+    <message>
+        <source>the mode</source>
+        <translation>der Modus</translation>
+    </message>
+    <message>
+        <source>the number of waits</source>
+        <translation>die Zahl der Wartezeiten</translation>
+    </message>
+</context>
+<context>
+    <name>BusService</name>
+    <message>
+        <source>%1 takes (%2), not (%3)</source>
+        <translation>%1 nimmt (%2), nicht (%3)</translation>
+    </message>
+    <message>
+        <source>%1 has no method %2</source>
+        <translation>%1 hat keine Methode %2</translation>
+    </message>
+    <message>
+        <source>the program holds no module (%1)</source>
+        <translation>das Programm hält kein Modul (%1)</translation>
+    </message>
+    <message>
+        <source>the program&apos;s port %1 is not open (%2)</source>
+        <translation>der Anschluss %1 des Programms ist nicht offen (%2)</translation>
+    </message>
+    <message>
+        <source>no reply from the module on %1</source>
+        <translation>keine Antwort vom Modul an %1</translation>
+    </message>
+    <message>
+        <source>the port closed before the module answered: %1</source>
+        <translation>der Anschluss wurde geschlossen, bevor das Modul antwortete: %1</translation>
+    </message>
+    <message>
+        <source>the module refused: it answered %1</source>
+        <translation>das Modul hat abgelehnt: es antwortete %1</translation>
+    </message>
+    <message>
+        <source>another animation took the module</source>
+        <translation>eine andere Animation hat das Modul übernommen</translation>
+    </message>
+    <message>
+        <source>another message was sent to the module while the animation played</source>
+        <translation>während die Animation lief, wurde eine andere Nachricht an das Modul gesendet</translation>
+    </message>
+    <message>
+        <source>the port closed while the animation played: %1</source>
+        <translation>der Anschluss wurde geschlossen, während die Animation lief: %1</translation>
+    </message>
+    <message>
+        <source>the port closed before the message left: %1</source>
+        <translation>der Anschluss wurde geschlossen, bevor die Nachricht hinausging: %1</translation>
+    </message>
+    <message>
+        <source>no interface %1 here</source>
+        <translation>keine Schnittstelle %1 hier</translation>
+    </message>
+    <message>
+        <source>no property %1.%2 here</source>
+        <translation>keine Eigenschaft %1.%2 hier</translation>
+    </message>
+    <message>
+        <source>the properties can only be read</source>
+        <translation>die Eigenschaften können nur gelesen werden</translation>
+    </message>
+    <message>
+        <source>no method %1 here</source>
+        <translation>keine Methode %1 hier</translation>
     </message>
 </context>
 <context>
@@ -1976,18 +2128,6 @@ Die Konfigurationsdatei (INI) nennt den Broker und die Module; die Optionen habe
 <context>
     <name>GlyphsmithSend</name>
     <message>
-        <source>%1 did not take the frames within %2 s</source>
-        <translation>%1 hat die Einzelbilder nicht innerhalb von %2 s angenommen</translation>
-    </message>
-    <message>
-        <source>the port closed</source>
-        <translation>der Port wurde geschlossen</translation>
-    </message>
-    <message>
-        <source>%1 is not available: %2</source>
-        <translation>%1 ist nicht verfügbar: %2</translation>
-    </message>
-    <message>
         <source>; try &apos;glyphsmith-send --help&apos;</source>
         <translation>; siehe &apos;glyphsmith-send --help&apos;</translation>
     </message>
@@ -2078,22 +2218,6 @@ Ohne --port verwendet es den Port, den das Programm gespeichert hat; COM1 bis CO
     <message>
         <source>--json goes with the command &apos;settings&apos; only</source>
         <translation>--json gehört nur zum Befehl &apos;settings&apos;</translation>
-    </message>
-    <message>
-        <source>no reply from the module on %1</source>
-        <translation>keine Antwort vom Modul an %1</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>unterbrochen</translation>
-    </message>
-    <message>
-        <source>the module refused: it answered %1</source>
-        <translation>das Modul hat abgelehnt: es antwortete %1</translation>
-    </message>
-    <message>
-        <source>the module&apos;s answer is no settings record: %1</source>
-        <translation>die Antwort des Moduls ist kein Einstellungsdatensatz: %1</translation>
     </message>
     <message>
         <source>%1 must be a number from %2 to %3, not &apos;%4&apos;</source>
@@ -2326,6 +2450,46 @@ Ohne --port verwendet es den Port, den das Programm gespeichert hat; COM1 bis CO
     <message>
         <source>COMMAND [ARGS]</source>
         <translation>BEFEHL [ARGUMENTE]</translation>
+    </message>
+    <message>
+        <source>With --batch, or &apos;-&apos; as the command, the commands come from standard input, one a line, in the words of the command line: quote a text with spaces as a shell would (&apos;...&apos; or &quot;...&quot;); empty lines and lines that begin with # are skipped. They are sent in order at the line&apos;s pace; the first that fails ends the run, and its message names the line.</source>
+        <translation>Mit --batch oder &apos;-&apos; als Befehl kommen die Befehle von der Standardeingabe, einer je Zeile, in den Worten der Befehlszeile: einen Text mit Leerzeichen wie in einer Shell in Anführungszeichen setzen (&apos;...&apos; oder &quot;...&quot;); leere Zeilen und Zeilen, die mit # beginnen, werden übersprungen. Sie werden der Reihe nach im Takt der Leitung gesendet; der erste, der fehlschlägt, beendet den Lauf, und seine Meldung nennt die Zeile.</translation>
+    </message>
+    <message>
+        <source>While 8x8 Glyphsmith runs with the module&apos;s port open, the messages go through it over the session bus, in order with its own; otherwise glyphsmith-send opens the port itself.</source>
+        <translation>Solange 8x8 Glyphsmith mit offenem Anschluss des Moduls läuft, gehen die Nachrichten über den Sitzungsbus durch das Programm, in der Reihe mit seinen eigenen; sonst öffnet glyphsmith-send den Anschluss selbst.</translation>
+    </message>
+    <message>
+        <source>Read the commands from standard input, one a line, in the words of the command line (&apos;-&apos; as the command does the same).</source>
+        <translation>Die Befehle von der Standardeingabe lesen, einen je Zeile, in den Worten der Befehlszeile (&apos;-&apos; als Befehl tut dasselbe).</translation>
+    </message>
+    <message>
+        <source>with --batch the commands come from standard input, one a line, not from the command line</source>
+        <translation>mit --batch kommen die Befehle von der Standardeingabe, einer je Zeile, nicht von der Befehlszeile</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>die Zeile ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>a &apos; is not closed</source>
+        <translation>ein &apos; ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a &quot; is not closed</source>
+        <translation>ein &quot; ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>&apos;pattern -&apos; would read standard input, which holds the commands; give the pattern on the line</source>
+        <translation>&apos;pattern -&apos; würde die Standardeingabe lesen, die die Befehle enthält; das Muster auf der Zeile angeben</translation>
+    </message>
+    <message>
+        <source>the module&apos;s answer is no settings record: %1</source>
+        <translation>die Antwort des Moduls ist kein Einstellungssatz: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2795,14 @@ Rückgabewert 1.</translation>
         <source>Load &quot;%1&quot;</source>
         <translation>&quot;%1&quot; laden</translation>
     </message>
+    <message>
+        <source>Unsaved changes cannot be kept safe from a crash: their recovery copy cannot be written (%1).</source>
+        <translation>Ungespeicherte Änderungen können nicht vor einem Absturz geschützt werden: ihre Wiederherstellungskopie kann nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Save the library to keep them.</source>
+        <translation>Speichern Sie die Bibliothek, um sie zu behalten.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryDocument</name>
@@ -2764,6 +2936,33 @@ Rückgabewert 1.</translation>
     <message>
         <source>Move %1</source>
         <translation>%1 verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>LinkChannel</name>
+    <message>
+        <source>no reply from the module on %1</source>
+        <translation>keine Antwort vom Modul an %1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>the module refused: it answered %1</source>
+        <translation>das Modul hat abgelehnt: es antwortete %1</translation>
+    </message>
+    <message>
+        <source>the port closed</source>
+        <translation>der Anschluss wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 is not available: %2</source>
+        <translation>%1 ist nicht verfügbar: %2</translation>
+    </message>
+    <message>
+        <source>the far side did not take the message within %1 s</source>
+        <translation>die Gegenseite hat die Nachricht nicht innerhalb von %1 s angenommen</translation>
     </message>
 </context>
 <context>
@@ -3231,6 +3430,88 @@ Rückgabewert 1.</translation>
     <message>
         <source>[options]</source>
         <translation>[Optionen]</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>the library %1</source>
+        <translation>der Bibliothek %1</translation>
+    </message>
+    <message>
+        <source>the starter set</source>
+        <translation>des Startsatzes</translation>
+    </message>
+    <message>
+        <source>an untitled library</source>
+        <translation>einer unbenannten Bibliothek</translation>
+    </message>
+    <message>
+        <source>A recovery copy of unsaved changes is damaged and was not restored.</source>
+        <translation>Eine Wiederherstellungskopie ungespeicherter Änderungen ist beschädigt und wurde nicht wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1.</source>
+        <translation>Sie wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>It could not be set aside; it stays where it is.</source>
+        <translation>Sie konnte nicht beiseitegelegt werden; sie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>It belongs to no file yet.</source>
+        <translation>Sie gehört noch zu keiner Datei.</translation>
+    </message>
+    <message>
+        <source>It belongs to the file %1.</source>
+        <translation>Sie gehört zur Datei %1.</translation>
+    </message>
+    <message>
+        <source>The program ended before changes of %1 were saved. A copy of them was kept.</source>
+        <translation>Das Programm endete, bevor Änderungen %1 gespeichert wurden. Eine Kopie davon wurde aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The copy was written on %1. %2</source>
+        <translation>Die Kopie wurde am %1 geschrieben. %2</translation>
+    </message>
+    <message>
+        <source>Restore them, discard them, or Cancel to decide at the next start.</source>
+        <translation>Stellen Sie sie wieder her, verwerfen Sie sie, oder wählen Sie Abbrechen, um beim nächsten Start zu entscheiden.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>no lock can be taken in the folder %1</source>
+        <translation>im Ordner %1 kann keine Sperre gesetzt werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>it does not say which file it belongs to and when it was written</source>
+        <translation>sie sagt nicht, zu welcher Datei sie gehört und wann sie geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>sie ist größer als %1 MB</translation>
     </message>
 </context>
 <context>
@@ -4676,6 +4957,10 @@ Rückgabewert 1.</translation>
         <source>Esc</source>
         <translation>Esc</translation>
     </message>
+    <message>
+        <source>&amp;About 8x8 Glyphsmith</source>
+        <translation>Ü&amp;ber 8x8 Glyphsmith</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -4792,8 +5077,16 @@ Der Port des Moduls wird im Menü &quot;Communication&quot; gewählt; COM1 bis C
         <translation>Siehe &apos;glyphsmith --help&apos;.</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+        <source>A pattern library (.glyphs) to open.</source>
+        <translation>Eine Musterbibliothek (.glyphs), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>Starts a program of its own even when the program is running already (which otherwise opens the file and comes to the front instead).</source>
+        <translation>Startet ein eigenes Programm, auch wenn das Programm schon läuft (das sonst stattdessen die Datei öffnet und nach vorn kommt).</translation>
+    </message>
+    <message>
+        <source>the program opens one library at a time; %1 files were given</source>
+        <translation>das Programm öffnet eine Bibliothek auf einmal; angegeben wurden %1 Dateien</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About 8x8 Glyphsmith</source>
+        <translation>À propos de 8x8 Glyphsmith</translation>
+    </message>
+    <message>
+        <source>8x8 Glyphsmith %1</source>
+        <translation>8x8 Glyphsmith %1</translation>
+    </message>
+    <message>
+        <source>Pattern editor and remote control for an 8x8 LED dot-matrix module on a serial port.</source>
+        <translation>Éditeur de motifs et télécommande pour un module à matrice de points LED 8x8 sur un port série.</translation>
+    </message>
+    <message>
+        <source>Licence: %1. This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version. It comes with no warranty.</source>
+        <translation>Licence : %1. Ce programme est un logiciel libre : vous pouvez le redistribuer et/ou le modifier selon les termes de la licence publique générale GNU telle que publiée par la Free Software Foundation, soit la version 3 de la licence, soit (à votre choix) toute version ultérieure. Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>The manual: %1</source>
+        <translation>Le manuel : %1</translation>
+    </message>
+    <message>
+        <source>Home page: %1</source>
+        <translation>Page d&apos;accueil : %1</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, running with Qt %2.</source>
+        <translation>Compilé avec Qt %1, fonctionne avec Qt %2.</translation>
+    </message>
+</context>
+<context>
     <name>AnimatedPicture</name>
     <message>
         <source>%1: %2</source>
@@ -250,6 +281,127 @@
     <message>
         <source>the module %1: a bridge serves modules on ports, not another bridge&apos;s module (%2)</source>
         <translation>le module %1 : un pont sert des modules sur des ports, pas le module d&apos;un autre pont (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BusChannel</name>
+    <message>
+        <source>the program did not answer: %1</source>
+        <translation>le programme n&apos;a pas répondu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BusCommands</name>
+    <message>
+        <source>the text cannot be sent: the module shows Latin-1 characters only</source>
+        <translation>le texte ne peut pas être envoyé : le module n&apos;affiche que des caractères Latin-1</translation>
+    </message>
+    <message>
+        <source>the text has %1 characters; the module takes at most %2</source>
+        <translation>le texte a %1 caractères ; le module en prend au plus %2</translation>
+    </message>
+    <message>
+        <source>%1 must be a number from %2 to %3, not %4</source>
+        <translation>%1 doit être un nombre de %2 à %3, pas %4</translation>
+    </message>
+    <message>
+        <source>a pattern is %1 column bytes, not %2</source>
+        <translation>un motif compte %1 octets de colonne, pas %2</translation>
+    </message>
+    <message>
+        <source>%1 is no command of the module</source>
+        <translation>%1 n&apos;est pas une commande du module</translation>
+    </message>
+    <message>
+        <source>the command %1 takes %2 to %3 bytes, not %4</source>
+        <translation>la commande %1 prend %2 à %3 octets, pas %4</translation>
+    </message>
+    <message>
+        <source>the speed</source>
+        <translation>la vitesse</translation>
+    </message>
+    <message>
+        <source>the position</source>
+        <translation>la position</translation>
+    </message>
+    <message>
+        <source>the direction must be up, down, left or right, not &apos;%1&apos;</source>
+        <translation>la direction doit être up, down, left ou right, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Play takes 1 to %1 frames, each with its time; %2 frames and %3 times were given</source>
+        <translation>Play prend 1 à %1 images, chacune avec sa durée ; %2 images et %3 durées ont été données</translation>
+    </message>
+    <message>
+        <source>the mode</source>
+        <translation>le mode</translation>
+    </message>
+    <message>
+        <source>the number of waits</source>
+        <translation>le nombre d&apos;attentes</translation>
+    </message>
+</context>
+<context>
+    <name>BusService</name>
+    <message>
+        <source>%1 takes (%2), not (%3)</source>
+        <translation>%1 prend (%2), pas (%3)</translation>
+    </message>
+    <message>
+        <source>%1 has no method %2</source>
+        <translation>%1 n&apos;a pas de méthode %2</translation>
+    </message>
+    <message>
+        <source>the program holds no module (%1)</source>
+        <translation>le programme ne tient aucun module (%1)</translation>
+    </message>
+    <message>
+        <source>the program&apos;s port %1 is not open (%2)</source>
+        <translation>le port %1 du programme n&apos;est pas ouvert (%2)</translation>
+    </message>
+    <message>
+        <source>no reply from the module on %1</source>
+        <translation>pas de réponse du module sur %1</translation>
+    </message>
+    <message>
+        <source>the port closed before the module answered: %1</source>
+        <translation>le port s&apos;est fermé avant que le module ne réponde : %1</translation>
+    </message>
+    <message>
+        <source>the module refused: it answered %1</source>
+        <translation>le module a refusé : il a répondu %1</translation>
+    </message>
+    <message>
+        <source>another animation took the module</source>
+        <translation>une autre animation a pris le module</translation>
+    </message>
+    <message>
+        <source>another message was sent to the module while the animation played</source>
+        <translation>un autre message a été envoyé au module pendant l&apos;animation</translation>
+    </message>
+    <message>
+        <source>the port closed while the animation played: %1</source>
+        <translation>le port s&apos;est fermé pendant l&apos;animation : %1</translation>
+    </message>
+    <message>
+        <source>the port closed before the message left: %1</source>
+        <translation>le port s&apos;est fermé avant le départ du message : %1</translation>
+    </message>
+    <message>
+        <source>no interface %1 here</source>
+        <translation>pas d&apos;interface %1 ici</translation>
+    </message>
+    <message>
+        <source>no property %1.%2 here</source>
+        <translation>pas de propriété %1.%2 ici</translation>
+    </message>
+    <message>
+        <source>the properties can only be read</source>
+        <translation>les propriétés ne peuvent être que lues</translation>
+    </message>
+    <message>
+        <source>no method %1 here</source>
+        <translation>pas de méthode %1 ici</translation>
     </message>
 </context>
 <context>
@@ -1976,18 +2128,6 @@ Le fichier de configuration (INI) nomme le broker et les modules ; les options o
 <context>
     <name>GlyphsmithSend</name>
     <message>
-        <source>%1 did not take the frames within %2 s</source>
-        <translation>%1 n&apos;a pas pris les images en %2 s</translation>
-    </message>
-    <message>
-        <source>the port closed</source>
-        <translation>le port s&apos;est fermé</translation>
-    </message>
-    <message>
-        <source>%1 is not available: %2</source>
-        <translation>%1 n&apos;est pas disponible : %2</translation>
-    </message>
-    <message>
         <source>; try &apos;glyphsmith-send --help&apos;</source>
         <translation> ; voir &apos;glyphsmith-send --help&apos;</translation>
     </message>
@@ -2078,22 +2218,6 @@ Sans --port, il utilise le port que le programme a enregistré, COM1 à COM6 dé
     <message>
         <source>--json goes with the command &apos;settings&apos; only</source>
         <translation>--json ne va qu&apos;avec la commande &apos;settings&apos;</translation>
-    </message>
-    <message>
-        <source>no reply from the module on %1</source>
-        <translation>pas de réponse du module sur %1</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>interrompu</translation>
-    </message>
-    <message>
-        <source>the module refused: it answered %1</source>
-        <translation>le module a refusé : il a répondu %1</translation>
-    </message>
-    <message>
-        <source>the module&apos;s answer is no settings record: %1</source>
-        <translation>la réponse du module n&apos;est pas un enregistrement de paramètres : %1</translation>
     </message>
     <message>
         <source>%1 must be a number from %2 to %3, not &apos;%4&apos;</source>
@@ -2326,6 +2450,46 @@ Sans --port, il utilise le port que le programme a enregistré, COM1 à COM6 dé
     <message>
         <source>COMMAND [ARGS]</source>
         <translation>COMMANDE [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>With --batch, or &apos;-&apos; as the command, the commands come from standard input, one a line, in the words of the command line: quote a text with spaces as a shell would (&apos;...&apos; or &quot;...&quot;); empty lines and lines that begin with # are skipped. They are sent in order at the line&apos;s pace; the first that fails ends the run, and its message names the line.</source>
+        <translation>Avec --batch, ou &apos;-&apos; comme commande, les commandes viennent de l&apos;entrée standard, une par ligne, dans les mots de la ligne de commande : mettez un texte avec des espaces entre guillemets comme le ferait un shell (&apos;...&apos; ou &quot;...&quot;) ; les lignes vides et celles qui commencent par # sont ignorées. Elles sont envoyées dans l&apos;ordre au rythme de la ligne ; la première qui échoue termine l&apos;exécution, et son message nomme la ligne.</translation>
+    </message>
+    <message>
+        <source>While 8x8 Glyphsmith runs with the module&apos;s port open, the messages go through it over the session bus, in order with its own; otherwise glyphsmith-send opens the port itself.</source>
+        <translation>Tant que 8x8 Glyphsmith fonctionne avec le port du module ouvert, les messages passent par lui sur le bus de session, dans l&apos;ordre avec les siens ; sinon glyphsmith-send ouvre le port lui-même.</translation>
+    </message>
+    <message>
+        <source>Read the commands from standard input, one a line, in the words of the command line (&apos;-&apos; as the command does the same).</source>
+        <translation>Lire les commandes sur l&apos;entrée standard, une par ligne, dans les mots de la ligne de commande (&apos;-&apos; comme commande fait de même).</translation>
+    </message>
+    <message>
+        <source>with --batch the commands come from standard input, one a line, not from the command line</source>
+        <translation>avec --batch les commandes viennent de l&apos;entrée standard, une par ligne, pas de la ligne de commande</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 bytes</source>
+        <translation>la ligne dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>a &apos; is not closed</source>
+        <translation>un &apos; n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>a &quot; is not closed</source>
+        <translation>un &quot; n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>&apos;pattern -&apos; would read standard input, which holds the commands; give the pattern on the line</source>
+        <translation>&apos;pattern -&apos; lirait l&apos;entrée standard, qui contient les commandes ; donnez le motif sur la ligne</translation>
+    </message>
+    <message>
+        <source>the module&apos;s answer is no settings record: %1</source>
+        <translation>la réponse du module n&apos;est pas un relevé de réglages : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2631,6 +2795,14 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
         <source>Load &quot;%1&quot;</source>
         <translation>Charger « %1 »</translation>
     </message>
+    <message>
+        <source>Unsaved changes cannot be kept safe from a crash: their recovery copy cannot be written (%1).</source>
+        <translation>Les modifications non enregistrées ne peuvent pas être protégées d&apos;un plantage : leur copie de récupération ne peut pas être écrite (%1).</translation>
+    </message>
+    <message>
+        <source>Save the library to keep them.</source>
+        <translation>Enregistrez la bibliothèque pour les garder.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryDocument</name>
@@ -2764,6 +2936,33 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     <message>
         <source>Move %1</source>
         <translation>Déplacer %1</translation>
+    </message>
+</context>
+<context>
+    <name>LinkChannel</name>
+    <message>
+        <source>no reply from the module on %1</source>
+        <translation>pas de réponse du module sur %1</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>interrompu</translation>
+    </message>
+    <message>
+        <source>the module refused: it answered %1</source>
+        <translation>le module a refusé : il a répondu %1</translation>
+    </message>
+    <message>
+        <source>the port closed</source>
+        <translation>le port s&apos;est fermé</translation>
+    </message>
+    <message>
+        <source>%1 is not available: %2</source>
+        <translation>%1 n&apos;est pas disponible : %2</translation>
+    </message>
+    <message>
+        <source>the far side did not take the message within %1 s</source>
+        <translation>l&apos;autre extrémité n&apos;a pas pris le message en %1 s</translation>
     </message>
 </context>
 <context>
@@ -3231,6 +3430,88 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     <message>
         <source>[options]</source>
         <translation>[options]</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>the library %1</source>
+        <translation>la bibliothèque %1</translation>
+    </message>
+    <message>
+        <source>the starter set</source>
+        <translation>le jeu de départ</translation>
+    </message>
+    <message>
+        <source>an untitled library</source>
+        <translation>une bibliothèque sans titre</translation>
+    </message>
+    <message>
+        <source>A recovery copy of unsaved changes is damaged and was not restored.</source>
+        <translation>Une copie de récupération de modifications non enregistrées est endommagée et n&apos;a pas été restaurée.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1.</source>
+        <translation>Elle a été mise de côté sous %1.</translation>
+    </message>
+    <message>
+        <source>It could not be set aside; it stays where it is.</source>
+        <translation>Elle n&apos;a pas pu être mise de côté ; elle reste où elle est.</translation>
+    </message>
+    <message>
+        <source>It belongs to no file yet.</source>
+        <translation>Elle n&apos;appartient encore à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>It belongs to the file %1.</source>
+        <translation>Elle appartient au fichier %1.</translation>
+    </message>
+    <message>
+        <source>The program ended before changes of %1 were saved. A copy of them was kept.</source>
+        <translation>Le programme s&apos;est arrêté avant que des modifications de %1 soient enregistrées. Une copie en a été gardée.</translation>
+    </message>
+    <message>
+        <source>The copy was written on %1. %2</source>
+        <translation>La copie a été écrite le %1. %2</translation>
+    </message>
+    <message>
+        <source>Restore them, discard them, or Cancel to decide at the next start.</source>
+        <translation>Restaurez-les, abandonnez-les, ou Annuler pour décider au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>no lock can be taken in the folder %1</source>
+        <translation>aucun verrou ne peut être pris dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>it does not say which file it belongs to and when it was written</source>
+        <translation>elle ne dit pas à quel fichier elle appartient ni quand elle a été écrite</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>elle dépasse %1 Mo</translation>
     </message>
 </context>
 <context>
@@ -4676,6 +4957,10 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
         <source>Esc</source>
         <translation>Échap</translation>
     </message>
+    <message>
+        <source>&amp;About 8x8 Glyphsmith</source>
+        <translation>&amp;À propos de 8x8 Glyphsmith</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -4792,8 +5077,16 @@ Le port du module se choisit dans le menu « Communication » ; COM1 à COM6 dé
         <translation>Voir &apos;glyphsmith --help&apos;.</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu &apos;%1&apos;</translation>
+        <source>A pattern library (.glyphs) to open.</source>
+        <translation>Une bibliothèque de motifs (.glyphs) à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Starts a program of its own even when the program is running already (which otherwise opens the file and comes to the front instead).</source>
+        <translation>Démarre un programme à part même si le programme tourne déjà (qui sinon ouvre le fichier et passe au premier plan).</translation>
+    </message>
+    <message>
+        <source>the program opens one library at a time; %1 files were given</source>
+        <translation>le programme ouvre une bibliothèque à la fois ; %1 fichiers ont été donnés</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+class QMessageBox;
 class QWidget;
 
 // What every message box of the program shares: the application title as its caption, the
@@ -26,5 +27,12 @@ inline QString text(const char *message)
 // is, or, before it is first shown, where it has been placed to appear. The screen's centre
 // without a parent.
 QPoint placement(const QWidget *parent, QSize size);
+
+// The width a box needs for the window manager to show its whole caption in the title bar,
+// with room for the bar's own buttons, in the title bar's font as far as the program can know it.
+int captionWidth(const QString &caption);
+// Keeps `box` at least that wide: a short text would otherwise make a box so narrow that the
+// title bar cuts the caption down to "K...8".
+void fitCaption(QMessageBox &box);
 
 } // namespace MessageBox

@@ -17,6 +17,7 @@ void Prompter::message(QWidget *parent, const QString &text, const QString &deta
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(MessageBox::Caption), text,
                     QMessageBox::Ok, parent);
     box.setInformativeText(detail);
+    MessageBox::fitCaption(box);
     box.adjustSize();
     box.move(MessageBox::placement(parent, box.size()));
     box.exec();
@@ -31,6 +32,7 @@ SaveQuestion::Answer Prompter::askSave(QWidget *parent, const QString &document)
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setInformativeText(QCoreApplication::translate("SaveQuestion", "Save them?"));
     box.setDefaultButton(QMessageBox::Save);
+    MessageBox::fitCaption(box);
     switch (box.exec()) {
     case QMessageBox::Save:
         return SaveQuestion::Answer::Save;
@@ -76,6 +78,7 @@ std::optional<int> Prompter::choose(QWidget *parent, const QString &text, const 
     box.addButton(QMessageBox::Cancel);
     if (!buttons.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton *>(buttons.constFirst()));
+    MessageBox::fitCaption(box);
     box.exec();
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
