@@ -40,8 +40,25 @@ ConnectionPool::~ConnectionPool()
 
 void ConnectionPool::share(ModuleConnection *connection)
 {
-    if (connection && !m_shared.contains(connection))
-        m_shared.append(connection);
+    if (!connection || m_shared.contains(connection))
+        return;
+    m_shared.append(connection);
+    // Emitted once the connection has let its old device go and before it opens the new one.
+    connect(connection, &ModuleConnection::targetChanged, this,
+            [this, connection] { sharedTargetChanged(connection); });
+}
+
+void ConnectionPool::sharedTargetChanged(ModuleConnection *shared)
+{
+    if (shared->deviceName().isEmpty())
+        return;
+    const auto it = m_owned.find(identity(shared->deviceName()));
+    if (it == m_owned.end() || !holdsDevice(it->connection))
+        return;
+    ModuleConnection *owned = it->connection;
+    emit handedOver(owned);
+    // Its users may still count it; it stays theirs to release, closed.
+    owned->close();
 }
 
 std::optional<int> ConnectionPool::commPortOf(const QString &target)

@@ -27,7 +27,9 @@ public:
     explicit ConnectionPool(QObject *parent = nullptr);
     ~ConnectionPool() override;
 
-    // A connection owned elsewhere, handed out for whatever device it holds or awaits.
+    // A connection owned elsewhere, handed out for whatever device it holds or awaits. When it
+    // turns to a device one of the pool's own connections holds, that one lets the device go
+    // (handedOver() first), so that the device has one connection again.
     void share(ModuleConnection *connection);
 
     // The connection for `target`, opened or being opened; its state says whether that worked.
@@ -52,6 +54,11 @@ public:
     // endpoint's normal form.
     static QString identity(const QString &device);
 
+signals:
+    // `from`, one of the pool's connections, is about to close because a shared connection is
+    // opening its device: its users acquire their target again once that open is under way.
+    void handedOver(ModuleConnection *from);
+
 private:
     struct Owned
     {
@@ -61,6 +68,7 @@ private:
     };
 
     ModuleConnection *sharedFor(const QString &identity) const;
+    void sharedTargetChanged(ModuleConnection *shared);
     static void reopen(ModuleConnection *connection, const QString &target);
 
     QList<QPointer<ModuleConnection>> m_shared;

@@ -276,6 +276,8 @@ SpanRun::SpanRun(ConnectionPool *pool, QObject *parent)
     m_sendCheck.setInterval(std::chrono::milliseconds(2));
     connect(&m_sendCheck, &QTimer::timeout, this, &SpanRun::checkSent);
     connect(&m_player, &SpanPlayer::moduleOut, this, &SpanRun::noteOut);
+    connect(&m_modules, &SpanModules::connectionChanged, this,
+            [this](int index) { m_player.replaceConnection(index, m_modules.connection(index)); });
     connect(&m_player, &SpanPlayer::stopped, this, &SpanRun::played);
 }
 

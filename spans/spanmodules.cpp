@@ -3,7 +3,16 @@
 SpanModules::SpanModules(ConnectionPool *pool, QObject *parent)
     : QObject(parent)
     , m_pool(pool)
-{}
+{
+    if (m_pool) {
+        connect(m_pool, &ConnectionPool::handedOver, this, [this](ModuleConnection *from) {
+            for (int i = 0; i < m_connections.size(); ++i) {
+                if (m_connections.at(i) == from)
+                    letGo(i);
+            }
+        });
+    }
+}
 
 SpanModules::~SpanModules()
 {
@@ -30,6 +39,7 @@ void SpanModules::attach(const Span &span)
     }
     detach();
     m_connections = connections;
+    m_leaving = QList<QPointer<ModuleConnection>>(connections.size());
     m_problems = problems;
     m_targets = targets;
     m_attached = true;
@@ -46,6 +56,47 @@ void SpanModules::watch(int index, ModuleConnection *connection)
         emit moduleStateChanged(index);
         checkSettled();
     });
+    // A connection shared with the pool (the main window's) can turn to another module.
+    connect(connection, &ModuleConnection::targetChanged, this, [this, index] { letGo(index); });
+}
+
+// The place stops sending through its connection at once, and asks the pool again once the
+// change under way is done: then the connection that holds the module's device is known.
+void SpanModules::letGo(int index)
+{
+    ModuleConnection *connection = m_connections.value(index);
+    if (!connection)
+        return;
+    disconnect(connection, nullptr, this, nullptr);
+    m_connections[index] = nullptr;
+    if (!m_leaving.at(index))
+        m_leaving[index] = connection;
+    else if (m_pool)
+        m_pool->release(connection);
+    emit connectionChanged(index);
+    QMetaObject::invokeMethod(
+        this, [this, index, attachment = m_attachment] { acquireAgain(index, attachment); },
+        Qt::QueuedConnection);
+}
+
+void SpanModules::acquireAgain(int index, quint64 attachment)
+{
+    if (attachment != m_attachment || index >= m_connections.size() || m_connections.at(index))
+        return;
+    QString problem;
+    ModuleConnection *connection =
+        m_pool ? m_pool->acquire(m_targets.at(index), &problem) : nullptr;
+    // Given back after the new one is taken, so that a connection kept by both stays open.
+    if (m_leaving.at(index) && m_pool)
+        m_pool->release(m_leaving.at(index));
+    m_leaving[index] = nullptr;
+    m_connections[index] = connection;
+    m_problems[index] = connection ? QString() : problem;
+    if (connection)
+        watch(index, connection);
+    emit connectionChanged(index);
+    emit moduleStateChanged(index);
+    checkSettled();
 }
 
 void SpanModules::checkSettled()
@@ -56,6 +107,7 @@ void SpanModules::checkSettled()
 
 void SpanModules::detach()
 {
+    ++m_attachment;
     for (const QPointer<ModuleConnection> &connection : std::as_const(m_connections)) {
         if (!connection)
             continue;
@@ -63,6 +115,11 @@ void SpanModules::detach()
         if (m_pool)
             m_pool->release(connection);
     }
+    for (const QPointer<ModuleConnection> &connection : std::as_const(m_leaving)) {
+        if (connection && m_pool)
+            m_pool->release(connection);
+    }
+    m_leaving.clear();
     m_connections.clear();
     m_problems.clear();
     m_targets.clear();

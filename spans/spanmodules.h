@@ -48,15 +48,23 @@ public:
 signals:
     // A module's connection opened, closed, was lost or came back.
     void moduleStateChanged(int index);
+    // Module `index` is reached through another connection (none for a moment): the main
+    // window's connection turned to another module, or took this module's port from the pool.
+    void connectionChanged(int index);
     // No module's connection is being made any longer (at once when none was).
     void settled();
 
 private:
     void watch(int index, ModuleConnection *connection);
     void checkSettled();
+    void letGo(int index);
+    void acquireAgain(int index, quint64 attachment);
 
     QPointer<ConnectionPool> m_pool;
     QList<QPointer<ModuleConnection>> m_connections;
+    // Connections let go of and not yet given back: given back once the place has its new one.
+    QList<QPointer<ModuleConnection>> m_leaving;
+    quint64 m_attachment = 0;
     QStringList m_targets;
     QStringList m_problems;
     bool m_attached = false;

@@ -69,6 +69,23 @@ void SpanPlayer::setConnections(const QList<ModuleConnection *> &connections)
     }
 }
 
+void SpanPlayer::replaceConnection(int index, ModuleConnection *connection)
+{
+    if (index < 0 || index >= m_modules.size() || m_modules.at(index).connection == connection)
+        return;
+    Module &module = m_modules[index];
+    if (module.connection)
+        disconnect(module.connection, nullptr, this, nullptr);
+    module.connection = connection;
+    if (!connection)
+        return;
+    connect(connection, &ModuleConnection::openChanged, this,
+            [this, index](bool open) { connectionChanged(index, open); });
+    // The same module through another connection has the frame of the moment already.
+    if (m_playing && m_lastFrame >= 0 && module.lastFrame != m_lastFrame)
+        sendTo(index, m_lastFrame);
+}
+
 QList<int> SpanPlayer::durations() const
 {
     QList<int> result;
@@ -96,6 +113,7 @@ void SpanPlayer::startAt(Time start)
         module.out = false;
         module.slowTold = false;
         module.replacedInARow = 0;
+        module.lastFrame = -1;
         module.counts = {};
     }
     m_playing = !m_frames.isEmpty();
@@ -159,6 +177,7 @@ void SpanPlayer::sendTo(int index, int frame)
         emit moduleBack(index);
     }
     ++module.counts.handed;
+    module.lastFrame = frame;
     module.counts.replaced += replaced;
     module.replacedInARow = replaced ? module.replacedInARow + 1 : 0;
     if (module.replacedInARow >= SlowAfter && !module.slowTold) {

@@ -47,6 +47,9 @@ public:
     // Module i's connection is connections[i]; a null one, or none, is not sent to. Without any
     // the frames are only shown (frameDue()).
     void setConnections(const QList<ModuleConnection *> &connections);
+    // Module `index` reached through `connection` from now on (none: not sent to until it has
+    // one), its counts kept. While playing, an open one is sent the frame of the moment at once.
+    void replaceConnection(int index, ModuleConnection *connection);
 
     void start();
     void stop();
@@ -88,6 +91,7 @@ private:
         bool out = false;
         bool slowTold = false;
         int replacedInARow = 0;
+        int lastFrame = -1; // the last frame handed to its connection
         ModuleCounts counts;
     };
 

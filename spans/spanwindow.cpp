@@ -191,6 +191,11 @@ SpanWindow::SpanWindow(LibraryDocument *document, ConnectionPool *pool, Prompter
                 .arg(moduleName(module)));
     });
     connect(&m_modules, &SpanModules::moduleStateChanged, this, &SpanWindow::showModules);
+    connect(&m_modules, &SpanModules::connectionChanged, this, [this](int index) {
+        if (m_playingOnModules)
+            m_player.replaceConnection(index, m_modules.connection(index));
+        showModules();
+    });
     connect(&m_modules, &SpanModules::settled, this, &SpanWindow::modulesSettled);
     refresh();
     showCounts();

@@ -100,6 +100,8 @@ private slots:
     void slicesAtTheFarEnds();
     void identifyAtTheFarEnds();
     void playsOnWithOneModulePulledOut();
+    void mainConnectionSwitchesWhilePlaying_data();
+    void mainConnectionSwitchesWhilePlaying();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -347,6 +349,92 @@ void TestSpanPlay::playsOnWithOneModulePulledOut()
     QCOMPARE(frameOf(after.last(), 1), Count - 1);
     QVERIFY(player.counts(1).missed > 0);
     QCOMPARE(player.counts(0).missed, 0);
+}
+
+void TestSpanPlay::mainConnectionSwitchesWhilePlaying_data()
+{
+    QTest::addColumn<int>("to");
+    // COM1 and COM2 are the span's modules, COM1 reached through the main connection.
+    QTest::newRow("main turns to a module outside the span") << 3;
+    QTest::newRow("main takes the span's other module") << 2;
+}
+
+// The main window's connection is shared with the pool. When it turns to another module while a
+// span plays, each of the span's modules goes on getting its own slice, from one connection per
+// module, and no other module gets any.
+void TestSpanPlay::mainConnectionSwitchesWhilePlaying()
+{
+    QFETCH(int, to);
+    constexpr int Count = 40;
+    constexpr int FrameMs = 30;
+    Pty ptys[3];
+    for (int i = 0; i < 3; ++i)
+        mapPort(i + 1, ptys[i].slavePath());
+    ModuleConnection main;
+    main.setCommPort(1);
+    QVERIFY(main.open());
+    ConnectionPool pool;
+    pool.share(&main);
+    const Span span = spanOf({"COM1", "COM2"});
+    QList<SpanFrame> frames;
+    for (int k = 0; k < Count; ++k)
+        frames.append({numbered(2, k), FrameMs});
+    SpanModules modules(&pool);
+    modules.attach(span);
+    QCOMPARE(modules.connection(0), &main);
+    SpanPlayer player;
+    player.setSpan(span);
+    player.setFrames(frames);
+    player.setConnections(modules.connections());
+    connect(&modules, &SpanModules::connectionChanged, &player,
+            [&](int index) { player.replaceConnection(index, modules.connection(index)); });
+    QSignalSpy out(&player, &SpanPlayer::moduleOut);
+    QByteArray received[3];
+    player.start();
+    bool switched = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (player.isPlaying() && clock.elapsed() < 10000) {
+        QTest::qWait(5);
+        for (int i = 0; i < 3; ++i)
+            received[i] += takeNow(ptys[i]);
+        if (!switched && player.framesDue() >= 15) {
+            switched = true;
+            main.setCommPort(to);
+            QVERIFY2(main.open(), qPrintable(main.errorString()));
+        }
+    }
+    QVERIFY(switched);
+    QVERIFY(!player.isPlaying());
+    // The main connection's own message goes to the module it turned to, after the span's.
+    QVERIFY(main.send(Protocol::scroll(QStringLiteral("MAIN"))));
+    QTest::qWait(50);
+    for (int i = 0; i < 3; ++i)
+        received[i] += takeNow(ptys[i]);
+    const QByteArray mainMessage = Protocol::scroll(QStringLiteral("MAIN")).bytes();
+    QVERIFY2(received[to - 1].endsWith(mainMessage), qPrintable(received[to - 1].toHex(' ')));
+    received[to - 1].chop(mainMessage.size());
+
+    // Both modules of the span: their own slices in order, up to the last frame; at most the
+    // frames of the switch itself are missing.
+    for (int module : {0, 1}) {
+        const QStringList sent = messages(received[module]);
+        QVERIFY2(sent.size() >= Count - 3, qPrintable(sent.join(u'\n')));
+        for (int k = 0; k < sent.size(); ++k) {
+            QVERIFY2(frameOf(sent.at(k), module) >= 0, qPrintable(sent.at(k)));
+            if (k > 0)
+                QVERIFY2(frameOf(sent.at(k), module) > frameOf(sent.at(k - 1), module),
+                         qPrintable(sent.join(u'\n')));
+        }
+        QCOMPARE(frameOf(sent.last(), module), Count - 1);
+    }
+    if (to == 3)
+        QVERIFY2(received[2].isEmpty(), qPrintable(received[2].toHex(' ')));
+    QCOMPARE(out.size(), 0);
+    QCOMPARE(pool.ownedCount(), to == 3 ? 2 : 1);
+    modules.detach();
+    QCOMPARE(pool.ownedCount(), 0);
+    QVERIFY(main.isOpen());
 }
 
 QTEST_MAIN(TestSpanPlay)
