@@ -1,4 +1,5 @@
 #include "connectionpool.h"
+#include "spanframes.h"
 #include "spanmodules.h"
 #include "spanplayer.h"
 #include "testsupport.h"
@@ -15,6 +16,8 @@
 #include <unistd.h>
 
 using namespace TestSupport;
+using SpanFrames::frameOf;
+using SpanFrames::numbered;
 
 namespace {
 
@@ -40,32 +43,6 @@ QStringList messages(const QByteArray &bytes)
     for (qsizetype i = 0; i + 9 <= bytes.size(); i += 9)
         out.append(Protocol::hexString(bytes.mid(i, 9)));
     return out;
-}
-
-// Frame k shows k in binary in the top row of every module, its lowest bit leftmost.
-Canvas numbered(int columns, int k)
-{
-    Canvas canvas(columns, 1);
-    for (int module = 0; module < columns; ++module) {
-        for (int bit = 0; bit < 8; ++bit)
-            canvas.setDot(module * 8 + bit, 0, k >> bit & 1);
-        canvas.setDot(module * 8 + module, 7, true);
-    }
-    return canvas;
-}
-
-// The frame number an upright module was sent, read from the message as the module reads it:
-// the top row's dots weigh 16 in each column byte.
-int frameOf(const QString &message, int module)
-{
-    const QByteArray bytes = hex(qPrintable(message));
-    int k = 0;
-    for (int column = 0; column < 8; ++column) {
-        if (bytes.at(1 + column) & 0x10)
-            k |= 1 << column;
-    }
-    // The bottom row marks which module's slice it is: weight 8 in the module's own column.
-    return quint8(bytes.at(1 + module)) & 0x08 ? k : -1;
 }
 
 Span spanOf(const QStringList &targets, const QList<Orientation> &orientations = {})

@@ -9,6 +9,7 @@
 #include "spancanvasview.h"
 #include "spandialogs.h"
 #include "spaneditor.h"
+#include "spanframes.h"
 #include "spanscontroller.h"
 #include "spansection.h"
 #include "spantext.h"
@@ -105,6 +106,8 @@ private slots:
     void unreadableSpansAreLeftAlone();
     void gifInAndOut();
     void dialogArrangesModules();
+    void mainWindowSwitchesWhilePlaying_data();
+    void mainWindowSwitchesWhilePlaying();
 
 private:
     SpanEditor *editor() const { return m_spans->editor(); }
@@ -535,6 +538,46 @@ void TestSpanWindow::dialogArrangesModules()
     QCOMPARE(result.modules.at(2).orientation, (Orientation{0, true}));
     QCOMPARE(result.picture.width(), 24);
     QVERIFY(m_window->serialPort().isOpen());
+}
+
+void TestSpanWindow::mainWindowSwitchesWhilePlaying_data()
+{
+    QTest::addColumn<int>("to");
+    QTest::newRow("to a module outside the span") << 3;
+    QTest::newRow("to the span's other module") << 2;
+}
+
+// Communication > COM3 or COM2 while a span of COM1 and COM2 plays on its modules: both go on
+// getting their own parts to the last frame, COM3 gets nothing, and the main window's port opens.
+void TestSpanWindow::mainWindowSwitchesWhilePlaying()
+{
+    QFETCH(int, to);
+    constexpr int Count = 30;
+    makeSpan(spanOf(QStringLiteral("Pair"), 2, 1, {"COM1", "COM2"}));
+    QList<SpanFrame> frames;
+    for (int k = 0; k < Count; ++k)
+        frames.append({SpanFrames::numbered(2, k), 40});
+    QVERIFY(editor()->newAnimation(QStringLiteral("Count"), frames, QStringLiteral("test")));
+    m_spans->loopBox()->setChecked(false);
+    m_spans->action(QStringLiteral("actPlayOnModules"))->trigger();
+    QTRY_VERIFY(m_spans->player()->isPlaying());
+    QTRY_VERIFY(m_spans->player()->framesDue() >= 10);
+    m_window->mnuCOM_Click(to);
+    QVERIFY2(m_window->serialPort().isOpen(), qPrintable(m_window->serialPort().errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_spans->player()->isPlaying(), 5000);
+    Pty *ptys[3] = {m_com1.get(), m_com2.get(), m_com3.get()};
+    for (int module : {0, 1}) {
+        const QStringList sent = messagesIn(ptys[module]->readAll(150));
+        QVERIFY2(sent.size() >= Count - 3, qPrintable(sent.join(u'\n')));
+        for (int k = 1; k < sent.size(); ++k) {
+            QVERIFY2(SpanFrames::frameOf(sent.at(k), module) >
+                         SpanFrames::frameOf(sent.at(k - 1), module),
+                     qPrintable(sent.join(u'\n')));
+        }
+        QCOMPARE(SpanFrames::frameOf(sent.last(), module), Count - 1);
+    }
+    QCOMPARE(m_com3->readAll(100), QByteArray());
+    QVERIFY(m_messages.isEmpty());
 }
 
 QTEST_MAIN(TestSpanWindow)
