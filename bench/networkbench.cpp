@@ -90,6 +90,7 @@ double networkWaitingShare()
     Bench::resetSettings(QStringLiteral("tcp://127.0.0.1:%1").arg(server.serverPort()));
     ModuleConnection port;
     port.setSettings(QStringLiteral("9600,n,8,1"));
+    port.setCommPort(1);
     port.open();
     runEventLoopUntil([&] { return port.isOpen() && server.hasPendingConnections(); },
                       std::chrono::seconds(3));
@@ -173,6 +174,7 @@ void runReconnectBenchmark(Report &report)
     QFile::link(pty->slavePath(), link);
     ModuleConnection port;
     port.setSettings(QStringLiteral("9600,n,8,1"));
+    port.setCommPort(1);
     if (!port.open()) {
         report.fail(ReconnectName, port.errorString());
         return;
