@@ -114,7 +114,8 @@ QString helpText(const QCommandLineParser &parser)
 
 } // namespace
 
-// The span commands, each module through its own connection of one pool, in step.
+// The span commands, each module through its own connection of one pool, in step; the module the
+// running program holds through the program.
 int runSpanCommand(QCoreApplication &app, const QCommandLineParser &parser,
                    const SpanCommand::Options &options)
 {
@@ -127,6 +128,13 @@ int runSpanCommand(QCoreApplication &app, const QCommandLineParser &parser,
                                          : QString()));
     ConnectionPool pool;
     SpanRun run(&pool);
+    // A module of the span that the running program holds goes through the program.
+    std::unique_ptr<BusClient> program;
+    if (const auto bus = Bus::sessionBus()) {
+        program = std::make_unique<BusClient>(*bus);
+        if (const auto port = program->port(); port && port->isOpen())
+            run.setProgram(program.get(), *port);
+    }
     QObject::connect(&run, &SpanRun::finished, &app, &QCoreApplication::exit);
     run.start(*request);
     const int played = app.exec();

@@ -261,6 +261,78 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
 
 } // namespace SpanCommand
 
+ProgramLine::ProgramLine(BusClient *client, QObject *parent)
+    : QObject(parent)
+    , m_client(client)
+{}
+
+bool ProgramLine::show(const Pattern &pattern, bool *replaced)
+{
+    if (!isAvailable())
+        return false;
+    if (replaced)
+        *replaced = m_call && m_waiting.has_value();
+    if (m_call)
+        m_waiting = pattern;
+    else
+        sendNow(pattern);
+    return true;
+}
+
+void ProgramLine::sendNow(const Pattern &pattern)
+{
+    const Protocol::ColumnPattern columns = pattern.columns();
+    m_call = m_client->call(
+        QStringLiteral("ShowPattern"),
+        {QByteArray(reinterpret_cast<const char *>(columns.data()), qsizetype(columns.size()))}, -1,
+        this);
+    connect(m_call, &BusCall::finished, this, &ProgramLine::callOver);
+}
+
+void ProgramLine::callOver()
+{
+    BusCall *call = m_call;
+    m_call = nullptr;
+    if (call) {
+        if (call->isError()) {
+            m_failure = call->errorMessage().isEmpty() ? call->errorName() : call->errorMessage();
+            m_waiting.reset();
+            emit failed(m_failure);
+        }
+        call->deleteLater();
+    }
+    if (m_waiting && isAvailable()) {
+        const Pattern next = *m_waiting;
+        m_waiting.reset();
+        sendNow(next);
+    }
+}
+
+void SpanRunPlayer::setProgramModule(int module, ProgramLine *line)
+{
+    m_programModule = line ? module : -1;
+    m_line = line;
+}
+
+bool SpanRunPlayer::handOver(int module, const Pattern &pattern, bool *replaced)
+{
+    if (module == m_programModule)
+        return m_line && m_line->show(pattern, replaced);
+    return SpanPlayer::handOver(module, pattern, replaced);
+}
+
+bool SpanRunPlayer::isAvailable(int module) const
+{
+    if (module == m_programModule)
+        return m_line && m_line->isAvailable();
+    return SpanPlayer::isAvailable(module);
+}
+
+bool SpanRunPlayer::hasLine(int module) const
+{
+    return module == m_programModule || SpanPlayer::hasLine(module);
+}
+
 SpanRun::SpanRun(ConnectionPool *pool, QObject *parent)
     : QObject(parent)
     , m_modules(pool)
@@ -281,6 +353,12 @@ SpanRun::SpanRun(ConnectionPool *pool, QObject *parent)
     connect(&m_player, &SpanPlayer::stopped, this, &SpanRun::played);
 }
 
+void SpanRun::setProgram(BusClient *client, const BusClient::Port &port)
+{
+    m_client = client;
+    m_programPort = port;
+}
+
 void SpanRun::start(const SpanCommand::Request &request)
 {
     m_request = request;
@@ -288,7 +366,27 @@ void SpanRun::start(const SpanCommand::Request &request)
     m_begun = false;
     m_problems.clear();
     m_told.clear();
-    m_modules.attach(request.span);
+    // The module the program holds is left out of the pool: its port could not be opened here.
+    Span own = request.span;
+    m_programModule = -1;
+    if (m_client && m_programPort) {
+        for (int i = 0; i < own.modules.size(); ++i) {
+            const QString target = own.modules.at(i).target.trimmed();
+            const auto device = target.isEmpty() ? std::nullopt : ConnectionPool::deviceOf(target);
+            if (device && BusClient::holds(*m_programPort, *device)) {
+                m_programModule = i;
+                own.modules[i].target.clear();
+                break;
+            }
+        }
+    }
+    m_programLine.reset(m_programModule >= 0 ? new ProgramLine(m_client) : nullptr);
+    if (m_programLine) {
+        connect(m_programLine.get(), &ProgramLine::failed, this,
+                [this](const QString &reason) { noteOut(m_programModule, reason); });
+    }
+    m_player.setProgramModule(m_programModule, m_programLine.get());
+    m_modules.attach(own);
     if (m_modules.isConnecting())
         m_connectWait.start();
     else
@@ -303,16 +401,22 @@ void SpanRun::begin()
     m_connectWait.stop();
     for (int i = 0; i < m_modules.count(); ++i) {
         ModuleConnection *connection = m_modules.connection(i);
+        if (i == m_programModule)
+            continue;
         if (!connection && !m_request.span.modules.value(i).target.trimmed().isEmpty())
             noteOut(i, m_modules.problem(i));
         else if (connection && !connection->isOpen())
             noteOut(i, connection->errorString());
     }
     if (!m_request.playsFrames) {
-        for (int module : m_modules.send(m_request.frames.value(0).canvas, m_request.span))
+        const Canvas &canvas = m_request.frames.value(0).canvas;
+        for (int module : m_modules.send(canvas, m_request.span))
             noteOut(module, m_modules.connection(module)
                                 ? m_modules.connection(module)->errorString()
                                 : m_modules.problem(module));
+        if (m_programLine)
+            m_programLine->show(SpanSlicing::slice(canvas, m_request.span, m_programModule),
+                                nullptr);
         played();
         return;
     }
@@ -331,10 +435,13 @@ void SpanRun::noteOut(int module, const QString &reason)
     const QString why = reason.isEmpty()
                             ? QCoreApplication::translate("GlyphsmithSend", "the port is not open")
                             : reason;
+    const QString name = module == m_programModule
+                             ? m_request.span.modules.value(module).target.trimmed()
+                             : m_modules.portName(module);
     m_problems.append(
         QCoreApplication::translate("GlyphsmithSend", "module %1 (%2) was not available: %3")
             .arg(module + 1)
-            .arg(m_modules.portName(module), why));
+            .arg(name, why));
 }
 
 void SpanRun::played()
@@ -353,6 +460,8 @@ void SpanRun::checkSent()
         if (connection && connection->isOpen() && !connection->allSent())
             sent = false;
     }
+    if (m_programLine && !m_programLine->isIdle())
+        sent = false;
     if (sent || m_sendDeadline.hasExpired()) {
         if (!sent)
             m_problems.append(QCoreApplication::translate("GlyphsmithSend",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "busclient.h"
 #include "span.h"
 #include "spanmodules.h"
 #include "spanplayer.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class ConnectionPool;
@@ -64,11 +66,60 @@ std::optional<Request> parse(const QStringList &words, const Options &options, Q
 
 } // namespace SpanCommand
 
+// One module of a span reached through the running program, which holds its port: each picture
+// goes to the program's ShowPattern, one call at a time, and a picture due while one is under way
+// waits in its place (latest wins), as on a paced line.
+class ProgramLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ProgramLine(BusClient *client, QObject *parent = nullptr);
+
+    // False once the program has failed a call, or is gone.
+    bool show(const Pattern &pattern, bool *replaced);
+    bool isAvailable() const { return m_client && m_failure.isEmpty(); }
+    // Nothing under way and nothing waiting.
+    bool isIdle() const { return !m_call && !m_waiting; }
+
+signals:
+    void failed(const QString &reason);
+
+private:
+    void sendNow(const Pattern &pattern);
+    void callOver();
+
+    QPointer<BusClient> m_client;
+    QPointer<BusCall> m_call;
+    std::optional<Pattern> m_waiting;
+    QString m_failure;
+};
+
+// The span player of glyphsmith-send: the module the running program holds goes through it.
+class SpanRunPlayer : public SpanPlayer
+{
+    Q_OBJECT
+
+public:
+    using SpanPlayer::SpanPlayer;
+    void setProgramModule(int module, ProgramLine *line);
+
+protected:
+    bool handOver(int module, const Pattern &pattern, bool *replaced) override;
+    bool isAvailable(int module) const override;
+    bool hasLine(int module) const override;
+
+private:
+    int m_programModule = -1;
+    QPointer<ProgramLine> m_line;
+};
+
 // Carries out one span request on the modules of its span, each through the connection `pool`
 // hands out for it: a picture sent to every module at once, or frames played in step
 // (SpanPlayer). A module that is not available is passed over, the others go on; it is said in
 // problems() and makes the exit status ExitStatus::PortUnavailable. finished() gives the exit
-// status once every byte has left the program.
+// status once every byte has left the program. With the running program on the session bus, the
+// module it holds goes through it (ProgramLine) instead.
 class SpanRun : public QObject
 {
     Q_OBJECT
@@ -80,6 +131,9 @@ public:
 
     explicit SpanRun(ConnectionPool *pool, QObject *parent = nullptr);
 
+    // The running program, and the port it holds: a module of the span on that port goes
+    // through the program.
+    void setProgram(BusClient *client, const BusClient::Port &port);
     void start(const SpanCommand::Request &request);
     bool isRunning() const { return m_running; }
     // One line per module that missed something, with the reason.
@@ -97,7 +151,11 @@ private:
     void finish();
 
     SpanModules m_modules;
-    SpanPlayer m_player;
+    SpanRunPlayer m_player;
+    QPointer<BusClient> m_client;
+    std::optional<BusClient::Port> m_programPort;
+    std::unique_ptr<ProgramLine> m_programLine;
+    int m_programModule = -1;
     SpanCommand::Request m_request;
     QTimer m_connectWait;
     QTimer m_sendCheck;

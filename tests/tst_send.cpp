@@ -53,7 +53,13 @@ bool writeLibrary(const QString &path)
                R"({"name": "arrow up", "bytes": "02 04 08 FF FF 08 04 02"}], )"
                R"("animations": [{"name": "blink", "frames": [)"
                R"({"bytes": "FF 00 00 00 00 00 00 00", "duration": 30}, )"
-               R"({"bytes": "00 00 00 00 00 00 00 FF", "duration": 30}]}]})");
+               R"({"bytes": "00 00 00 00 00 00 00 FF", "duration": 30}]}], )"
+               R"("spans": [{"name": "Solo", "columns": 1, "rows": 1, )"
+               R"("modules": [{"target": "COM1"}], "animations": [{"name": "Blink", "frames": [)"
+               R"({"rows": "FF 00 00 00 00 00 00 00", "duration": 30}, )"
+               R"({"rows": "00 00 00 00 00 00 00 FF", "duration": 30}]}]}, )"
+               R"({"name": "Pair", "columns": 2, "rows": 1, )"
+               R"("modules": [{"target": "COM1"}, {"target": "COM2"}]}]})");
     return true;
 }
 
@@ -692,6 +698,26 @@ void TestSend::throughProgram_data()
         << QStringList{"-"} << QByteArray("scroll A\nscroll \"twenty-one characters\"\n") << none
         << BadUsage << QStringList{"FD 41"} << ""
         << "glyphsmith-send: line 2: the text has 21 characters; the module takes at most 20";
+    // Spans: the module the program holds goes through it; its top row weighs 10, its bottom 08.
+    QTest::newRow("span-pattern")
+        << QStringList{"--library", "{library}", "span-pattern", "Solo", "-"}
+        << QByteArray("########\n........\n........\n........\n........\n........\n"
+                      "........\n........\n")
+        << none << Done << QStringList{"FC 10 10 10 10 10 10 10 10"} << ""
+        << "";
+    QTest::newRow("span-play") << QStringList{"span-play", "{library}", "Blink"} << QByteArray()
+                               << none << Done
+                               << QStringList{"FC 10 10 10 10 10 10 10 10",
+                                              "FC 08 08 08 08 08 08 08 08"}
+                               << ""
+                               << "";
+    QTest::newRow("a span with a module of its own")
+        << QStringList{"--library", "{library}", "span-pattern", "Pair", "-"}
+        << QByteArray("#......#########\n................\n................\n"
+                      "................\n................\n................\n"
+                      "................\n................\n")
+        << none << PortUnavailable << QStringList{"FC 10 00 00 00 00 00 00 10"} << ""
+        << "glyphsmith-send: module 2 (COM2) was not available: ";
     QTest::newRow("another port goes its own way")
         << QStringList{"-p", "COM2", "scroll", "X"} << QByteArray() << none << PortUnavailable
         << none << ""
