@@ -1,20 +1,15 @@
 #include "textframesdialog.h"
 
 #include "prompter.h"
+#include "textframesform.h"
 
 #include "windowstyle.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
-#include <QFormLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSlider>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,25 +29,7 @@ TextFramesDialog::TextFramesDialog(QWidget *parent)
     setObjectName(QStringLiteral("dlgTextFrames"));
     setWindowTitle(tr("Text to Frames"));
     setFont(dialogFont());
-    m_text = new QLineEdit(tr("Hello, world"), this);
-    m_text->setObjectName(QStringLiteral("txtFramesText"));
-    m_font = new QFontComboBox(this);
-    m_size = new QSpinBox(this);
-    m_size->setRange(4, 32);
-    m_size->setValue(9);
-    m_size->setSuffix(tr(" px"));
-    m_threshold = new QSlider(Qt::Horizontal, this);
-    m_threshold->setRange(1, 255);
-    m_threshold->setValue(128);
-    m_direction = new QComboBox(this);
-    m_direction->addItem(tr("Left"), int(TextFrames::Direction::Left));
-    m_direction->addItem(tr("Right"), int(TextFrames::Direction::Right));
-    m_direction->addItem(tr("Up"), int(TextFrames::Direction::Up));
-    m_direction->addItem(tr("Down"), int(TextFrames::Direction::Down));
-    m_frameMs = new QSpinBox(this);
-    m_frameMs->setRange(Frames::MinDurationMs, Frames::MaxDurationMs);
-    m_frameMs->setValue(Frames::DefaultDurationMs);
-    m_frameMs->setSuffix(tr(" ms"));
+    m_form = new TextFramesForm(32, 9, Frames::DefaultDurationMs, this);
     m_preview = new QLabel(this);
     m_preview->setMinimumHeight(8 * PreviewScale + 8);
     m_count = new QLabel(this);
@@ -60,45 +37,32 @@ TextFramesDialog::TextFramesDialog(QWidget *parent)
     // A long explanation wraps rather than widening the dialog.
     m_count->setWordWrap(true);
 
-    auto *form = new QFormLayout;
-    form->addRow(tr("&Text:"), m_text);
-    form->addRow(tr("&Font:"), m_font);
-    form->addRow(tr("&Size:"), m_size);
-    form->addRow(tr("T&hreshold:"), m_threshold);
-    form->addRow(tr("&Direction:"), m_direction);
-    form->addRow(tr("Frame &time:"), m_frameMs);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(m_form);
     layout->addWidget(m_preview);
     layout->addWidget(m_count);
     layout->addWidget(m_buttons);
 
-    connect(m_text, &QLineEdit::textChanged, this, &TextFramesDialog::updatePreview);
-    connect(m_font, &QFontComboBox::currentFontChanged, this, &TextFramesDialog::updatePreview);
-    connect(m_size, &QSpinBox::valueChanged, this, &TextFramesDialog::updatePreview);
-    connect(m_threshold, &QSlider::valueChanged, this, &TextFramesDialog::updatePreview);
-    connect(m_direction, &QComboBox::currentIndexChanged, this, &TextFramesDialog::updatePreview);
-    connect(m_frameMs, &QSpinBox::valueChanged, this, &TextFramesDialog::updatePreview);
+    connect(m_form, &TextFramesForm::changed, this, &TextFramesDialog::updatePreview);
     updatePreview();
 }
 
 QString TextFramesDialog::text() const
 {
-    return m_text->text();
+    return m_form->text();
+}
+
+QLineEdit *TextFramesDialog::textBox() const
+{
+    return m_form->textBox();
 }
 
 TextFrames::Options TextFramesDialog::options() const
 {
-    TextFrames::Options options;
-    options.font = m_font->currentFont();
-    options.font.setPixelSize(m_size->value());
-    options.threshold = m_threshold->value();
-    options.direction = TextFrames::Direction(m_direction->currentData().toInt());
-    options.frameMs = m_frameMs->value();
-    return options;
+    return m_form->options();
 }
 
 QList<Frame> TextFramesDialog::frames() const
@@ -137,7 +101,7 @@ void TextFramesDialog::updatePreview()
         usable = true;
         m_count->setText(tr("%1 frames, %2 s")
                              .arg(locale.toString(count))
-                             .arg(double(count) * m_frameMs->value() / 1000, 0, 'f', 1));
+                             .arg(double(count) * m_form->frameMs() / 1000, 0, 'f', 1));
     }
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(usable);
 }

@@ -8,16 +8,10 @@
 #include <optional>
 
 class Prompter;
-class QComboBox;
 class QDialogButtonBox;
-class Prompter;
-class QFontComboBox;
 class QLabel;
-class Prompter;
 class QLineEdit;
-class QSlider;
-class Prompter;
-class QSpinBox;
+class TextFramesForm;
 
 // The dialog "Text to Frames": a text in any installed font, drawn without smoothing at a size
 // and threshold the user moves while seeing the result, scrolled one dot a frame in a direction
@@ -33,7 +27,7 @@ public:
     QString text() const;
     TextFrames::Options options() const;
     QList<Frame> frames() const;
-    QLineEdit *textBox() const { return m_text; }
+    QLineEdit *textBox() const;
     QLabel *previewLabel() const { return m_preview; }
     // How many frames and how long; or why the text cannot become frames.
     QLabel *countLabel() const { return m_count; }
@@ -50,12 +44,7 @@ public:
 private:
     void updatePreview();
 
-    QLineEdit *m_text = nullptr;
-    QFontComboBox *m_font = nullptr;
-    QSpinBox *m_size = nullptr;
-    QSlider *m_threshold = nullptr;
-    QComboBox *m_direction = nullptr;
-    QSpinBox *m_frameMs = nullptr;
+    TextFramesForm *m_form = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_count = nullptr;
     QDialogButtonBox *m_buttons = nullptr;

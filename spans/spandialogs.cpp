@@ -425,36 +425,11 @@ SpanTextDialog::SpanTextDialog(int columns, int rows, QWidget *parent)
     setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(tr("Text to Frames"));
     setFont(dialogFont());
-    m_text = new QLineEdit(tr("Hello, world"), this);
-    m_text->setObjectName(QStringLiteral("txtFramesText"));
-    m_font = new QFontComboBox(this);
-    m_size = new QSpinBox(this);
-    m_size->setRange(4, 128);
-    m_size->setValue(9 * rows);
-    m_size->setSuffix(tr(" px"));
-    m_threshold = new QSlider(Qt::Horizontal, this);
-    m_threshold->setRange(1, 255);
-    m_threshold->setValue(128);
-    m_direction = new QComboBox(this);
-    m_direction->addItem(tr("Left"), int(TextFrames::Direction::Left));
-    m_direction->addItem(tr("Right"), int(TextFrames::Direction::Right));
-    m_direction->addItem(tr("Up"), int(TextFrames::Direction::Up));
-    m_direction->addItem(tr("Down"), int(TextFrames::Direction::Down));
-    m_frameMs = new QSpinBox(this);
-    m_frameMs->setRange(Frames::MinDurationMs, Frames::MaxDurationMs);
-    m_frameMs->setValue(50);
-    m_frameMs->setSuffix(tr(" ms"));
+    m_form = new TextFramesForm(128, 9 * rows, 50, this);
     m_preview = new QLabel(this);
     m_preview->setMinimumHeight(8 * rows * TextPreviewScale + 8);
     m_count = new QLabel(this);
 
-    auto *form = new QFormLayout;
-    form->addRow(tr("&Text:"), m_text);
-    form->addRow(tr("&Font:"), m_font);
-    form->addRow(tr("&Size:"), m_size);
-    form->addRow(tr("T&hreshold:"), m_threshold);
-    form->addRow(tr("&Direction:"), m_direction);
-    form->addRow(tr("Frame &time:"), m_frameMs);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -464,34 +439,23 @@ SpanTextDialog::SpanTextDialog(int columns, int rows, QWidget *parent)
                                      .arg(columns * Canvas::ModuleDots)
                                      .arg(rows * Canvas::ModuleDots),
                                  this));
-    layout->addLayout(form);
+    layout->addWidget(m_form);
     layout->addWidget(m_preview);
     layout->addWidget(m_count);
     layout->addWidget(buttons);
 
-    connect(m_text, &QLineEdit::textChanged, this, &SpanTextDialog::updatePreview);
-    connect(m_font, &QFontComboBox::currentFontChanged, this, &SpanTextDialog::updatePreview);
-    connect(m_size, &QSpinBox::valueChanged, this, &SpanTextDialog::updatePreview);
-    connect(m_threshold, &QSlider::valueChanged, this, &SpanTextDialog::updatePreview);
-    connect(m_direction, &QComboBox::currentIndexChanged, this, &SpanTextDialog::updatePreview);
-    connect(m_frameMs, &QSpinBox::valueChanged, this, &SpanTextDialog::updatePreview);
+    connect(m_form, &TextFramesForm::changed, this, &SpanTextDialog::updatePreview);
     updatePreview();
 }
 
 QString SpanTextDialog::text() const
 {
-    return m_text->text();
+    return m_form->text();
 }
 
 TextFrames::Options SpanTextDialog::options() const
 {
-    TextFrames::Options options;
-    options.font = m_font->currentFont();
-    options.font.setPixelSize(m_size->value());
-    options.threshold = m_threshold->value();
-    options.direction = TextFrames::Direction(m_direction->currentData().toInt());
-    options.frameMs = m_frameMs->value();
-    return options;
+    return m_form->options();
 }
 
 QList<SpanFrame> SpanTextDialog::frames() const
@@ -513,7 +477,7 @@ void SpanTextDialog::updatePreview()
                                 QSize(m_columns * Canvas::ModuleDots, m_rows * Canvas::ModuleDots))
                                 .size();
     m_count->setText(tr("%n frame(s), %1 s", nullptr, int(count))
-                         .arg(double(count) * m_frameMs->value() / 1000, 0, 'f', 1));
+                         .arg(double(count) * m_form->frameMs() / 1000, 0, 'f', 1));
 }
 
 std::optional<SpanTextDialog::Result> SpanTextDialog::run(Prompter &prompter, QWidget *parent,

@@ -4,6 +4,7 @@
 #include "span.h"
 #include "spanmodules.h"
 #include "textframes.h"
+#include "textframesform.h"
 
 #include <QDialog>
 
@@ -131,10 +132,10 @@ public:
     QString text() const;
     TextFrames::Options options() const;
     QList<SpanFrame> frames() const;
-    QLineEdit *textBox() const { return m_text; }
-    QFontComboBox *fontBox() const { return m_font; }
-    QSpinBox *sizeBox() const { return m_size; }
-    QSpinBox *frameTimeBox() const { return m_frameMs; }
+    QLineEdit *textBox() const { return m_form->textBox(); }
+    QFontComboBox *fontBox() const { return m_form->fontBox(); }
+    QSpinBox *sizeBox() const { return m_form->sizeBox(); }
+    QSpinBox *frameTimeBox() const { return m_form->frameTimeBox(); }
     int columns() const { return m_columns; }
     int rows() const { return m_rows; }
 
@@ -150,12 +151,7 @@ private:
 
     int m_columns;
     int m_rows;
-    QLineEdit *m_text = nullptr;
-    QFontComboBox *m_font = nullptr;
-    QSpinBox *m_size = nullptr;
-    QSlider *m_threshold = nullptr;
-    QComboBox *m_direction = nullptr;
-    QSpinBox *m_frameMs = nullptr;
+    TextFramesForm *m_form = nullptr;
     QLabel *m_preview = nullptr;
     QLabel *m_count = nullptr;
 };

@@ -3908,58 +3908,6 @@ Rückgabewert 1.</translation>
         <translation>Text zu Einzelbildern</translation>
     </message>
     <message>
-        <source>Hello, world</source>
-        <translation>Hallo, Welt</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Oben</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Unten</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> ms</translation>
-    </message>
-    <message>
-        <source>&amp;Text:</source>
-        <translation>&amp;Text:</translation>
-    </message>
-    <message>
-        <source>&amp;Font:</source>
-        <translation>&amp;Schrift:</translation>
-    </message>
-    <message>
-        <source>&amp;Size:</source>
-        <translation>&amp;Größe:</translation>
-    </message>
-    <message>
-        <source>T&amp;hreshold:</source>
-        <translation>Sc&amp;hwellwert:</translation>
-    </message>
-    <message>
-        <source>&amp;Direction:</source>
-        <translation>&amp;Richtung:</translation>
-    </message>
-    <message>
-        <source>Frame &amp;time:</source>
-        <translation>&amp;Dauer pro Einzelbild:</translation>
-    </message>
-    <message>
         <source>Scrolled across the whole span, %1 x %2 dots, one dot a frame.</source>
         <translation>Über den ganzen Verbund laufend, %1 x %2 Punkte, ein Punkt pro Einzelbild.</translation>
     </message>
@@ -4697,6 +4645,21 @@ Rückgabewert 1.</translation>
         <translation>Text zu Einzelbildern</translation>
     </message>
     <message>
+        <source>Type the text to scroll.</source>
+        <translation>Geben Sie den Text ein, der laufen soll.</translation>
+    </message>
+    <message>
+        <source>This text needs %1 frames; an animation holds at most %2, so it cannot become frames. The first %3 of its %4 characters fit: shorten it, or choose a smaller size.</source>
+        <translation>Dieser Text braucht %1 Einzelbilder; eine Animation hat höchstens %2, also kann er keine Einzelbilder werden. Die ersten %3 seiner %4 Zeichen passen: kürzen Sie ihn oder wählen Sie eine kleinere Größe.</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 s</source>
+        <translation>%1 Einzelbilder, %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>TextFramesForm</name>
+    <message>
         <source>Hello, world</source>
         <translation>Hallo, Welt</translation>
     </message>
@@ -4747,18 +4710,6 @@ Rückgabewert 1.</translation>
     <message>
         <source>Frame &amp;time:</source>
         <translation>&amp;Dauer pro Einzelbild:</translation>
-    </message>
-    <message>
-        <source>Type the text to scroll.</source>
-        <translation>Geben Sie den Text ein, der laufen soll.</translation>
-    </message>
-    <message>
-        <source>This text needs %1 frames; an animation holds at most %2, so it cannot become frames. The first %3 of its %4 characters fit: shorten it, or choose a smaller size.</source>
-        <translation>Dieser Text braucht %1 Einzelbilder; eine Animation hat höchstens %2, also kann er keine Einzelbilder werden. Die ersten %3 seiner %4 Zeichen passen: kürzen Sie ihn oder wählen Sie eine kleinere Größe.</translation>
-    </message>
-    <message>
-        <source>%1 frames, %2 s</source>
-        <translation>%1 Einzelbilder, %2 s</translation>
     </message>
 </context>
 <context>

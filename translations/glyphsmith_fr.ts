@@ -3908,58 +3908,6 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
         <translation>Texte en images</translation>
     </message>
     <message>
-        <source>Hello, world</source>
-        <translation>Bonjour, le monde</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Left</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Haut</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bas</translation>
-    </message>
-    <message>
-        <source> ms</source>
-        <translation> ms</translation>
-    </message>
-    <message>
-        <source>&amp;Text:</source>
-        <translation>&amp;Texte :</translation>
-    </message>
-    <message>
-        <source>&amp;Font:</source>
-        <translation>&amp;Police :</translation>
-    </message>
-    <message>
-        <source>&amp;Size:</source>
-        <translation>Ta&amp;ille :</translation>
-    </message>
-    <message>
-        <source>T&amp;hreshold:</source>
-        <translation>S&amp;euil :</translation>
-    </message>
-    <message>
-        <source>&amp;Direction:</source>
-        <translation>&amp;Direction :</translation>
-    </message>
-    <message>
-        <source>Frame &amp;time:</source>
-        <translation>Durée d&apos;une &amp;image :</translation>
-    </message>
-    <message>
         <source>Scrolled across the whole span, %1 x %2 dots, one dot a frame.</source>
         <translation>Défilement sur tout l&apos;assemblage, %1 x %2 points, un point par image.</translation>
     </message>
@@ -4697,6 +4645,21 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
         <translation>Texte en images</translation>
     </message>
     <message>
+        <source>Type the text to scroll.</source>
+        <translation>Tapez le texte à faire défiler.</translation>
+    </message>
+    <message>
+        <source>This text needs %1 frames; an animation holds at most %2, so it cannot become frames. The first %3 of its %4 characters fit: shorten it, or choose a smaller size.</source>
+        <translation>Ce texte demande %1 images ; une animation en compte au plus %2, il ne peut donc pas devenir des images. Les %3 premiers de ses %4 caractères tiennent : raccourcissez-le, ou choisissez une taille plus petite.</translation>
+    </message>
+    <message>
+        <source>%1 frames, %2 s</source>
+        <translation>%1 images, %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>TextFramesForm</name>
+    <message>
         <source>Hello, world</source>
         <translation>Bonjour, le monde</translation>
     </message>
@@ -4747,18 +4710,6 @@ enregistrer. Tout autre échec le termine avec le code de sortie 1.</translation
     <message>
         <source>Frame &amp;time:</source>
         <translation>Durée d&apos;une &amp;image :</translation>
-    </message>
-    <message>
-        <source>Type the text to scroll.</source>
-        <translation>Tapez le texte à faire défiler.</translation>
-    </message>
-    <message>
-        <source>This text needs %1 frames; an animation holds at most %2, so it cannot become frames. The first %3 of its %4 characters fit: shorten it, or choose a smaller size.</source>
-        <translation>Ce texte demande %1 images ; une animation en compte au plus %2, il ne peut donc pas devenir des images. Les %3 premiers de ses %4 caractères tiennent : raccourcissez-le, ou choisissez une taille plus petite.</translation>
-    </message>
-    <message>
-        <source>%1 frames, %2 s</source>
-        <translation>%1 images, %2 s</translation>
     </message>
 </context>
 <context>
