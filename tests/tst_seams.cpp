@@ -10,6 +10,10 @@
 #include "librarydocument.h"
 #include "librarywindow.h"
 #include "networksupport.h"
+#include "spaneditor.h"
+#include "spanframes.h"
+#include "spanscontroller.h"
+#include "spanwindow.h"
 #include "testsupport.h"
 #include "workspace.h"
 
@@ -61,6 +65,8 @@ private slots:
     void playerStopsAtPortSwitch();
     void lostAndBack_data();
     void lostAndBack();
+    void spanPlaysThroughPortSwitch_data();
+    void spanPlaysThroughPortSwitch();
 
 private:
     void startProgram(int commPort);
@@ -322,6 +328,67 @@ void TestSeams::playerStopsAtPortSwitch()
     const QList<QStringList> arrived = newMessages();
     QVERIFY(!arrived.at(from - 1).isEmpty());
     QCOMPARE(arrived.at(to - 1), QStringList());
+}
+
+// A span of two modules plays on them while the main window, which reaches the first, turns to
+// the span's second module or to one outside the span: the span's modules keep getting their own
+// parts, through one connection each, and the module outside gets nothing.
+void TestSeams::spanPlaysThroughPortSwitch_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("to");
+    QTest::newRow("pty and raw TCP, main to raw TCP") << 1 << 2 << 2;
+    QTest::newRow("pty and raw TCP, main to RFC 2217") << 1 << 2 << 3;
+    QTest::newRow("RFC 2217 and pty, main to pty") << 3 << 1 << 1;
+    QTest::newRow("raw TCP and RFC 2217, main to RFC 2217") << 2 << 3 << 3;
+    QTest::newRow("raw TCP and RFC 2217, main to pty") << 2 << 3 << 1;
+}
+
+void TestSeams::spanPlaysThroughPortSwitch()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, to);
+    startProgram(first);
+    SpanWindow *spans = m_program->spans().spansWindow();
+    Span span;
+    span.name = QStringLiteral("Pair");
+    span.columns = 2;
+    span.rows = 1;
+    span.modules = {SpanModule{QStringLiteral("COM%1").arg(first), {}, {}},
+                    SpanModule{QStringLiteral("COM%1").arg(second), {}, {}}};
+    span.picture = span.blankCanvas();
+    QVERIFY(spans->editor()->newSpan(span));
+    QList<SpanFrame> frames;
+    for (int k = 0; k < 8; ++k)
+        frames.append({SpanFrames::numbered(2, k), 40});
+    QVERIFY(spans->editor()->newAnimation(QStringLiteral("Count"), frames, QStringLiteral("test")));
+    spans->loopBox()->setChecked(true);
+    spans->action(QStringLiteral("actPlayOnModules"))->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(spans->player()->isPlaying(), 5000);
+    QTest::qWait(300);
+    m_window->mnuCOM_Click(to);
+    QTRY_VERIFY_WITH_TIMEOUT(m_program->connection().isOpen(), 5000);
+    QTest::qWait(200); // the switch settles; what arrives from here on is counted
+    newMessages();
+    QTest::qWait(600);
+    spans->action(QStringLiteral("actStop"))->trigger();
+    QTest::qWait(200);
+    const QList<QStringList> arrived = newMessages();
+    const int modules[2] = {first, second};
+    for (int place = 0; place < 2; ++place) {
+        const QStringList &got = arrived.at(modules[place] - 1);
+        QVERIFY2(got.size() >= 8,
+                 qPrintable(QStringLiteral("COM%1: %2").arg(modules[place]).arg(got.join(u'|'))));
+        for (const QString &message : got)
+            QVERIFY2(SpanFrames::frameOf(message, place) >= 0, qPrintable(message));
+    }
+    for (int other = 1; other <= 3; ++other) {
+        if (other != first && other != second)
+            QCOMPARE(arrived.at(other - 1), QStringList());
+    }
+    QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(u'\n')));
 }
 
 // A module whose connection drops is reported once; it comes back by itself, and the next click
